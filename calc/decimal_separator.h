@@ -1,0 +1,20 @@
+#pragma once
+// The decimal separator: one byte for the whole process, read by every
+// amount conversion and every formatted result. It comes from the user's
+// numeric locale and is "." when the locale has no one-byte separator.
+// Only LoadDecimalSeparator (and tests, through SetDecimalSeparator) write it.
+
+namespace calc {
+
+char DecimalSeparator();
+void SetDecimalSeparator(char separator);
+
+// The numeric locale as the C library chooses it (LC_ALL, else LC_NUMERIC,
+// else LANG): its decimal point when that is exactly one byte, "." otherwise
+// or when the locale cannot be loaded. Never fails.
+char LocaleDecimalSeparator();
+
+// Sets the process-wide separator from LocaleDecimalSeparator().
+void LoadDecimalSeparator();
+
+}  // namespace calc
