@@ -1,0 +1,1 @@
+// The software extended arithmetic is selected with DISCORDANZA_SOFT_EXTENDED.

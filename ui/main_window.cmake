@@ -1,0 +1,1 @@
+# Sources of the main window (TForm1).
