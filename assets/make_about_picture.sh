@@ -1,0 +1,22 @@
+#!/bin/sh
+# Makes the About window's picture, assets/calmora.jpg: a dark blue marbled
+# background with the firm's name across it in large pale serif letters.
+# 993 x 417 pixels, JFIF 1.1, 300 dpi, baseline, 8-bit YCbCr 4:2:0.
+# Needs imagemagick and the Liberation fonts. The seed keeps the output stable.
+set -eu
+here=$(dirname "$0")
+out=${1:-$here/calmora.jpg}
+quality=${ABOUT_PICTURE_QUALITY:-96}
+
+convert -seed 1998 -size 993x417 plasma:fractal \
+  -blur 0x1.7 -colorspace Gray -auto-level -function Sinusoid 3,90 -auto-level \
+  -fill 'rgb(20,40,110)' -colorize 72% \
+  -brightness-contrast -10x25 \
+  -font Liberation-Serif -pointsize 230 \
+  -fill 'rgba(0,0,0,0.55)' -gravity center -annotate +6+8 'Calmora' \
+  -fill 'rgb(225,230,245)' -annotate +0+0 'Calmora' \
+  -type TrueColor -colorspace sRGB -strip \
+  -interlace none -sampling-factor 2x2,1x1,1x1 \
+  -density 300 -units PixelsPerInch \
+  -quality "$quality" "jpeg:$out"
+identify -format '%wx%h %b %x %y %[jpeg:sampling-factor]\n' "$out"
