@@ -1,0 +1,41 @@
+#pragma once
+// The companion's command line, parsed into what to do. Parsing never reads a
+// file or the locale: it only checks the shape of the arguments, so every
+// mistake of the user is reported as a UsageError before any work starts.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+enum class Mode {
+  Help,    // --help: print the help text
+  Direct,  // three amounts on the command line
+  Csv,     // --csv [FILE]: a file of rows
+};
+
+struct Arguments {
+  Mode mode = Mode::Direct;
+  std::array<std::string, 3> amounts;  // Direct: base amount, discount, contractor's total
+  std::optional<std::string> csvFile;  // Csv: standard input when absent
+  char delimiter = ';';                // Csv: between fields, in and out
+  bool header = false;                 // Csv: the first row holds titles
+  std::optional<char> separator;       // decimal separator; the locale's when absent
+};
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// `arguments` excludes the program name. Raises UsageError with an Italian
+// message for an unknown or repeated option, a missing or malformed option
+// value, a wrong number of amounts, an empty amount, or an option that does
+// not fit the mode.
+Arguments ParseArguments(std::span<const std::string_view> arguments);
+
+}  // namespace cli

@@ -1,0 +1,118 @@
+#include "cli/batch.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "calc/calc_error.h"
+#include "calc/discrepancy.h"
+#include "cli/csv_rows.h"
+#include "cli/csv_writer.h"
+
+namespace cli {
+namespace {
+
+constexpr std::size_t kInputFields = 3;
+
+// The titles of the appended columns: the labels of the result fields.
+constexpr std::string_view kResultTitles[] = {
+    "Importo totale dei lavori calcolato",
+    "Importo Impresa meno importo calcolato",
+    "Percentuale di discordanza",
+    "Errore",
+};
+
+std::string LinePrefix(std::size_t line) { return "riga " + std::to_string(line) + ": "; }
+
+class Batch {
+ public:
+  Batch(std::FILE* input, std::FILE* output, const BatchOptions& options)
+      : reader_(input, options.delimiter, kInputFields), writer_(output, options.delimiter), options_(options) {}
+
+  void Run() {
+    try {
+      WriteRows();
+    } catch (const BatchError&) {
+      writer_.Flush();  // the rows before the fault reach the output
+      throw;
+    }
+    if (!writer_.Flush()) FailWrite(lastLine_);
+  }
+
+ private:
+  void WriteRows() {
+    bool titles = options_.header;
+    while (const CsvRow* row = NextRow()) {
+      CheckFieldCount(*row);
+      if (titles) {
+        WriteTitles(*row);
+        titles = false;
+      } else {
+        WriteResults(*row);
+      }
+    }
+  }
+
+  const CsvRow* NextRow() {
+    try {
+      const CsvRow* row = reader_.Next();
+      if (row) lastLine_ = row->line;
+      return row;
+    } catch (const CsvReadError& error) {
+      throw BatchError(error.line(), LinePrefix(error.line()) + error.what());
+    }
+  }
+
+  static void CheckFieldCount(const CsvRow& row) {
+    if (row.fieldCount != kInputFields) {
+      throw BatchError(row.line, LinePrefix(row.line) + "la riga ha " + std::to_string(row.fieldCount) +
+                                     (row.fieldCount == 1 ? " campo" : " campi") +
+                                     " invece di 3 (importo a base d'asta, percentuale di ribasso, "
+                                     "importo dell'Impresa)");
+    }
+  }
+
+  void WriteTitles(const CsvRow& row) {
+    const auto& f = row.fields;
+    Write(row, {f[0], f[1], f[2], kResultTitles[0], kResultTitles[1], kResultTitles[2], kResultTitles[3]});
+  }
+
+  // As in the main window: nothing is computed while a text is empty.
+  void WriteResults(const CsvRow& row) {
+    const auto& f = row.fields;
+    calc::DiscrepancyTexts texts;
+    std::string message;
+    if (!f[0].empty() && !f[1].empty() && !f[2].empty()) {
+      try {
+        texts = calc::ComputeTexts(f[0], f[1], f[2], options_.separator);
+      } catch (const calc::CalcError& error) {
+        message = error.what();
+      }
+    }
+    Write(row, {f[0], f[1], f[2], texts.computedTotal, texts.difference, texts.percentage, message});
+  }
+
+  void Write(const CsvRow& row, std::initializer_list<std::string_view> fields) {
+    if (!writer_.WriteRow(fields)) FailWrite(row.line);
+  }
+
+  [[noreturn]] void FailWrite(std::size_t line) const {
+    throw BatchError(line, LinePrefix(line) + "scrittura dei risultati non riuscita: " +
+                               std::strerror(writer_.failure()));
+  }
+
+  CsvRowReader reader_;
+  CsvWriter writer_;
+  BatchOptions options_;
+  std::size_t lastLine_ = 1;
+};
+
+}  // namespace
+
+BatchError::BatchError(std::size_t line, const std::string& message)
+    : std::runtime_error(message), line_(line) {}
+
+void RunBatch(std::FILE* input, std::FILE* output, const BatchOptions& options) {
+  Batch(input, output, options).Run();
+}
+
+}  // namespace cli

@@ -1,0 +1,39 @@
+#pragma once
+// The companion's batch mode: every row of three amount texts read from a
+// delimited stream becomes one output row with the three texts unchanged,
+// then the computed total, the difference, the discrepancy percentage and the
+// error message. A row whose computation fails is data (its message goes in
+// the last column); a row with an empty field is not computed, as in the main
+// window, and gets four empty columns. Rows stream through: memory does not
+// grow with their number.
+
+#include <cstddef>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+namespace cli {
+
+struct BatchOptions {
+  char delimiter = ';';
+  char separator = ',';  // decimal separator of the amount and result texts
+  bool header = false;   // the first row holds column titles, copied and extended
+};
+
+// Input that cannot be read or output that cannot be written. The message
+// names the input line (counted from 1) and the fault, in Italian.
+class BatchError : public std::runtime_error {
+ public:
+  BatchError(std::size_t line, const std::string& message);
+  std::size_t line() const { return line_; }
+
+ private:
+  std::size_t line_;
+};
+
+// Processes `input` to its end (rows already written stay written when a
+// BatchError stops it). Raises BatchError for malformed quoting, a row
+// without exactly three fields, a read error or a write error.
+void RunBatch(std::FILE* input, std::FILE* output, const BatchOptions& options);
+
+}  // namespace cli
