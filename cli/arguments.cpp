@@ -23,6 +23,10 @@ class Parser {
   explicit Parser(std::span<const std::string_view> arguments) : arguments_(arguments) {}
 
   Arguments Parse() {
+    if (AsksForHelp()) {
+      result_.mode = Mode::Help;
+      return result_;
+    }
     for (next_ = 0; next_ < arguments_.size();) {
       std::string_view argument = arguments_[next_++];
       if (optionsEnded_ || argument == "-" || !argument.starts_with("-")) {
@@ -33,14 +37,19 @@ class Parser {
         Option(argument);
       }
     }
-    if (help_) {
-      result_.mode = Mode::Help;
-      return result_;
-    }
     return csv_ ? FinishCsv() : FinishDirect();
   }
 
  private:
+  // A request for help wins over every mistake on the same command line.
+  bool AsksForHelp() const {
+    for (std::string_view argument : arguments_) {
+      if (argument == "--") return false;
+      if (argument == "--help" || argument == "-h") return true;
+    }
+    return false;
+  }
+
   void Option(std::string_view argument) {
     std::string_view name = argument;
     std::optional<std::string_view> inlineValue;
@@ -48,10 +57,7 @@ class Parser {
       name = argument.substr(0, equals);
       inlineValue = argument.substr(equals + 1);
     }
-    if (name == "--help" || name == "-h") {
-      RejectValue(name, inlineValue);
-      help_ = true;
-    } else if (name == "--header") {
+    if (name == "--header") {
       RejectValue(name, inlineValue);
       MarkSeen(header_, name);
       result_.header = true;
@@ -142,7 +148,7 @@ class Parser {
   std::span<const std::string_view> arguments_;
   std::size_t next_ = 0;
   bool optionsEnded_ = false;
-  bool help_ = false, csv_ = false, header_ = false, delimiter_ = false, separator_ = false;
+  bool csv_ = false, header_ = false, delimiter_ = false, separator_ = false;
   std::vector<std::string> positional_;
   Arguments result_;
 };

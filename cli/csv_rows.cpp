@@ -36,14 +36,21 @@ CsvRowReader::CsvRowReader(std::FILE* input, char delimiter, std::size_t keptFie
 
 CsvRowReader::~CsvRowReader() { csv_free(&parser_); }
 
+// A fault found in a block is raised only after the rows completed before it
+// have been served, so that a caller can pass every good row on.
 const CsvRow* CsvRowReader::Next() {
   while (rowsServed_ == rowsReady_) {
+    if (failure_) std::rethrow_exception(failure_);
     if (finished_) return nullptr;
     // Every completed row was served: the open row moves to the front and
     // the other slots are reused for the next block.
     std::swap(rows_.front(), rows_[rowsReady_]);
     rowsReady_ = rowsServed_ = 0;
-    Refill();
+    try {
+      Refill();
+    } catch (...) {
+      failure_ = std::current_exception();
+    }
   }
   return &rows_[rowsServed_++];
 }
@@ -83,7 +90,7 @@ void CsvRowReader::FailParse(std::size_t parsed) {
 }
 
 void CsvRowReader::RethrowCallbackFailure() {
-  if (callbackFailure_) std::rethrow_exception(std::exchange(callbackFailure_, nullptr));
+  if (callbackFailure_) std::rethrow_exception(callbackFailure_);
 }
 
 // libcsv is C: nothing may be thrown through it, so a failure inside a

@@ -3,7 +3,7 @@
 // row at a time, through libcsv. Field texts come back byte for byte (no
 // trimming, no character set conversion); a quoted field may hold the
 // delimiter, doubled quotes and line breaks. Rows end at LF, CRLF or a lone
-// CR; blank lines are skipped. Memory stays bounded by one input block, the
+// CR; blank lines are skipped; line numbers count LFs. Memory stays bounded by one input block, the
 // longest field and the rows of one block, whatever the length of the input.
 
 #include <csv.h>
@@ -44,7 +44,8 @@ class CsvRowReader {
 
   // The next row, or nullptr at the end of the input. The row stays valid
   // until the next call. Raises CsvReadError for an unterminated quoted
-  // field, a quote out of place, a read error or exhausted memory.
+  // field, a quote out of place, a read error or exhausted memory, once every
+  // row completed before the fault has been returned; again on later calls.
   const CsvRow* Next();
 
  private:
@@ -67,7 +68,8 @@ class CsvRowReader {
   std::size_t line_ = 1;       // line reached by the parser's callbacks
   std::size_t rowLine_ = 1;    // line on which the open row started
   std::size_t blockLine_ = 1;  // line on which the current block starts
-  std::exception_ptr callbackFailure_;
+  std::exception_ptr callbackFailure_;  // raised inside a libcsv callback
+  std::exception_ptr failure_;          // raised once the ready rows are served
   bool finished_ = false;
 };
 

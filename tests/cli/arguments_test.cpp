@@ -1,0 +1,132 @@
+#include "cli/arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace cli {
+namespace {
+
+Arguments Parse(std::vector<std::string_view> arguments) { return ParseArguments(arguments); }
+
+std::string UsageMessage(std::vector<std::string_view> arguments) {
+  try {
+    Parse(arguments);
+  } catch (const UsageError& error) {
+    return error.what();
+  }
+  return "(accepted)";
+}
+
+struct ValidCase {
+  const char* name;
+  std::vector<std::string_view> arguments;
+  Arguments expected;
+};
+
+Arguments Direct(std::string a, std::string b, std::string c, std::optional<char> separator = {}) {
+  Arguments arguments;
+  arguments.mode = Mode::Direct;
+  arguments.amounts = {a, b, c};
+  arguments.separator = separator;
+  return arguments;
+}
+
+Arguments Csv(std::optional<std::string> file, char delimiter = ';', bool header = false,
+              std::optional<char> separator = {}) {
+  Arguments arguments;
+  arguments.mode = Mode::Csv;
+  arguments.csvFile = file;
+  arguments.delimiter = delimiter;
+  arguments.header = header;
+  arguments.separator = separator;
+  return arguments;
+}
+
+Arguments Help() {
+  Arguments arguments;
+  arguments.mode = Mode::Help;
+  return arguments;
+}
+
+const ValidCase kValidCases[] = {
+    {"three_amounts", {"2767605", "97", "5738745"}, Direct("2767605", "97", "5738745")},
+    {"amounts_kept_verbatim", {" 1.000,5 ", "abc", "x;y"}, Direct(" 1.000,5 ", "abc", "x;y")},
+    {"separator_before", {"--separator", ",", "1", "2", "3"}, Direct("1", "2", "3", ',')},
+    {"separator_after_with_equals", {"1", "2", "3", "--separator=."}, Direct("1", "2", "3", '.')},
+    {"lone_dash_is_an_amount", {"-", "2", "3"}, Direct("-", "2", "3")},
+    {"double_dash_ends_options", {"--", "-5", "--csv", "3"}, Direct("-5", "--csv", "3")},
+    {"help", {"--help"}, Help()},
+    {"short_help_wins_over_mistakes", {"1", "-h", "--bogus=1"}, Help()},
+    {"csv_from_stdin", {"--csv"}, Csv({})},
+    {"csv_dash_is_stdin", {"--csv", "-"}, Csv({})},
+    {"csv_file", {"--csv", "bids.csv"}, Csv("bids.csv")},
+    {"csv_file_with_equals", {"--csv=bids.csv"}, Csv("bids.csv")},
+    {"csv_option_not_taken_as_file", {"--csv", "--header"}, Csv({}, ';', true)},
+    {"csv_all_options", {"--delimiter", ",", "--csv", "in.csv", "--header", "--separator", "."},
+     Csv("in.csv", ',', true, '.')},
+    {"tab_as_escape", {"--csv", "--delimiter", "\\t"}, Csv({}, '\t')},
+    {"tab_as_itself", {"--csv", "--delimiter=\t"}, Csv({}, '\t')},
+};
+
+class ValidArguments : public testing::TestWithParam<ValidCase> {};
+
+TEST_P(ValidArguments, ParseAsExpected) {
+  const ValidCase& c = GetParam();
+  Arguments actual = Parse(c.arguments);
+  EXPECT_EQ(actual.mode, c.expected.mode);
+  if (c.expected.mode == Mode::Direct) {
+    EXPECT_EQ(actual.amounts, c.expected.amounts);
+  }
+  EXPECT_EQ(actual.csvFile, c.expected.csvFile);
+  EXPECT_EQ(actual.delimiter, c.expected.delimiter);
+  EXPECT_EQ(actual.header, c.expected.header);
+  EXPECT_EQ(actual.separator, c.expected.separator);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ValidArguments, testing::ValuesIn(kValidCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct InvalidCase {
+  const char* name;
+  std::vector<std::string_view> arguments;
+  const char* messagePart;  // the message must name the fault
+};
+
+const InvalidCase kInvalidCases[] = {
+    {"nothing", {}, "servono tre importi"},
+    {"two_amounts", {"1", "2"}, "non 2"},
+    {"four_amounts", {"1", "2", "3", "4"}, "non 4"},
+    {"empty_base", {"", "2", "3"}, "importo a base d'asta è vuoto"},
+    {"empty_discount", {"1", "", "3"}, "percentuale di ribasso è vuota"},
+    {"empty_total", {"1", "2", ""}, "dall'Impresa è vuoto"},
+    {"unknown_option", {"--verbose", "1", "2", "3"}, "opzione sconosciuta: \"--verbose\""},
+    {"negative_looking_amount", {"-5", "2", "3"}, "opzione sconosciuta: \"-5\""},
+    {"repeated_option", {"--separator", ",", "--separator", ".", "1", "2", "3"}, "opzione ripetuta: --separator"},
+    {"separator_missing_value", {"1", "2", "3", "--separator"}, "--separator richiede un valore"},
+    {"separator_empty", {"--separator=", "1", "2", "3"}, "serve un solo carattere"},
+    {"separator_two_bytes", {"--separator", "·", "1", "2", "3"}, "serve un solo carattere"},
+    {"separator_digit", {"--separator", "5", "1", "2", "3"}, "una cifra"},
+    {"delimiter_quote", {"--csv", "--delimiter", "\""}, "virgolette"},
+    {"delimiter_newline", {"--csv", "--delimiter", "\n"}, "a capo"},
+    {"delimiter_word", {"--csv", "--delimiter", "tab"}, "serve un solo carattere"},
+    {"delimiter_without_csv", {"--delimiter", ",", "1", "2", "3"}, "solo con --csv"},
+    {"header_without_csv", {"--header", "1", "2", "3"}, "solo con --csv"},
+    {"header_with_value", {"--csv", "--header=yes"}, "non accetta un valore"},
+    {"csv_empty_file_name", {"--csv", ""}, "nome del file è vuoto"},
+    {"csv_with_amounts", {"--csv", "in.csv", "1"}, "non dalla riga di comando"},
+};
+
+class InvalidArguments : public testing::TestWithParam<InvalidCase> {};
+
+TEST_P(InvalidArguments, RaiseUsageErrorNamingTheFault) {
+  const InvalidCase& c = GetParam();
+  EXPECT_NE(UsageMessage(c.arguments).find(c.messagePart), std::string::npos) << UsageMessage(c.arguments);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, InvalidArguments, testing::ValuesIn(kInvalidCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace cli

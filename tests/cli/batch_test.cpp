@@ -1,0 +1,127 @@
+#include "cli/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "stream_helpers.h"
+
+namespace cli {
+namespace {
+
+struct BatchRun {
+  std::string output;
+  std::string error;  // the BatchError message, empty when none
+  std::size_t errorLine = 0;
+};
+
+BatchRun RunRows(std::string_view input, BatchOptions options = {}) {
+  auto in = cli_test::ReadableFile(input);
+  cli_test::File out(std::tmpfile());
+  BatchRun run;
+  try {
+    RunBatch(in.get(), out.get(), options);
+  } catch (const BatchError& error) {
+    run.error = error.what();
+    run.errorLine = error.line();
+  }
+  run.output = cli_test::WrittenText(out.get());
+  return run;
+}
+
+struct BatchCase {
+  const char* name;
+  std::string input;
+  std::string expected;
+  BatchOptions options = {};
+};
+
+const BatchCase kBatchCases[] = {
+    {"worked_examples",
+     "1000;10;9\n250000;12,5;220000\n2767605;97;5738745\n1017865;94;5194350\n",
+     "1000;10;9;900;-891;-9900;\n"
+     "250000;12,5;220000;218750;1250;0,568181818181818;\n"
+     "2767605;97;5738745;83028,1500000001;5655716,85;98,5532002206057;\n"
+     "1017865;94;5194350;61071,9000000001;5133278,1;98,8242629010367;\n"},
+    {"failing_rows_are_data",
+     "1000;10;0\n0;0;0\nabc;x;1\n1;2;\"0\"\"0\"\n1000;10;9\n",
+     "1000;10;0;;;;Floating point division by zero\n"
+     "0;0;0;;;;Invalid floating point operation\n"
+     "abc;x;1;;;;'' is not a valid floating point value\n"
+     "1;2;\"0\"\"0\";;;;Floating point division by zero\n"
+     "1000;10;9;900;-891;-9900;\n"},
+    {"empty_field_not_computed", ";10;9\n1000;;9\n1000;10;\n\"\";\"\";\"\"\n",
+     ";10;9;;;;\n1000;;9;;;;\n1000;10;;;;;\n;;;;;;\n"},
+    {"texts_copied_unchanged", " 1.000 ;\"10\";\"9\r\n\"\r\n",
+     " 1.000 ;10;\"9\r\n\";900;-891;-9900;\n"},
+    {"header_row_extended", "Base;Ribasso;Offerta\n1000;10;9\n",
+     "Base;Ribasso;Offerta;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"
+     "Percentuale di discordanza;Errore\n1000;10;9;900;-891;-9900;\n",
+     {';', ',', true}},
+    {"point_separator", "250000;12.5;220000\n", "250000;12.5;220000;218750;1250;0.568181818181818;\n",
+     {';', '.', false}},
+    {"comma_delimiter_quotes_results", "250000,\"12,5\",220000\n",
+     "250000,\"12,5\",220000,218750,1250,\"0,568181818181818\",\n", {',', ',', false}},
+    {"tab_delimiter", "1000\t10\t9\n", "1000\t10\t9\t900\t-891\t-9900\t\n", {'\t', ',', false}},
+    {"empty_input", "", ""},
+};
+
+class BatchRows : public testing::TestWithParam<BatchCase> {};
+
+TEST_P(BatchRows, OneOutputRowPerInputRow) {
+  const BatchCase& c = GetParam();
+  BatchRun run = RunRows(c.input, c.options);
+  EXPECT_EQ(run.error, "");
+  EXPECT_EQ(run.output, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BatchRows, testing::ValuesIn(kBatchCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct StopCase {
+  const char* name;
+  std::string input;
+  std::string outputBefore;  // the rows written before the stop
+  std::size_t line;
+  const char* messagePart;
+};
+
+const StopCase kStopCases[] = {
+    {"two_fields", "1000;10;9\n1;2\n1000;10;9\n", "1000;10;9;900;-891;-9900;\n", 2, "riga 2: la riga ha 2 campi"},
+    {"four_fields", "1;2;3;4\n", "", 1, "riga 1: la riga ha 4 campi"},
+    {"one_field", "\n\n12345\n", "", 3, "riga 3: la riga ha 1 campo "},
+    {"unterminated_quote", "1000;10;9\n1000;\"10;9\n", "1000;10;9;900;-891;-9900;\n", 2, "non è chiuso"},
+    {"stray_quote", "1000;10;9\n1000;1\"0;9\n", "1000;10;9;900;-891;-9900;\n", 2, "virgolette fuori posto"},
+    {"header_needs_three_fields", "A;B\n1;2;3\n", "", 1, "riga 1: la riga ha 2 campi"},
+};
+
+class BatchStops : public testing::TestWithParam<StopCase> {};
+
+TEST_P(BatchStops, NamesTheLineAndKeepsEarlierRows) {
+  const StopCase& c = GetParam();
+  BatchRun run = RunRows(c.input, {';', ',', std::string_view(c.name).starts_with("header")});
+  EXPECT_NE(run.error.find(c.messagePart), std::string::npos) << run.error;
+  EXPECT_EQ(run.errorLine, c.line);
+  EXPECT_EQ(run.output, c.outputBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BatchStops, testing::ValuesIn(kStopCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BatchWriting, FullDeviceStopsWithTheLine) {
+  std::string input;
+  for (int i = 0; i < 20'000; ++i) input += "1000;10;9\n";
+  auto in = cli_test::ReadableFile(input);
+  cli_test::File full(std::fopen("/dev/full", "wb"));
+  ASSERT_TRUE(full);
+  try {
+    RunBatch(in.get(), full.get(), {});
+    FAIL() << "wrote to a full device";
+  } catch (const BatchError& error) {
+    EXPECT_NE(std::string(error.what()).find("scrittura dei risultati non riuscita"), std::string::npos);
+    EXPECT_GT(error.line(), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace cli

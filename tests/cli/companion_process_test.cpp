@@ -1,0 +1,202 @@
+// The companion as a real process on real files: arguments, standard
+// streams, exit codes.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "process_run.h"
+
+namespace {
+
+using cli_test::ProcessResult;
+using cli_test::ProcessSetup;
+
+class Companion : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "cli_e2e_XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    directory_ = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(directory_); }
+
+  std::string WriteFile(const std::string& name, const std::string& content) {
+    std::string path = (directory_ / name).string();
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+  }
+
+  static ProcessResult Run(const std::vector<std::string>& arguments, ProcessSetup setup = {}) {
+    ProcessResult result = cli_test::RunProcess(CLI_PATH, arguments, setup);
+    EXPECT_FALSE(result.timedOut);
+    return result;
+  }
+
+  std::filesystem::path directory_;
+};
+
+TEST_F(Companion, WorkedExampleWithCommaSeparator) {
+  ProcessResult result = Run({"--separator", ",", "2767605", "97", "5738745"});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.output,
+            "Importo totale dei lavori calcolato: 83028,1500000001\n"
+            "Importo Impresa meno importo calcolato: 5655716,85\n"
+            "Percentuale di discordanza: 98,5532002206057 %\n");
+  EXPECT_EQ(result.errors, "");
+}
+
+TEST_F(Companion, SeparatorFromTheLocaleWithoutOption) {
+  ProcessSetup setup;
+  setup.environment = {"LC_ALL=C"};
+  ProcessResult result = Run({"250000", "12.5", "220000"}, setup);
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.output,
+            "Importo totale dei lavori calcolato: 218750\n"
+            "Importo Impresa meno importo calcolato: 1250\n"
+            "Percentuale di discordanza: 0.568181818181818 %\n");
+}
+
+struct DirectCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  int exitCode;
+  std::string errors;  // exact, or a part of it for usage errors
+};
+
+const DirectCase kDirectFailures[] = {
+    {"division_by_zero", {"--separator", ",", "1000", "10", "0"}, 1, "Floating point division by zero\n"},
+    {"invalid_operation", {"--separator", ",", "0", "0", "0,0"}, 1, "Invalid floating point operation\n"},
+    {"conversion_quotes_kept_text", {"--separator", ",", "1000", "x-y", "9"}, 1,
+     "'' is not a valid floating point value\n"},
+    {"overflow", {"--separator", ",", "1" + std::string(309, '0'), "10", "9"}, 1, "Floating point overflow\n"},
+    {"empty_argument", {"1000", "", "9"}, 2, "la percentuale di ribasso è vuota"},
+    {"two_arguments", {"1000", "10"}, 2, "servono tre importi"},
+    {"unknown_option", {"--bogus", "1000", "10", "9"}, 2, "opzione sconosciuta"},
+};
+
+class CompanionFailure : public Companion, public testing::WithParamInterface<DirectCase> {};
+
+TEST_P(CompanionFailure, ReportsOnStandardErrorWithExitCode) {
+  const DirectCase& c = GetParam();
+  ProcessResult result = Run(c.arguments);
+  EXPECT_EQ(result.exitCode, c.exitCode);
+  EXPECT_EQ(result.output, "");
+  if (c.exitCode == 1) {
+    EXPECT_EQ(result.errors, c.errors);
+  } else {
+    EXPECT_NE(result.errors.find(c.errors), std::string::npos) << result.errors;
+    EXPECT_NE(result.errors.find("--help"), std::string::npos) << result.errors;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CompanionFailure, testing::ValuesIn(kDirectFailures),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Companion, HelpExplainsEveryOption) {
+  ProcessResult result = Run({"--help"});
+  EXPECT_EQ(result.exitCode, 0);
+  for (const char* part : {"--csv [FILE]", "--delimiter", "--header", "--separator", "Codici di uscita"}) {
+    EXPECT_NE(result.output.find(part), std::string::npos) << part;
+  }
+}
+
+const std::string kMixedCsv =
+    "2767605;97;5738745\r\n"
+    "1000;10;0\r\n"
+    ";10;9\r\n"
+    "\"250000\";\"12,5\";\"Offerta: 220.000\"\r\n";
+const std::string kMixedResults =
+    "2767605;97;5738745;83028,1500000001;5655716,85;98,5532002206057;\n"
+    "1000;10;0;;;;Floating point division by zero\n"
+    ";10;9;;;;\n"
+    "250000;12,5;Offerta: 220.000;218750;1250;0,568181818181818;\n";
+
+TEST_F(Companion, CsvFileWithGoodFailingAndEmptyRows) {
+  std::string input = WriteFile("bids.csv", kMixedCsv);
+  ProcessResult result = Run({"--csv", input, "--separator", ","});
+  EXPECT_EQ(result.exitCode, 0) << result.errors;
+  EXPECT_EQ(result.output, kMixedResults);
+  EXPECT_EQ(result.errors, "");
+}
+
+TEST_F(Companion, CsvFromStandardInputWithHeaderAndTabs) {
+  std::string input = WriteFile("bids.tsv", "Base\tRibasso\tOfferta\n1000\t10\t9\n");
+  ProcessSetup setup;
+  setup.stdinPath = input;
+  ProcessResult result = Run({"--csv", "--header", "--delimiter", "\\t", "--separator", "."}, setup);
+  EXPECT_EQ(result.exitCode, 0) << result.errors;
+  EXPECT_EQ(result.output,
+            "Base\tRibasso\tOfferta\tImporto totale dei lavori calcolato\tImporto Impresa meno importo calcolato\t"
+            "Percentuale di discordanza\tErrore\n1000\t10\t9\t900\t-891\t-9900\t\n");
+}
+
+struct MalformedCase {
+  const char* name;
+  std::string content;
+  std::string outputBefore;
+  const char* errorPart;
+};
+
+const MalformedCase kMalformedFiles[] = {
+    {"unterminated_quote", "1000;10;9\n\n1000;\"10;9\n", "1000;10;9;900;-891;-9900;\n", ", riga 3: un campo aperto"},
+    {"stray_quote", "1000;10\"x;9\n", "", ", riga 1: virgolette fuori posto"},
+    {"two_fields", "1000;10;9\n1000;10\n", "1000;10;9;900;-891;-9900;\n", ", riga 2: la riga ha 2 campi"},
+};
+
+class CompanionMalformed : public Companion, public testing::WithParamInterface<MalformedCase> {};
+
+TEST_P(CompanionMalformed, StopsNamingFileAndLine) {
+  const MalformedCase& c = GetParam();
+  std::string input = WriteFile("bad.csv", c.content);
+  ProcessResult result = Run({"--csv", input, "--separator", ","});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.output, c.outputBefore);
+  EXPECT_NE(result.errors.find("discordanza-cli: " + input + c.errorPart), std::string::npos) << result.errors;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CompanionMalformed, testing::ValuesIn(kMalformedFiles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Companion, MissingFileIsReported) {
+  std::string missing = (directory_ / "missing.csv").string();
+  ProcessResult result = Run({"--csv", missing});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.errors.find("impossibile aprire \"" + missing + "\""), std::string::npos) << result.errors;
+}
+
+TEST_F(Companion, FullOutputDeviceIsAWriteError) {
+  for (auto arguments : {std::vector<std::string>{"1000", "10", "9"}, std::vector<std::string>{"--csv"}}) {
+    std::string input = WriteFile("rows.csv", "1000;10;9\n");
+    ProcessSetup setup;
+    setup.stdinPath = input;
+    setup.stdoutPath = "/dev/full";
+    ProcessResult result = Run(arguments, setup);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.errors.find("scrittura dei risultati non riuscita"), std::string::npos) << result.errors;
+  }
+}
+
+// A megabyte of digits overflows the accumulated integer: a conversion error
+// that quotes the whole kept text, reached without hanging.
+TEST_F(Companion, MegabyteOfDigitsIsAConversionErrorInCsv) {
+  std::string digits(1 << 20, '7');
+  std::string input = WriteFile("huge.csv", digits + ";10;9\n1000;10;9\n");
+  ProcessResult result = Run({"--csv", input, "--separator", ","});
+  EXPECT_EQ(result.exitCode, 0) << result.errors;
+  EXPECT_EQ(result.output, digits + ";10;9;;;;'" + digits + "' is not a valid floating point value\n" +
+                               "1000;10;9;900;-891;-9900;\n");
+}
+
+// A single argument is limited by the system to 128 KiB, just under that here.
+TEST_F(Companion, LongArgumentOfDigitsIsAConversionError) {
+  std::string digits(120'000, '9');
+  ProcessResult result = Run({"--separator", ",", "1000", "10", digits});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.errors, "'" + digits + "' is not a valid floating point value\n");
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+#include "cli/csv_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "stream_helpers.h"
+
+namespace cli {
+namespace {
+
+using cli_test::ReadableFile;
+
+struct ExpectedRow {
+  std::size_t line;
+  std::size_t fieldCount;
+  std::vector<std::string> fields;  // the kept ones
+  bool operator==(const ExpectedRow&) const = default;
+};
+
+void PrintTo(const ExpectedRow& row, std::ostream* out) {
+  *out << "line " << row.line << ", " << row.fieldCount << " fields:";
+  for (const std::string& field : row.fields) *out << " [" << field << "]";
+}
+
+std::vector<ExpectedRow> ReadAll(std::string_view content, char delimiter = ';', std::size_t kept = 3) {
+  auto file = ReadableFile(content);
+  CsvRowReader reader(file.get(), delimiter, kept);
+  std::vector<ExpectedRow> rows;
+  while (const CsvRow* row = reader.Next()) rows.push_back({row->line, row->fieldCount, row->fields});
+  return rows;
+}
+
+struct ReadCase {
+  const char* name;
+  std::string content;
+  std::vector<ExpectedRow> rows;
+  char delimiter = ';';
+};
+
+const ReadCase kReadCases[] = {
+    {"plain_rows", "1;2;3\n4;5;6\n", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
+    {"no_final_line_end", "1;2;3\n4;5;6", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
+    {"crlf", "1;2;3\r\n4;5;6\r\n", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
+    {"lone_cr", "1;2;3\r4;5;6", {{1, 3, {"1", "2", "3"}}, {1, 3, {"4", "5", "6"}}}},
+    {"blank_lines_skipped_but_counted", "\n1;2;3\n\r\n\n4;5;6\n\n", {{2, 3, {"1", "2", "3"}}, {5, 3, {"4", "5", "6"}}}},
+    {"empty_input", "", {}},
+    {"spaces_kept", " 1 ; 2,5 ;3 \n", {{1, 3, {" 1 ", " 2,5 ", "3 "}}}},
+    {"empty_fields", ";;\n1;;3\n", {{1, 3, {"", "", ""}}, {2, 3, {"1", "", "3"}}}},
+    {"quoted_empty_field", "\"\";\"\";\"\"\n", {{1, 3, {"", "", ""}}}},
+    {"quoted_delimiter", "\"1;000\";2;3\n", {{1, 3, {"1;000", "2", "3"}}}},
+    {"doubled_quotes", "\"say \"\"hi\"\"\";2;\"\"\"\"\n", {{1, 3, {"say \"hi\"", "2", "\""}}}},
+    {"newlines_inside_quotes", "\"a\nb\";\"c\r\nd\";e\nf;g;h\n",
+     {{1, 3, {"a\nb", "c\r\nd", "e"}}, {4, 3, {"f", "g", "h"}}}},
+    {"any_bytes", "\xe2\x82\xac 12;\t;\x01\n", {{1, 3, {"\xe2\x82\xac 12", "\t", "\x01"}}}},
+    {"two_fields", "1;2\n", {{1, 2, {"1", "2"}}}},
+    {"four_fields_three_kept", "1;2;3;4\n", {{1, 4, {"1", "2", "3"}}}},
+    {"one_field", "abc\n", {{1, 1, {"abc"}}}},
+    {"comma_delimiter", "\"1,5\",2,3\n", {{1, 3, {"1,5", "2", "3"}}}, ','},
+    {"tab_delimiter", "1\t 2 \t3\n", {{1, 3, {"1", " 2 ", "3"}}}, '\t'},
+    {"semicolon_is_text_with_tab", "1;2\t3\t4\n", {{1, 3, {"1;2", "3", "4"}}}, '\t'},
+};
+
+class CsvReading : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(CsvReading, GivesRowsWithTheirLines) {
+  const ReadCase& c = GetParam();
+  EXPECT_EQ(ReadAll(c.content, c.delimiter), c.rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CsvReading, testing::ValuesIn(kReadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct MalformedCase {
+  const char* name;
+  std::string content;
+  std::size_t rowsBefore;  // rows delivered before the error
+  std::size_t line;        // the line the error names
+};
+
+const MalformedCase kMalformedCases[] = {
+    {"unterminated_quote_at_end", "1;2;3\n4;\"5;6\n7;8;9\n", 1, 2},
+    {"unterminated_quote_first_row", "\"1;2;3", 0, 1},
+    {"quote_inside_unquoted_field", "1;2;3\n4;5\"x;6\n", 1, 2},
+    {"text_after_closing_quote", "1;2;3\n\n\"4\"x;5;6\n", 1, 3},
+    {"space_after_closing_quote", "\"1\" ;2;3\n", 0, 1},
+    {"stray_quote_after_multiline_field", "\"a\n\nb\";c;d\ne;f\"g;h\n", 1, 4},
+};
+
+class MalformedCsv : public testing::TestWithParam<MalformedCase> {};
+
+TEST_P(MalformedCsv, RaisesErrorNamingTheLine) {
+  const MalformedCase& c = GetParam();
+  auto file = ReadableFile(c.content);
+  CsvRowReader reader(file.get(), ';', 3);
+  std::size_t rows = 0;
+  try {
+    while (reader.Next()) ++rows;
+    FAIL() << "accepted";
+  } catch (const CsvReadError& error) {
+    EXPECT_EQ(error.line(), c.line) << error.what();
+  }
+  EXPECT_EQ(rows, c.rowsBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MalformedCsv, testing::ValuesIn(kMalformedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Rows and fields that straddle the reader's internal blocks come back whole,
+// with their line numbers right.
+TEST(CsvReadingLarge, RowsAcrossBlocksKeepTextAndLines) {
+  std::string content;
+  std::string longField(200'000, '7');
+  const std::size_t rowCount = 20'000;
+  for (std::size_t i = 0; i < rowCount; ++i) {
+    if (i == 5'000) {
+      content += "\"" + longField + "\n\";x;y\n";  // spans two lines
+    } else {
+      content += std::to_string(i) + ";\"a\"\"b\";c\r\n";
+    }
+  }
+  auto rows = ReadAll(content);
+  ASSERT_EQ(rows.size(), rowCount);
+  EXPECT_EQ(rows[5'000].fields[0], longField + "\n");
+  EXPECT_EQ(rows[5'000].line, 5'001u);
+  EXPECT_EQ(rows[5'001].line, 5'003u);
+  EXPECT_EQ(rows.back().line, rowCount + 1);
+  EXPECT_EQ(rows.back().fields, (std::vector<std::string>{std::to_string(rowCount - 1), "a\"b", "c"}));
+}
+
+TEST(CsvReadingFailure, UnreadableStreamIsAnError) {
+  cli_test::File directory(std::fopen("/", "rb"));  // opens, but every read fails
+  ASSERT_TRUE(directory);
+  CsvRowReader reader(directory.get(), ';', 3);
+  try {
+    reader.Next();
+    FAIL() << "read a directory";
+  } catch (const CsvReadError& error) {
+    EXPECT_NE(std::string(error.what()).find("errore di lettura"), std::string::npos) << error.what();
+  }
+}
+
+}  // namespace
+}  // namespace cli

@@ -1,0 +1,97 @@
+#include "process_run.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+extern char** environ;
+
+namespace cli_test {
+namespace {
+
+std::string TemporaryPath(const char* stem) {
+  std::string path = std::string(P_tmpdir) + "/" + stem + "XXXXXX";
+  int fd = mkstemp(path.data());
+  if (fd < 0) throw std::runtime_error("mkstemp failed");
+  close(fd);
+  return path;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Waits for `pid` at most `timeoutSeconds`; kills it when the time is up.
+int WaitFor(pid_t pid, int timeoutSeconds, bool& timedOut) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      timedOut = true;
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::vector<char*> Environment(const std::vector<std::string>& added) {
+  // The added entries come first: getenv takes the first match.
+  std::vector<char*> environment;
+  for (const std::string& variable : added) environment.push_back(const_cast<char*>(variable.c_str()));
+  for (char** variable = environ; *variable; ++variable) environment.push_back(*variable);
+  environment.push_back(nullptr);
+  return environment;
+}
+
+}  // namespace
+
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const ProcessSetup& setup) {
+  const std::string& stdinPath = setup.stdinPath;
+  std::string outputPath = setup.stdoutPath.empty() ? TemporaryPath("cli_out") : setup.stdoutPath;
+  std::string errorPath = TemporaryPath("cli_err");
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, stdinPath.empty() ? "/dev/null" : stdinPath.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+
+  ProcessResult result;
+  pid_t pid = 0;
+  std::vector<char*> environment = Environment(setup.environment);
+  int spawnError = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environment.data());
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawnError == 0) result.exitCode = WaitFor(pid, setup.timeoutSeconds, result.timedOut);
+
+  if (setup.stdoutPath.empty()) {
+    result.output = ReadAll(outputPath);
+    std::remove(outputPath.c_str());
+  }
+  result.errors = ReadAll(errorPath);
+  std::remove(errorPath.c_str());
+  if (spawnError != 0) throw std::runtime_error("cannot start " + program);
+  return result;
+}
+
+}  // namespace cli_test
