@@ -34,10 +34,11 @@ Opzioni:
                   "\t" o un tabulatore vero per il tabulatore).
   --header        la prima riga contiene i titoli delle colonne: è copiata e
                   completata con i titoli delle quattro colonne aggiunte.
-  --separator C   il separatore decimale degli importi e dei risultati, in
-                  entrambi i modi; senza questa opzione è quello della
-                  localizzazione (LC_ALL, altrimenti LC_NUMERIC, altrimenti
-                  LANG), oppure "." se questa non ne ha uno di un carattere.
+  --separator C   il separatore decimale degli importi e dei risultati
+                  (un carattere, non una cifra), in entrambi i modi; senza
+                  questa opzione è quello della localizzazione (LC_ALL,
+                  altrimenti LC_NUMERIC, altrimenti LANG), oppure "." se
+                  questa non ne ha uno di un solo carattere.
   --              fine delle opzioni: gli argomenti seguenti sono importi.
   -h, --help      mostra questo aiuto.
 Le opzioni con un valore si scrivono anche come --opzione=VALORE.
@@ -59,8 +60,8 @@ Il CSV:
 
 Codici di uscita:
   0  risultati scritti (con --csv: ogni riga letta e scritta);
-  1  calcolo non riuscito, oppure con --csv un file illeggibile o
-     malformato, o un errore di scrittura;
+  1  calcolo non riuscito; con --csv un file illeggibile o malformato;
+     un errore di scrittura;
   2  argomenti sbagliati.
 )";
 }
