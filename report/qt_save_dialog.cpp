@@ -1,0 +1,92 @@
+#include "report/qt_save_dialog.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QShowEvent>
+#include <cfenv>
+
+namespace report {
+
+namespace {
+
+// The screen that shows the program's active window, else the owner's, else
+// the first one.
+QScreen* ScreenForDialog(const QWidget* dialog, const QWidget* owner) {
+  const QWidget* active = QApplication::activeWindow();
+  if (active && active != dialog) {
+    return active->screen();
+  }
+  if (owner) {
+    return owner->window()->screen();
+  }
+  return QGuiApplication::primaryScreen();
+}
+
+class ExportFileDialog final : public QFileDialog {
+ public:
+  explicit ExportFileDialog(QWidget* owner) : QFileDialog(owner), owner_(owner) {}
+
+ protected:
+  // Runs once the dialog has its size; a native dialog shown by the platform
+  // in its place is placed by the platform.
+  void showEvent(QShowEvent* event) override {
+    QFileDialog::showEvent(event);
+    if (const QScreen* screen = ScreenForDialog(this, owner_)) {
+      move(DialogPosition(screen->geometry(), frameGeometry().size()));
+    }
+  }
+
+ private:
+  QWidget* owner_;
+};
+
+// Restores the floating-point control modes and clears the exception flags
+// when it goes out of scope, whatever the dialog's code did to them.
+class FloatingPointGuard {
+ public:
+  FloatingPointGuard() { fegetmode(&modes_); }
+  ~FloatingPointGuard() {
+    feclearexcept(FE_ALL_EXCEPT);
+    fesetmode(&modes_);
+  }
+  FloatingPointGuard(const FloatingPointGuard&) = delete;
+  FloatingPointGuard& operator=(const FloatingPointGuard&) = delete;
+
+ private:
+  femode_t modes_;
+};
+
+}  // namespace
+
+std::optional<QString> QtSaveDialog::AskFileName(QWidget* owner) {
+  const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(owner);
+  const FloatingPointGuard guard;
+  if (dialog->exec() != QDialog::Accepted) {
+    return std::nullopt;
+  }
+  const QStringList files = dialog->selectedFiles();
+  if (files.isEmpty()) {
+    return std::nullopt;
+  }
+  return files.first();
+}
+
+std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* owner) {
+  auto dialog = std::make_unique<ExportFileDialog>(owner);
+  dialog->setWindowTitle(QStringLiteral("Esporta i dati in formato Word compatibile"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setNameFilter(QStringLiteral("Percentuale di discordanza (*.rtf)"));
+  dialog->setOption(QFileDialog::DontConfirmOverwrite);
+  dialog->setDefaultSuffix(QString());
+  dialog->selectFile(QStringLiteral("Percentuale di discordanza.rtf"));
+  dialog->setWindowModality(Qt::ApplicationModal);
+  return dialog;
+}
+
+QPoint DialogPosition(const QRect& screen, const QSize& frame) {
+  return {screen.left() + (screen.width() - frame.width()) / 2,
+          screen.top() + (screen.height() - frame.height()) / 3};
+}
+
+}  // namespace report

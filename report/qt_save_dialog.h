@@ -1,0 +1,36 @@
+#pragma once
+// QtSaveDialog: the save dialog of the report export on the toolkit's file
+// dialog, created anew for each request and released on every way out:
+// title "Esporta i dati in formato Word compatibile", proposed name
+// "Percentuale di discordanza.rtf", one filter "Percentuale di discordanza
+// (*.rtf)", no default suffix (a name comes back as typed), no question
+// before replacing a file, modal to the whole program. The toolkit's own
+// dialog is placed centred across the screen of the active window with a
+// third of the free height above it.
+
+#include <QFileDialog>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <memory>
+
+#include "report/save_dialog.h"
+
+namespace report {
+
+class QtSaveDialog final : public SaveDialog {
+ public:
+  // Keeps the floating-point control modes as they were before the dialog
+  // ran and leaves no floating-point exception flag raised by it.
+  std::optional<QString> AskFileName(QWidget* owner) override;
+};
+
+// The configured dialog, not yet shown.
+std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* owner);
+
+// Top-left corner of a frame of the given size: centred across the screen,
+// with a third of the free height above it (each division truncating toward
+// zero, so a frame larger than the screen starts above or left of it).
+QPoint DialogPosition(const QRect& screen, const QSize& frame);
+
+}  // namespace report

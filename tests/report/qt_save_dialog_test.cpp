@@ -1,0 +1,132 @@
+// The real save dialog: how it is configured, where it is placed, and what
+// it returns when a user types a name and presses Enter, or Escape.
+#include "report/qt_save_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cfenv>
+#include <functional>
+
+namespace report {
+namespace {
+
+TEST(MakeExportDialog, IsConfiguredForTheReport) {
+  const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(nullptr);
+  EXPECT_EQ(dialog->windowTitle(), "Esporta i dati in formato Word compatibile");
+  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
+  EXPECT_EQ(dialog->nameFilters(), QStringList{"Percentuale di discordanza (*.rtf)"});
+  EXPECT_EQ(dialog->selectedNameFilter(), "Percentuale di discordanza (*.rtf)");
+  EXPECT_TRUE(dialog->defaultSuffix().isEmpty());
+  EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
+  ASSERT_EQ(dialog->selectedFiles().size(), 1);
+  EXPECT_EQ(QFileInfo(dialog->selectedFiles().first()).fileName(), "Percentuale di discordanza.rtf");
+}
+
+struct PositionRow {
+  const char* name;
+  QRect screen;
+  QSize frame;
+  QPoint expected;
+};
+
+class DialogPositionRows : public ::testing::TestWithParam<PositionRow> {};
+
+TEST_P(DialogPositionRows, CentresAcrossWithAThirdAbove) {
+  EXPECT_EQ(DialogPosition(GetParam().screen, GetParam().frame), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, DialogPositionRows,
+    ::testing::Values(PositionRow{"FullHd", {0, 0, 1920, 1080}, {600, 420}, {660, 220}},
+                      PositionRow{"SecondScreenRightOfFirst", {1920, 0, 1280, 1024}, {600, 420}, {2260, 201}},
+                      PositionRow{"ScreenAboveFirst", {0, -768, 1024, 768}, {600, 420}, {212, -652}},
+                      PositionRow{"OddFreeSpaceTruncates", {0, 0, 801, 602}, {600, 400}, {100, 67}},
+                      PositionRow{"LargerThanScreenTruncatesTowardZero", {0, 0, 800, 600}, {1001, 901},
+                                  {-100, -100}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MakeExportDialog, IsPlacedWhenShown) {
+  QWidget owner;
+  owner.resize(300, 200);
+  owner.show();
+  owner.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+  const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(&owner);
+  dialog->setWindowModality(Qt::NonModal);  // shown, not run: nothing may block
+  dialog->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+  EXPECT_EQ(dialog->frameGeometry().topLeft(),
+            DialogPosition(owner.screen()->geometry(), dialog->frameGeometry().size()));
+  dialog->close();
+}
+
+// Runs `user` on the save dialog once it is the active modal window, and
+// closes any modal window still open after five seconds, so that a test
+// fails instead of hanging.
+void WhenTheDialogOpens(std::function<void(QFileDialog&)> user) {
+  QTimer::singleShot(0, qApp, [user] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      ADD_FAILURE() << "no save dialog open";
+      return;
+    }
+    user(*dialog);
+  });
+  QTimer::singleShot(5000, qApp, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      ADD_FAILURE() << "a modal window was left open: " << modal->windowTitle().toStdString();
+      modal->close();
+    }
+  });
+}
+
+QWidget* FocusIn(QFileDialog& dialog) {
+  QWidget* focus = QApplication::focusWidget();
+  return focus ? focus : dialog.focusWidget();
+}
+
+TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
+  QTemporaryDir folder;
+  WhenTheDialogOpens([&folder](QFileDialog& dialog) {
+    dialog.setDirectory(folder.path());
+    QWidget* edit = FocusIn(dialog);
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, "report");
+    QTest::keyClick(edit, Qt::Key_Return);
+  });
+  QtSaveDialog dialog;
+  EXPECT_EQ(dialog.AskFileName(nullptr), folder.filePath("report"));
+}
+
+TEST(QtSaveDialog, EscapeReturnsNothing) {
+  WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
+  QtSaveDialog dialog;
+  EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
+}
+
+TEST(QtSaveDialog, KeepsTheFloatingPointModesAndClearsTheFlags) {
+  ASSERT_EQ(std::fegetround(), FE_TONEAREST);
+  std::feclearexcept(FE_ALL_EXCEPT);
+  WhenTheDialogOpens([](QFileDialog& dialog) {
+    std::fesetround(FE_UPWARD);
+    volatile double third = 1.0;
+    third = third / 3.0;  // raises the inexact flag
+    QTest::keyClick(FocusIn(dialog), Qt::Key_Escape);
+  });
+  QtSaveDialog dialog;
+  dialog.AskFileName(nullptr);
+  EXPECT_EQ(std::fegetround(), FE_TONEAREST);
+  EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
+  std::fesetround(FE_TONEAREST);
+}
+
+}  // namespace
+}  // namespace report

@@ -1,0 +1,175 @@
+#include "rtf_reader.h"
+
+#include <array>
+#include <cctype>
+
+#include "report/windows1252.h"
+
+namespace report::testing {
+
+namespace {
+
+char16_t FromWindows1252(unsigned char byte) {
+  static const std::array<char16_t, 256> kTable = [] {
+    std::array<char16_t, 256> table;
+    table.fill(u'\xFFFD');
+    for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
+      if (const auto b = ToWindows1252(static_cast<char16_t>(unit))) table[*b] = static_cast<char16_t>(unit);
+    }
+    return table;
+  }();
+  return kTable[byte];
+}
+
+enum class Destination { Body, FontTable, ColourTable };
+
+struct State {
+  Destination destination = Destination::Body;
+  ReadFormat format;
+};
+
+class Reader {
+ public:
+  explicit Reader(const QByteArray& rtf) : rtf_(rtf) {}
+
+  ReadDocument Read() {
+    std::vector<State> stack{State{}};
+    while (pos_ < rtf_.size()) {
+      const char c = rtf_[pos_++];
+      if (c == '{') {
+        stack.push_back(stack.back());
+        ++doc_.groupDepthAtEnd;
+      } else if (c == '}') {
+        if (stack.size() > 1) stack.pop_back();
+        --doc_.groupDepthAtEnd;
+      } else if (c == '\\') {
+        Control(stack.back());
+      } else if (c == '\r' || c == '\n') {
+        continue;
+      } else {
+        Character(stack.back(), static_cast<unsigned char>(c));
+      }
+    }
+    return doc_;
+  }
+
+ private:
+  void Control(State& state) {
+    const char c = rtf_[pos_];
+    if (c == '\\' || c == '{' || c == '}') {
+      ++pos_;
+      Character(state, c);
+    } else if (c == '\'') {
+      const int byte = rtf_.mid(pos_ + 1, 2).toInt(nullptr, 16);
+      pos_ += 3;
+      Unit(state, FromWindows1252(static_cast<unsigned char>(byte)));
+    } else {
+      Word(state);
+    }
+  }
+
+  void Word(State& state) {
+    std::string word;
+    while (pos_ < rtf_.size() && std::isalpha(static_cast<unsigned char>(rtf_[pos_]))) word += rtf_[pos_++];
+    std::string digits;
+    if (pos_ < rtf_.size() && rtf_[pos_] == '-') digits += rtf_[pos_++];
+    while (pos_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[pos_]))) digits += rtf_[pos_++];
+    if (pos_ < rtf_.size() && rtf_[pos_] == ' ') ++pos_;
+    const bool hasParam = !digits.empty();
+    const int param = hasParam ? std::stoi(digits) : 0;
+    Apply(state, word, hasParam, param);
+  }
+
+  void Apply(State& state, const std::string& word, bool hasParam, int param) {
+    ReadFormat& f = state.format;
+    if (word == "fonttbl") {
+      state.destination = Destination::FontTable;
+    } else if (word == "colortbl") {
+      state.destination = Destination::ColourTable;
+      colour_.reset();
+    } else if (word == "f") {
+      if (state.destination == Destination::FontTable) {
+        while (doc_.fonts.size() <= param) doc_.fonts.append(QString());
+        font_ = param;
+      } else {
+        f.font = param;
+      }
+    } else if (word == "red" || word == "green" || word == "blue") {
+      const QRgb old = colour_.value_or(qRgb(0, 0, 0));
+      colour_ = word == "red" ? qRgb(param, qGreen(old), qBlue(old))
+                : word == "green" ? qRgb(qRed(old), param, qBlue(old))
+                                  : qRgb(qRed(old), qGreen(old), param);
+    } else if (word == "plain") {
+      f = ReadFormat{};
+    } else if (word == "fs") {
+      f.halfPoints = param;
+    } else if (word == "cf") {
+      f.colour = param;
+    } else if (word == "b") {
+      f.bold = !hasParam || param != 0;
+    } else if (word == "i") {
+      f.italic = !hasParam || param != 0;
+    } else if (word == "ul") {
+      f.underline = !hasParam || param != 0;
+    } else if (word == "strike") {
+      f.strikeOut = !hasParam || param != 0;
+    } else if (word == "tab") {
+      Unit(state, u'\t');
+    } else if (word == "par") {
+      current_.formats.push_back(f);
+      doc_.paragraphs.push_back(current_);
+      current_ = ReadParagraph{};
+      doc_.trailing.clear();
+    } else if (word == "u") {
+      Unit(state, static_cast<char16_t>(param & 0xFFFF));
+      skip_ = uc_;
+    } else if (word == "uc") {
+      uc_ = param;
+    } else if (word != "rtf" && word != "ansi" && word != "ansicpg" && word != "deff" && word != "pard" &&
+               word != "fnil" && word != "fcharset") {
+      doc_.unknown.push_back(word);
+    }
+  }
+
+  void Character(State& state, char c) {
+    if (state.destination == Destination::FontTable) {
+      if (c == ';') return;
+      doc_.fonts[font_] += QLatin1Char(c);
+    } else if (state.destination == Destination::ColourTable) {
+      if (c == ';') {
+        doc_.colours.push_back(colour_);
+        colour_.reset();
+      }
+    } else {
+      Unit(state, static_cast<unsigned char>(c));
+    }
+  }
+
+  void Unit(State& state, char16_t unit) {
+    if (skip_ > 0) {
+      --skip_;
+      return;
+    }
+    if (state.destination != Destination::Body) return;
+    current_.text += QChar(unit);
+    current_.formats.push_back(state.format);
+    doc_.trailing += QChar(unit);
+  }
+
+  const QByteArray& rtf_;
+  qsizetype pos_ = 0;
+  ReadDocument doc_;
+  ReadParagraph current_;
+  int font_ = 0;
+  std::optional<QRgb> colour_;
+  int uc_ = 1;
+  int skip_ = 0;
+};
+
+}  // namespace
+
+ReadDocument ReadRtf(const QByteArray& rtf) { return Reader(rtf).Read(); }
+
+QString ReadRtfText(const QByteArray& rtf) { return Reader(rtf).Read().trailing; }
+
+}  // namespace report::testing

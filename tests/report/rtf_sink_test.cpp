@@ -1,0 +1,92 @@
+// The escaping of text and the delimiting of control words, as a table of
+// named corners, and a seeded round trip through the test reader.
+#include "report/rtf_sink.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "rtf_reader.h"
+
+namespace report {
+namespace {
+
+QByteArray Escaped(const QString& text) {
+  RtfSink sink;
+  sink.Text(text);
+  return sink.TakeBytes();
+}
+
+struct EscapeRow {
+  const char* name;
+  QString text;
+  QByteArray rtf;
+};
+
+class RtfSinkEscape : public ::testing::TestWithParam<EscapeRow> {};
+
+TEST_P(RtfSinkEscape, WritesTheExpectedBytes) {
+  EXPECT_EQ(Escaped(GetParam().text), GetParam().rtf);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Corners, RtfSinkEscape,
+    ::testing::Values(
+        EscapeRow{"PlainAscii", "Importo a base d'asta: 12,5 %", "Importo a base d'asta: 12,5 %"},
+        EscapeRow{"Backslash", "a\\b", "a\\\\b"},
+        EscapeRow{"Braces", "{x}", "\\{x\\}"},
+        EscapeRow{"TabBeforeDigitsTakesADelimiter", "\t\t1", "\\tab\\tab 1"},
+        EscapeRow{"TabBeforeSpace", "\t ", "\\tab  "},
+        EscapeRow{"TabBeforeBackslash", "\t\\", "\\tab\\\\"},
+        EscapeRow{"EGrave", QString::fromUtf16(u"\u00e8"), "\\'e8"},
+        EscapeRow{"EuroIsInTheCodePage", QString::fromUtf16(u"\u20ac"), "\\'80"},
+        EscapeRow{"HexBeforeDigits", QString::fromUtf16(u"\u00e81"), "\\'e81"},
+        EscapeRow{"Delete", QString::fromUtf16(u"\u007f"), "\\'7f"},
+        EscapeRow{"ControlCharacter", QString::fromUtf16(u"\u0001"), "\\'01"},
+        EscapeRow{"UnassignedByteOfTheCodePage", QString::fromUtf16(u"\u0081"), "\\u129?"},
+        EscapeRow{"Cjk", QString::fromUtf16(u"\u6570\u5b57"), "\\u25968?\\u23383?"},
+        EscapeRow{"NegativeSixteenBitValue", QString::fromUtf16(u"\uff05"), "\\u-251?"},
+        EscapeRow{"EmojiAsTwoSurrogates", QString::fromUtf16(u"\U0001F600"), "\\u-10179?\\u-8704?"},
+        EscapeRow{"UnicodeBeforeDigits", QString::fromUtf16(u"\u6570") + "7", "\\u25968?7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RtfSink, ControlWordsAndGroups) {
+  RtfSink sink;
+  sink.OpenGroup();
+  sink.ControlWord("rtf", 1);
+  sink.ControlWord("b");
+  sink.Text(u"x");
+  sink.ControlWord("b", 0);
+  sink.NewLine();
+  sink.CloseGroup();
+  EXPECT_EQ(sink.TakeBytes(), "{\\rtf1\\b x\\b0\r\n}");
+  EXPECT_EQ(sink.TakeBytes(), "");
+}
+
+// Any text, escaped, is 7-bit and reads back as itself.
+TEST(RtfSink, RandomTextRoundTrips) {
+  std::mt19937 random(20261208);
+  const std::vector<std::pair<char16_t, char16_t>> ranges = {
+      {0x01, 0x7F}, {0x80, 0xFF}, {0x100, 0x2FFF}, {0x4E00, 0x9FFF}, {0xE000, 0xFFFF}};
+  for (int round = 0; round < 2000; ++round) {
+    QString text;
+    const int length = std::uniform_int_distribution<int>(0, 12)(random);
+    for (int i = 0; i < length; ++i) {
+      if (std::uniform_int_distribution<int>(0, 9)(random) == 0) {
+        const char32_t astral = std::uniform_int_distribution<char32_t>(0x10000, 0x10FFFF)(random);
+        text += QString::fromUcs4(&astral, 1);
+        continue;
+      }
+      const auto& range = ranges[std::uniform_int_distribution<std::size_t>(0, ranges.size() - 1)(random)];
+      text += QChar(std::uniform_int_distribution<int>(range.first, range.second)(random));
+    }
+    const QByteArray rtf = Escaped(text);
+    for (const char byte : rtf) {
+      ASSERT_LT(static_cast<unsigned char>(byte), 0x80) << "round " << round;
+    }
+    ASSERT_EQ(testing::ReadRtfText(rtf), text) << "round " << round << ": " << rtf.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace report
