@@ -1,7 +1,272 @@
 #include "ui/calmora_about_unit.h"
 
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/about_panel.h"
+#include "ui/about_picture.h"
+#include "ui/jpeg_screen_depth.h"
+
 TCalmoraAboutForm* CalmoraAboutForm = nullptr;
 
-TCalmoraAboutForm::TCalmoraAboutForm(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint) {
-  setFixedSize(460, 298);
+namespace {
+
+// The window's fixed geometry in pixels: a one-pixel frame around the client
+// area, and the bands of the client area from top to bottom.
+constexpr int kFrame = 1;
+constexpr QSize kClientSize(458, 296);
+constexpr QRect kHeaderRect(0, 0, 458, 49);
+constexpr QRect kPictureRect(0, 49, 458, 205);  // row 254 below it is the gap
+constexpr QRect kFooterRect(0, 255, 458, 41);
+constexpr QRect kButtonRect(378, 224, 75, 25);
+
+const char* const kDescription = "Studio tecnico (esempio)";
+
+struct FontRow {
+  const char* family;
+  int pixelSize;  // character height
+  bool italic;
+};
+
+enum class Ink { WindowText, Grey, Olive, Silver };
+enum class Fill { Transparent, White };
+
+struct LabelRow {
+  const char* name;
+  const char* text;
+  QPoint topLeft;  // relative to the label's parent
+  FontRow font;
+  Ink ink;
+  Fill fill;
+};
+
+constexpr FontRow kWindowFont{"MS Sans Serif", 11, false};
+constexpr FontRow kFirmNameFont{"Times New Roman", 40, false};
+constexpr FontRow kDescriptionFont{"Times New Roman", 19, false};
+constexpr FontRow kHeadingFont{"Times New Roman", 24, false};
+constexpr FontRow kNameFont{"Times New Roman", 16, true};
+constexpr FontRow kContactFont{"Times New Roman", 13, true};
+
+// The firm's name: Label3 is its shadow, one pixel lower-right, painted first.
+const LabelRow kLabel3{"Label3", "Calmora", {9, 2}, kFirmNameFont, Ink::Grey, Fill::White};
+const LabelRow kLabel1{"Label1", "Calmora", {8, 1}, kFirmNameFont, Ink::WindowText, Fill::Transparent};
+const LabelRow kLabel2{"Label2", kDescription, {224, 24}, kDescriptionFont, Ink::WindowText, Fill::White};
+
+// Over the picture, in painting order; the later ones lie on top.
+const LabelRow kLabel4{"Label4", "Progettazione strutturale e impianti", {15, 58}, kHeadingFont, Ink::Olive,
+                       Fill::Transparent};
+const LabelRow kLabel5{"Label5", "Ing. Marco Esempio", {27, 86}, kNameFont, Ink::Silver, Fill::Transparent};
+const LabelRow kLabel6{"Label6", "Architettura e urbanistica", {15, 129}, kHeadingFont, Ink::Olive,
+                       Fill::Transparent};
+const LabelRow kLabel7{"Label7", "Topografia", {15, 201}, kHeadingFont, Ink::Olive, Fill::Transparent};
+const LabelRow kLabel8{"Label8", "Ing. Paola Finti", {27, 108}, kNameFont, Ink::Silver, Fill::Transparent};
+const LabelRow kLabel9{"Label9", "Arch. Lucia Modelli", {27, 155}, kNameFont, Ink::Silver, Fill::Transparent};
+const LabelRow kLabel10{"Label10", "Arch. Davide Prototipo", {27, 178}, kNameFont, Ink::Silver,
+                        Fill::Transparent};
+const LabelRow kLabel11{"Label11", "Geom. Carlo Campione", {27, 228}, kNameFont, Ink::Silver, Fill::Transparent};
+
+// The footer's contact data.
+const LabelRow kLabel12{"Label12", "Via dell'Esempio 1, 00000 Borgo Finto (XX)", {6, 5}, kContactFont,
+                        Ink::WindowText, Fill::White};
+const LabelRow kLabel13{"Label13", "www.example.org", {6, 21}, kContactFont, Ink::WindowText, Fill::White};
+const LabelRow kLabel14{"Label14", "Tel./Fax: 000 0000000", {278, 5}, kContactFont, Ink::WindowText,
+                        Fill::White};
+const LabelRow kLabel15{"Label15", "E-mail: studio@example.org", {278, 21}, kContactFont, Ink::WindowText,
+                        Fill::White};
+
+QFont FontOf(const FontRow& row) {
+  QFont font(QString::fromLatin1(row.family));
+  font.setPixelSize(row.pixelSize);
+  font.setItalic(row.italic);
+  return font;
+}
+
+QColor ColourOf(Ink ink, const QPalette& palette) {
+  switch (ink) {
+    case Ink::Grey: return QColor(128, 128, 128);
+    case Ink::Olive: return QColor(128, 128, 0);
+    case Ink::Silver: return QColor(192, 192, 192);
+    case Ink::WindowText: break;
+  }
+  return palette.color(QPalette::WindowText);
+}
+
+// An auto-sized label at its place; every label takes the clicks made on it.
+QLabel* MakeLabel(const LabelRow& row, QWidget* parent, QObject* mouseFilter) {
+  auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+  label->setObjectName(QString::fromLatin1(row.name));
+  label->setTextFormat(Qt::PlainText);
+  label->setMargin(0);
+  label->setFont(FontOf(row.font));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, ColourOf(row.ink, palette));
+  palette.setColor(QPalette::Window, Qt::white);
+  label->setPalette(palette);
+  label->setAutoFillBackground(row.fill == Fill::White);
+  label->adjustSize();
+  label->move(row.topLeft);
+  label->installEventFilter(mouseFilter);
+  return label;
+}
+
+QByteArray ProgramPicture() {
+  QFile file(QStringLiteral(":/about/calmora.jpg"));
+  file.open(QIODevice::ReadOnly);
+  return file.readAll();
+}
+
+bool IsMouseButtonEvent(QEvent::Type type) {
+  return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick;
+}
+
+}  // namespace
+
+TCalmoraAboutForm::TCalmoraAboutForm(QWidget* parent) : TCalmoraAboutForm(ProgramPicture(), parent) {}
+
+TCalmoraAboutForm::TCalmoraAboutForm(const QByteArray& jpeg, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  auto* client = new QWidget(this);
+  SetupWindow(client);
+  SetupHeader(client);
+  SetupPicture(client, jpeg);
+  SetupFooter(client);
+  SetupButton(client);
+}
+
+void TCalmoraAboutForm::SetupWindow(QWidget* client) {
+  setObjectName(QStringLiteral("CalmoraAboutForm"));
+  setWindowTitle(QStringLiteral("Calmora - ") + QString::fromUtf8(kDescription));
+  setFont(FontOf(kWindowFont));
+  setBackgroundRole(QPalette::Button);
+  setAutoFillBackground(true);
+  setFixedSize(kClientSize + QSize(2 * kFrame, 2 * kFrame));
+  client->setObjectName(QStringLiteral("ClientArea"));
+  client->setGeometry(QRect(QPoint(kFrame, kFrame), kClientSize));
+  client->setBackgroundRole(QPalette::Button);
+  client->setAutoFillBackground(true);
+}
+
+void TCalmoraAboutForm::SetupHeader(QWidget* client) {
+  Panel1 = new AboutPanel(AboutPanel::InnerBorder::White, client);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(kHeaderRect);
+  Panel1->installEventFilter(this);
+  connect(Panel1, &AboutPanel::clicked, this, &TCalmoraAboutForm::Button1Click);
+  Label3 = MakeLabel(kLabel3, Panel1, this);
+  Label1 = MakeLabel(kLabel1, Panel1, this);
+  Label2 = MakeLabel(kLabel2, Panel1, this);
+}
+
+void TCalmoraAboutForm::SetupPicture(QWidget* client, const QByteArray& jpeg) {
+  ProgramIcon = new AboutPicture(jpeg, JpegScreenDepth(), client);
+  ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+  ProgramIcon->setGeometry(kPictureRect);
+  connect(ProgramIcon, &AboutPicture::clicked, this, &TCalmoraAboutForm::Button1Click);
+  Label4 = MakeLabel(kLabel4, client, this);
+  Label5 = MakeLabel(kLabel5, client, this);
+  Label6 = MakeLabel(kLabel6, client, this);
+  Label7 = MakeLabel(kLabel7, client, this);
+  Label8 = MakeLabel(kLabel8, client, this);
+  Label9 = MakeLabel(kLabel9, client, this);
+  Label10 = MakeLabel(kLabel10, client, this);
+  Label11 = MakeLabel(kLabel11, client, this);
+}
+
+void TCalmoraAboutForm::SetupFooter(QWidget* client) {
+  Panel2 = new AboutPanel(AboutPanel::InnerBorder::None, client);
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  Panel2->setGeometry(kFooterRect);
+  Panel2->installEventFilter(this);
+  connect(Panel2, &AboutPanel::clicked, this, &TCalmoraAboutForm::Button1Click);
+  Label12 = MakeLabel(kLabel12, Panel2, this);
+  Label13 = MakeLabel(kLabel13, Panel2, this);
+  Label14 = MakeLabel(kLabel14, Panel2, this);
+  Label15 = MakeLabel(kLabel15, Panel2, this);
+}
+
+void TCalmoraAboutForm::SetupButton(QWidget* client) {
+  Button1 = new QPushButton(QStringLiteral("&Chiudi"), client);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(kButtonRect);
+  Button1->setAutoDefault(false);
+  Button1->setDefault(false);
+  Button1->setFocusPolicy(Qt::StrongFocus);
+  Button1->installEventFilter(this);
+  Button1->raise();
+  connect(Button1, &QPushButton::clicked, this, &TCalmoraAboutForm::Button1Click);
+}
+
+void TCalmoraAboutForm::Button1Click() { done(QDialog::Rejected); }
+
+void TCalmoraAboutForm::setVisible(bool visible) {
+  if (visible && !isVisible()) CentreOnScreen();
+  QDialog::setVisible(visible);
+}
+
+void TCalmoraAboutForm::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->geometry();
+  const int left = std::max(0, (area.width() - width()) / 2);
+  const int top = std::max(0, (area.height() - height()) / 2);
+  move(area.topLeft() + QPoint(left, top));
+}
+
+void TCalmoraAboutForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Button1->setFocus(Qt::OtherFocusReason);
+}
+
+void TCalmoraAboutForm::keyPressEvent(QKeyEvent* event) {
+  // No cancel button: Escape leaves the window open.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+// The window's one filter: labels swallow mouse buttons so that a click on
+// them reaches neither the picture nor a panel; the button and the panels get
+// the arrow-key focus cycle, Enter on the button and the bare C key.
+bool TCalmoraAboutForm::eventFilter(QObject* watched, QEvent* event) {
+  if (IsMouseButtonEvent(event->type()) && qobject_cast<QLabel*>(watched) != nullptr) {
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress) return HandleFocusKey(watched, *static_cast<QKeyEvent*>(event));
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TCalmoraAboutForm::HandleFocusKey(QObject* watched, const QKeyEvent& key) {
+  const QList<QWidget*> cycle{Button1, Panel1, Panel2};
+  const auto at = cycle.indexOf(qobject_cast<QWidget*>(watched));
+  if (at < 0) return false;
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  switch (key.key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      cycle[(at + 1) % cycle.size()]->setFocus(Qt::OtherFocusReason);
+      return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      cycle[(at + cycle.size() - 1) % cycle.size()]->setFocus(Qt::OtherFocusReason);
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (modifiers != Qt::NoModifier) return false;
+      if (watched == Button1) Button1->click();
+      return true;  // a panel does nothing with Enter
+    case Qt::Key_C:
+      if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return false;
+      Button1->click();
+      return true;
+    default:
+      return false;
+  }
 }

@@ -1,0 +1,422 @@
+// The About window driven through real events on the offscreen platform:
+// where a click closes it, which keys close it, the arrow-key focus cycle,
+// centring and the single decode across showings, its layout, the 8-bit
+// picture and the way JPEG faults surface.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <optional>
+
+#include <gtest/gtest.h>
+#include <jerror.h>
+
+#include "tests/ui/about_test_support.h"
+#include "ui/about_picture.h"
+#include "ui/calmora_about_unit.h"
+#include "ui/jpeg_decoder.h"
+#include "ui/jpeg_screen_depth.h"
+
+namespace {
+
+constexpr int kQuietMs = 250;  // longer than a button's animated click
+
+QByteArray WithoutQuantisationTables(QByteArray jpeg) {
+  for (qsizetype at = jpeg.indexOf("\xFF\xDB"); at >= 0 && at < jpeg.indexOf("\xFF\xDA"); at = jpeg.indexOf("\xFF\xDB")) {
+    const int length = (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
+    jpeg.remove(at, 2 + length);
+  }
+  return jpeg;
+}
+
+class AboutWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetJpegScreenDepthOverride(std::nullopt);
+    RecordingApplication::TakeCaughtErrors();
+  }
+  void TearDown() override {
+    SetJpegScreenDepthOverride(std::nullopt);
+    EXPECT_EQ(RecordingApplication::TakeCaughtErrors(), QStringList());
+  }
+
+  // Shows the window modally without blocking and waits until it takes input.
+  static void Open(TCalmoraAboutForm& form) {
+    form.open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+
+  static bool ClosesSoon(TCalmoraAboutForm& form) {
+    return QTest::qWaitFor([&] { return !form.isVisible(); }, 2000);
+  }
+
+  static bool StaysOpen(TCalmoraAboutForm& form) {
+    QTest::qWait(kQuietMs);
+    return form.isVisible();
+  }
+
+  template <typename T = QWidget>
+  static T* Part(TCalmoraAboutForm& form, const char* name) {
+    T* part = form.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(part, nullptr) << name;
+    return part;
+  }
+
+  static const JpegPicture& Picture(TCalmoraAboutForm& form) {
+    return Part<AboutPicture>(form, "ProgramIcon")->picture();
+  }
+
+  static bool OnAnyLabel(TCalmoraAboutForm& form, QPoint inWindow) {
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+      if (QRect(label->mapTo(&form, QPoint(0, 0)), label->size()).contains(inWindow)) return true;
+    }
+    return false;
+  }
+};
+
+// Clicks at points of the window, in its own coordinates (the frame included).
+TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
+  struct Row {
+    const char* name;
+    const char* part;              // nullptr: the window itself
+    std::optional<QPoint> offset;  // within the part; none: its centre, or with
+                                   // cornerOfPart its bottom-right pixel
+    bool cornerOfPart;
+    bool clearOfLabels;            // the point must lie on no label
+    bool closes;
+  };
+  const Row rows[] = {
+      {"picture away from the labels", "ProgramIcon", QPoint(420, 51), false, true, true},
+      {"picture's bottom-left corner", "ProgramIcon", QPoint(0, 204), false, true, true},
+      {"header above the description", "Panel1", QPoint(440, 10), false, true, true},
+      {"header's bevel", "Panel1", QPoint(457, 48), false, true, true},
+      {"footer between the contacts", "Panel2", QPoint(230, 30), false, true, true},
+      {"button", "Button1", std::nullopt, false, false, true},
+      {"firm's name", "Label1", std::nullopt, false, false, false},
+      {"edge of the name's shadow", "Label3", std::nullopt, true, false, false},
+      {"description", "Label2", std::nullopt, false, false, false},
+      {"first heading", "Label4", std::nullopt, false, false, false},
+      {"last name over the picture", "Label11", std::nullopt, false, false, false},
+      {"footer's telephone", "Label14", std::nullopt, false, false, false},
+      {"footer's web address", "Label13", QPoint(1, 1), false, false, false},
+      {"frame's top-left pixel", nullptr, QPoint(0, 0), false, true, false},
+      {"frame's bottom-right pixel", nullptr, QPoint(459, 297), false, true, false},
+      {"frame's left edge beside the picture", nullptr, QPoint(0, 150), false, true, false},
+      {"gap row above the footer", nullptr, QPoint(200, 255), false, true, false},
+  };
+  TCalmoraAboutForm form;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Open(form);
+    QSignalSpy finished(&form, &QDialog::finished);
+    QWidget* part = row.part != nullptr ? Part(form, row.part) : &form;
+    const QPoint local = row.cornerOfPart ? part->rect().bottomRight() : row.offset.value_or(part->rect().center());
+    ASSERT_TRUE(part->rect().contains(local));
+    const QPoint point = part->mapTo(&form, local);
+    if (row.clearOfLabels) {
+      ASSERT_FALSE(OnAnyLabel(form, point));
+    }
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
+    if (row.closes) {
+      EXPECT_TRUE(ClosesSoon(form));
+      ASSERT_EQ(finished.count(), 1);
+      EXPECT_EQ(finished.at(0).at(0).toInt(), QDialog::Rejected);
+    } else {
+      EXPECT_TRUE(StaysOpen(form));
+      form.hide();
+    }
+  }
+}
+
+TEST_F(AboutWindowTest, ClickNeedsPressAndReleaseOfTheLeftButtonOnTheSamePart) {
+  TCalmoraAboutForm form;
+  Open(form);
+  QWidget* picture = Part(form, "ProgramIcon");
+  const QPoint onPicture = picture->mapTo(&form, QPoint(420, 51));
+  const QPoint onHeader = Part(form, "Panel1")->mapTo(&form, QPoint(440, 10));
+  QTest::mousePress(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, onPicture);
+  QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, onHeader);
+  EXPECT_TRUE(StaysOpen(form));
+  QTest::mouseClick(form.windowHandle(), Qt::RightButton, Qt::NoModifier, onPicture);
+  EXPECT_TRUE(StaysOpen(form));
+  QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, onPicture);
+  EXPECT_TRUE(ClosesSoon(form));
+}
+
+TEST_F(AboutWindowTest, KeysThatCloseAndKeysThatDoNot) {
+  struct Row {
+    const char* name;
+    int rightsFirst;  // Right presses before the key: 0 button, 1 header, 2 footer
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool closes;
+  };
+  const Row rows[] = {
+      {"Enter on the button", 0, Qt::Key_Return, Qt::NoModifier, true},
+      {"keypad Enter on the button", 0, Qt::Key_Enter, Qt::KeypadModifier, true},
+      {"Space on the button", 0, Qt::Key_Space, Qt::NoModifier, true},
+      {"Alt+C on the button", 0, Qt::Key_C, Qt::AltModifier, true},
+      {"C on the button", 0, Qt::Key_C, Qt::NoModifier, true},
+      {"Escape on the button", 0, Qt::Key_Escape, Qt::NoModifier, false},
+      {"X on the button", 0, Qt::Key_X, Qt::NoModifier, false},
+      {"Enter on the header", 1, Qt::Key_Return, Qt::NoModifier, false},
+      {"Space on the header", 1, Qt::Key_Space, Qt::NoModifier, false},
+      {"Escape on the header", 1, Qt::Key_Escape, Qt::NoModifier, false},
+      {"C on the header", 1, Qt::Key_C, Qt::NoModifier, true},
+      {"Enter on the footer", 2, Qt::Key_Return, Qt::NoModifier, false},
+      {"Space on the footer", 2, Qt::Key_Space, Qt::NoModifier, false},
+      {"Alt+C on the footer", 2, Qt::Key_C, Qt::AltModifier, true},
+  };
+  TCalmoraAboutForm form;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Open(form);
+    for (int i = 0; i < row.rightsFirst; ++i) QTest::keyClick(form.windowHandle(), Qt::Key_Right);
+    QTest::keyClick(form.windowHandle(), row.key, row.modifiers);
+    if (row.closes) {
+      EXPECT_TRUE(ClosesSoon(form));
+    } else {
+      EXPECT_TRUE(StaysOpen(form));
+      form.hide();
+    }
+  }
+}
+
+TEST_F(AboutWindowTest, ArrowsCycleButtonHeaderFooterAndTabReturnsToTheButton) {
+  struct Row {
+    const char* name;
+    Qt::Key key;
+    const char* focusAfter;
+  };
+  const Row rows[] = {
+      {"Right from the button", Qt::Key_Right, "Panel1"},
+      {"Down from the header", Qt::Key_Down, "Panel2"},
+      {"Right from the footer", Qt::Key_Right, "Button1"},
+      {"Left from the button", Qt::Key_Left, "Panel2"},
+      {"Up from the footer", Qt::Key_Up, "Panel1"},
+      {"Tab from the header", Qt::Key_Tab, "Button1"},
+      {"Tab from the button", Qt::Key_Tab, "Button1"},
+      {"Up from the button", Qt::Key_Up, "Panel2"},
+      {"Tab from the footer", Qt::Key_Tab, "Button1"},
+  };
+  TCalmoraAboutForm form;
+  Open(form);
+  EXPECT_EQ(QApplication::focusWidget(), Part(form, "Button1"));
+  for (const Row& row : rows) {
+    QTest::keyClick(form.windowHandle(), row.key);
+    EXPECT_EQ(QApplication::focusWidget(), Part(form, row.focusAfter)) << row.name;
+  }
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(AboutWindowTest, OnlyTheButtonIsATabStopAndItIsNoDefault) {
+  TCalmoraAboutForm form;
+  auto* button = Part<QPushButton>(form, "Button1");
+  EXPECT_EQ(button->text(), QStringLiteral("&Chiudi"));
+  EXPECT_FALSE(button->isDefault());
+  EXPECT_FALSE(button->autoDefault());
+  QStringList tabStops;
+  for (QWidget* widget : form.findChildren<QWidget*>()) {
+    if (widget->focusPolicy() & Qt::TabFocus) tabStops << widget->objectName();
+  }
+  EXPECT_EQ(tabStops, QStringList{QStringLiteral("Button1")});
+}
+
+TEST_F(AboutWindowTest, ReadsOnlyTheHeaderUntilTheFirstPaint) {
+  TCalmoraAboutForm form;
+  EXPECT_EQ(Picture(form).header().width, 993);
+  EXPECT_EQ(Picture(form).header().height, 417);
+  EXPECT_EQ(Picture(form).decodeCount(), 0);
+  Open(form);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Picture(form).decodeCount() == 1; }, 2000));
+}
+
+TEST_F(AboutWindowTest, EveryShowingIsCentredAndLooksTheSameWithoutASecondDecode) {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const QPoint centred(screen.x() + (screen.width() - 460) / 2, screen.y() + (screen.height() - 298) / 2);
+  TCalmoraAboutForm form;
+  QImage firstLook;
+  for (int showing = 1; showing <= 3; ++showing) {
+    SCOPED_TRACE(showing);
+    Open(form);
+    EXPECT_EQ(form.frameGeometry(), QRect(centred, QSize(460, 298)));
+    EXPECT_EQ(QApplication::focusWidget(), Part(form, "Button1"));
+    const QImage look = form.grab().toImage();
+    if (showing == 1) firstLook = look;
+    EXPECT_EQ(look, firstLook);
+    form.move(3, 7);  // a move between showings does not stick
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
+    EXPECT_TRUE(ClosesSoon(form));
+  }
+  EXPECT_EQ(Picture(form).decodeCount(), 1);
+}
+
+TEST_F(AboutWindowTest, ExecReturnsTheCancelResultAfterAClickOnThePicture) {
+  TCalmoraAboutForm form;
+  QTimer::singleShot(0, &form, [&] {
+    if (QTest::qWaitForWindowActive(&form)) {
+      QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
+    }
+  });
+  QTimer::singleShot(5000, &form, [&] {
+    if (!form.isVisible()) return;
+    ADD_FAILURE() << "the click did not close the window";
+    form.done(99);
+  });
+  EXPECT_EQ(form.exec(), QDialog::Rejected);
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(AboutWindowTest, LayoutOfTheFrameBandsAndButton) {
+  TCalmoraAboutForm form;
+  EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(form.size(), QSize(460, 298));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Calmora - ") + Part<QLabel>(form, "Label2")->text());
+  struct Row {
+    const char* part;
+    QRect inWindow;
+  };
+  const Row rows[] = {
+      {"Panel1", {1, 1, 458, 49}},
+      {"ProgramIcon", {1, 50, 458, 205}},
+      {"Panel2", {1, 256, 458, 41}},
+      {"Button1", {379, 225, 75, 25}},
+  };
+  for (const Row& row : rows) {
+    QWidget* part = Part(form, row.part);
+    EXPECT_EQ(QRect(part->mapTo(&form, QPoint(0, 0)), part->size()), row.inWindow) << row.part;
+  }
+}
+
+TEST_F(AboutWindowTest, LabelsCarryTheirPlacesFontsAndColours) {
+  const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+  const QColor olive(128, 128, 0);
+  const QColor silver(192, 192, 192);
+  struct Row {
+    const char* name;
+    QPoint topLeft;  // in the parent: a panel, or the client area for the picture's labels
+    int pixelSize;
+    bool italic;
+    QColor colour;
+    bool opaque;
+  };
+  const Row rows[] = {
+      {"Label1", {8, 1}, 40, false, windowText, false},
+      {"Label3", {9, 2}, 40, false, QColor(128, 128, 128), true},
+      {"Label2", {224, 24}, 19, false, windowText, true},
+      {"Label4", {15, 58}, 24, false, olive, false},
+      {"Label5", {27, 86}, 16, true, silver, false},
+      {"Label8", {27, 108}, 16, true, silver, false},
+      {"Label6", {15, 129}, 24, false, olive, false},
+      {"Label9", {27, 155}, 16, true, silver, false},
+      {"Label10", {27, 178}, 16, true, silver, false},
+      {"Label7", {15, 201}, 24, false, olive, false},
+      {"Label11", {27, 228}, 16, true, silver, false},
+      {"Label12", {6, 5}, 13, true, windowText, true},
+      {"Label13", {6, 21}, 13, true, windowText, true},
+      {"Label14", {278, 5}, 13, true, windowText, true},
+      {"Label15", {278, 21}, 13, true, windowText, true},
+  };
+  TCalmoraAboutForm form;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto* label = Part<QLabel>(form, row.name);
+    EXPECT_EQ(label->pos(), row.topLeft);
+    EXPECT_EQ(label->font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(label->font().pixelSize(), row.pixelSize);
+    EXPECT_EQ(label->font().italic(), row.italic);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), row.colour);
+    EXPECT_EQ(label->autoFillBackground(), row.opaque);
+    EXPECT_FALSE(label->text().isEmpty());
+    // Auto-sized and inside its parent: nothing is clipped.
+    EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()));
+  }
+}
+
+// The stored places let a heading's box touch the name under it by a row, so
+// only the picture's bounds and the button are checked.
+TEST_F(AboutWindowTest, LabelsOverThePictureStayOnItAndClearOfTheButton) {
+  TCalmoraAboutForm form;
+  const QRect picture = Part(form, "ProgramIcon")->geometry();
+  const QRect button = Part(form, "Button1")->geometry();
+  for (const char* name : {"Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
+    const QRect label = Part(form, name)->geometry();
+    EXPECT_TRUE(picture.contains(label)) << name;
+    EXPECT_FALSE(label.intersects(button)) << name;
+  }
+}
+
+// Every pixel of the painted picture is a pixel of the decoded one near the
+// matching place: rows and columns are dropped, never blended.
+TEST_F(AboutWindowTest, PictureIsStretchedByDroppingRowsAndColumns) {
+  const QImage decoded = DecodeJpeg(ProgramJpeg(), JpegOutput::Rgb24).convertToFormat(QImage::Format_RGB32);
+  TCalmoraAboutForm form;
+  Open(form);
+  const QImage shown = Part(form, "ProgramIcon")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.size(), QSize(458, 205));
+  int mismatches = 0;
+  for (int y = 0; y < shown.height(); y += 7) {
+    for (int x = 0; x < shown.width(); x += 5) {
+      const int sx = x * decoded.width() / shown.width();
+      const int sy = y * decoded.height() / shown.height();
+      bool found = false;
+      for (int dy = -1; dy <= 2 && !found; ++dy) {
+        for (int dx = -1; dx <= 2 && !found; ++dx) {
+          const QPoint source(std::clamp(sx + dx, 0, decoded.width() - 1), std::clamp(sy + dy, 0, decoded.height() - 1));
+          found = decoded.pixel(source) == shown.pixel(x, y);
+        }
+      }
+      if (!found) ++mismatches;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST_F(AboutWindowTest, EightBitScreenShowsAtMost236Colours) {
+  const auto coloursShown = [this](std::optional<int> bitsPerPixel) {
+    SetJpegScreenDepthOverride(bitsPerPixel);
+    TCalmoraAboutForm form;
+    Open(form);
+    const QImage shown = Part(form, "ProgramIcon")->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) colours.insert(shown.pixel(x, y));
+    }
+    return colours.size();
+  };
+  EXPECT_LE(coloursShown(8), 236);
+  EXPECT_GT(coloursShown(24), 236);  // the same count tells a 24-bit picture apart
+}
+
+TEST_F(AboutWindowTest, BadHeaderFailsTheWindowsCreation) {
+  QByteArray notJpeg = ProgramJpeg();
+  notJpeg[1] = 0;
+  try {
+    TCalmoraAboutForm form(notJpeg, nullptr);
+    ADD_FAILURE() << "the window was made";
+  } catch (const std::exception& error) {
+    EXPECT_EQ(std::string(error.what()), "JPEG error #" + std::to_string(JERR_NO_SOI));
+  }
+}
+
+TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
+  TCalmoraAboutForm form(WithoutQuantisationTables(ProgramJpeg()), nullptr);
+  Open(form);
+  const QStringList expected{QStringLiteral("JPEG error #%1").arg(JERR_NO_QUANT_TABLE)};
+  QStringList caught;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !(caught += RecordingApplication::TakeCaughtErrors()).isEmpty(); }, 2000));
+  form.repaint();
+  QTest::qWait(kQuietMs);
+  caught += RecordingApplication::TakeCaughtErrors();
+  EXPECT_EQ(caught, expected);
+  EXPECT_TRUE(form.isVisible());
+  QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
+  EXPECT_TRUE(ClosesSoon(form));
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+#include "ui/about_click_area.h"
+
+#include <QMouseEvent>
+
+AboutClickArea::AboutClickArea(QWidget* parent) : QWidget(parent) {}
+
+void AboutClickArea::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressed_ = true;
+  event->accept();
+}
+
+void AboutClickArea::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const bool wasPressed = pressed_;
+  pressed_ = false;
+  if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
+}

@@ -1,0 +1,25 @@
+#include "ui/about_panel.h"
+
+#include <QPainter>
+
+AboutPanel::AboutPanel(InnerBorder innerBorder, QWidget* parent)
+    : AboutClickArea(parent), innerBorder_(innerBorder) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void AboutPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QRect area = rect();
+  painter.fillRect(area, Qt::white);
+  // Raised bevel: the light edges first, the shadow edges over their ends.
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawLine(area.topLeft(), area.topRight());
+  painter.drawLine(area.topLeft(), area.bottomLeft());
+  painter.setPen(palette().color(QPalette::Dark));
+  painter.drawLine(area.bottomLeft(), area.bottomRight());
+  painter.drawLine(area.topRight(), area.bottomRight());
+  if (innerBorder_ == InnerBorder::White) {
+    painter.setPen(Qt::white);
+    painter.drawRect(area.adjusted(1, 1, -2, -2));
+  }
+}

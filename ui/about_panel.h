@@ -1,0 +1,22 @@
+#pragma once
+// AboutPanel: the white header and footer of the About window. It paints a
+// raised one-pixel bevel (highlight on the top and left edges, shadow on the
+// bottom and right), optionally a one-pixel white border inside it, and
+// reports clicks. It takes the focus only when the window moves it there.
+
+#include "ui/about_click_area.h"
+
+class AboutPanel : public AboutClickArea {
+  Q_OBJECT
+
+ public:
+  enum class InnerBorder { None, White };
+
+  AboutPanel(InnerBorder innerBorder, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  InnerBorder innerBorder_;
+};

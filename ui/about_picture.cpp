@@ -1,0 +1,34 @@
+#include "ui/about_picture.h"
+
+#include <QPainter>
+#include <QTimer>
+
+#include "ui/jpeg_error.h"
+
+AboutPicture::AboutPicture(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent)
+    : AboutClickArea(parent), picture_(jpeg, screenBitsPerPixel) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void AboutPicture::paintEvent(QPaintEvent*) {
+  const QImage* image = nullptr;
+  try {
+    image = &picture_.image();
+  } catch (const JpegError& error) {
+    RaiseLater(error.messageCode());
+    return;
+  }
+  QPainter painter(this);
+  if (image->isNull()) {
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    return;
+  }
+  // Without SmoothPixmapTransform the raster engine samples the nearest pixel.
+  painter.drawImage(rect(), *image);
+}
+
+void AboutPicture::RaiseLater(int messageCode) {
+  // The error is thrown from a timer event of its own, where the
+  // application's guard around every event catches it and shows it.
+  QTimer::singleShot(0, this, [messageCode] { throw JpegError(messageCode); });
+}

@@ -1,0 +1,6 @@
+#include "ui/jpeg_error.h"
+
+#include <string>
+
+JpegError::JpegError(int messageCode)
+    : std::runtime_error("JPEG error #" + std::to_string(messageCode)), messageCode_(messageCode) {}

@@ -1,0 +1,16 @@
+#pragma once
+// JpegError: the error raised when libjpeg reports a fatal fault in picture
+// data. Its message is "JPEG error #N", N being the library's message number,
+// which the error also keeps for callers that want to tell faults apart.
+
+#include <stdexcept>
+
+class JpegError : public std::runtime_error {
+ public:
+  explicit JpegError(int messageCode);
+
+  int messageCode() const noexcept { return messageCode_; }
+
+ private:
+  int messageCode_;
+};

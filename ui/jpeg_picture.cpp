@@ -1,0 +1,21 @@
+#include "ui/jpeg_picture.h"
+
+namespace {
+
+JpegOutput OutputFor(int screenBitsPerPixel) {
+  return screenBitsPerPixel <= 8 ? JpegOutput::Palette8 : JpegOutput::Rgb24;
+}
+
+}  // namespace
+
+JpegPicture::JpegPicture(const QByteArray& data, int screenBitsPerPixel)
+    : data_(data), output_(OutputFor(screenBitsPerPixel)), header_(ReadJpegHeader(data_)) {}
+
+const QImage& JpegPicture::image() {
+  if (!decodeTried_) {
+    decodeTried_ = true;
+    image_ = DecodeJpeg(data_, output_);
+    ++decodeCount_;
+  }
+  return image_;
+}
