@@ -104,11 +104,13 @@ class SessionOwner {
     session_.input = reinterpret_cast<const unsigned char*>(data.constData());
     session_.inputSize = static_cast<unsigned long>(data.size());
     session_.output = output;
-    Run(CreateStep);
+    // A throwing constructor runs no destructor: release here what was made.
+    if (const int code = RunGuarded(&session_, CreateStep); code != 0) {
+      Release();
+      throw JpegError(code);
+    }
   }
-  ~SessionOwner() {
-    if (session_.created) jpeg_destroy_decompress(&session_.info);
-  }
+  ~SessionOwner() { Release(); }
   SessionOwner(const SessionOwner&) = delete;
   SessionOwner& operator=(const SessionOwner&) = delete;
 
@@ -119,6 +121,11 @@ class SessionOwner {
   Session& session() { return session_; }
 
  private:
+  void Release() {
+    if (session_.created) jpeg_destroy_decompress(&session_.info);
+    session_.created = false;
+  }
+
   Session session_;
 };
 
