@@ -168,6 +168,21 @@ TEST_F(Companion, MissingFileIsReported) {
   EXPECT_NE(result.errors.find("impossibile aprire \"" + missing + "\""), std::string::npos) << result.errors;
 }
 
+TEST_F(Companion, UnreadableFileIsReported) {
+  ProcessResult result = Run({"--csv", directory_.string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.errors.find(directory_.string() + ", riga 1: errore di lettura"), std::string::npos)
+      << result.errors;
+}
+
+TEST_F(Companion, DashReadsStandardInput) {
+  ProcessSetup setup;
+  setup.stdinPath = WriteFile("bids.csv", kMixedCsv);
+  ProcessResult result = Run({"--separator", ",", "--csv", "-"}, setup);
+  EXPECT_EQ(result.exitCode, 0) << result.errors;
+  EXPECT_EQ(result.output, kMixedResults);
+}
+
 TEST_F(Companion, FullOutputDeviceIsAWriteError) {
   for (auto arguments : {std::vector<std::string>{"1000", "10", "9"}, std::vector<std::string>{"--csv"}}) {
     std::string input = WriteFile("rows.csv", "1000;10;9\n");
