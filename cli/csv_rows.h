@@ -3,8 +3,9 @@
 // row at a time, through libcsv. Field texts come back byte for byte (no
 // trimming, no character set conversion); a quoted field may hold the
 // delimiter, doubled quotes and line breaks. Rows end at LF, CRLF or a lone
-// CR; blank lines are skipped; line numbers count LFs. Memory stays bounded by one input block, the
-// longest field and the rows of one block, whatever the length of the input.
+// CR; blank lines are skipped; line numbers count LFs. Memory stays bounded
+// by one input block, the longest field and the rows of one block, whatever
+// the length of the input.
 
 #include <csv.h>
 
