@@ -6,15 +6,15 @@
 set -eu
 here=$(dirname "$0")
 out=${1:-$here/calmora.jpg}
-quality=${ABOUT_PICTURE_QUALITY:-96}
+quality=${ABOUT_PICTURE_QUALITY:-97}
 
 convert -seed 1998 -size 993x417 plasma:fractal \
-  -blur 0x1.7 -colorspace Gray -auto-level -function Sinusoid 3,90 -auto-level \
+  -blur 0x1.5 -colorspace Gray -auto-level -function Sinusoid 3,90 -auto-level \
   -fill 'rgb(20,40,110)' -colorize 72% \
-  -brightness-contrast -10x25 \
+  -brightness-contrast -22x15 \
   -font Liberation-Serif -pointsize 230 \
-  -fill 'rgba(0,0,0,0.55)' -gravity center -annotate +6+8 'Calmora' \
-  -fill 'rgb(225,230,245)' -annotate +0+0 'Calmora' \
+  -fill 'rgba(0,0,20,0.35)' -gravity center -annotate +5+6 'Calmora' \
+  -fill 'rgba(205,215,245,0.28)' -annotate +0+0 'Calmora' \
   -type TrueColor -colorspace sRGB -strip \
   -interlace none -sampling-factor 2x2,1x1,1x1 \
   -density 300 -units PixelsPerInch \

@@ -106,6 +106,8 @@ QLabel* MakeLabel(const LabelRow& row, QWidget* parent, QObject* mouseFilter) {
   palette.setColor(QPalette::WindowText, ColourOf(row.ink, palette));
   palette.setColor(QPalette::Window, Qt::white);
   label->setPalette(palette);
+  // Set explicitly: a child otherwise inherits the window's button-face role.
+  label->setBackgroundRole(QPalette::Window);
   label->setAutoFillBackground(row.fill == Fill::White);
   label->adjustSize();
   label->move(row.topLeft);
