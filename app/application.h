@@ -1,0 +1,33 @@
+#pragma once
+// Application: the one application object. Besides Qt's own work it is the
+// last-resort error guard (an error escaping an event's dispatch is handled by
+// the frame, never unwound further), ends the event loop when the main window
+// closes, and reloads the decimal separator when Qt announces a locale change.
+
+#include <QApplication>
+#include <QPointer>
+
+namespace app {
+
+class Application : public QApplication {
+  Q_OBJECT
+
+ public:
+  // Carries the program's icon. Does not set applicationDisplayName, which
+  // would change every window caption.
+  Application(int& argc, char** argv);
+
+  // Closing this window (close box, Alt+F4, close()) ends the event loop with
+  // exit code 0, whatever other windows exist, hidden or not.
+  void SetMainWindow(QWidget* window);
+
+  bool notify(QObject* receiver, QEvent* event) override;
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  QPointer<QWidget> mainWindow_;
+};
+
+}  // namespace app

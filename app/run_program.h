@@ -1,0 +1,20 @@
+#pragma once
+// RunProgram: the whole life of the windowed program. In this order: the
+// floating-point environment, the decimal separator, the application object
+// and its fonts, the windows (main window first), the main window shown, the
+// event loop; the windows destroyed before the application object. An error
+// while the windows are built ends the program with the start-up report and
+// exit code 1; closing the main window ends it with exit code 0.
+
+class QWidget;
+
+namespace app {
+
+struct StartupWindows {
+  QWidget* (*create)();  // builds every window, returns the main window (not shown)
+  void (*destroy)();     // destroys whatever create built; safe after a failed create
+};
+
+int RunProgram(int& argc, char** argv, const StartupWindows& windows);
+
+}  // namespace app

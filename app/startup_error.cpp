@@ -1,0 +1,64 @@
+#include "app/startup_error.h"
+
+#include <cxxabi.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+namespace app {
+namespace {
+
+QString Demangled(const std::type_info& type) {
+  int status = 0;
+  std::unique_ptr<char, decltype(&std::free)> name(
+      abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
+  return QString::fromUtf8(status == 0 && name ? name.get() : type.name());
+}
+
+struct Described {
+  QString kind;
+  QString message;
+};
+
+Described Describe(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    return {Demangled(typeid(e)), QString::fromUtf8(e.what())};
+  } catch (...) {
+    const std::type_info* type = abi::__cxa_current_exception_type();
+    return {type ? Demangled(*type) : QStringLiteral("unknown"), QString()};
+  }
+}
+
+QString ModuleName() {
+  if (QCoreApplication::instance()) return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget().section(u'/', -1);
+}
+
+}  // namespace
+
+QString StartupErrorText(const QString& kind, const QString& module, const QString& message) {
+  const QString stop = message.endsWith(u'.') ? QString() : QStringLiteral(".");
+  return QStringLiteral("Exception %1 in module %2.\r\n%3%4\r\n").arg(kind, module, message, stop);
+}
+
+int ReportStartupError(std::exception_ptr error) {
+  const Described described = Describe(error);
+  const QString text = StartupErrorText(described.kind, ModuleName(), described.message);
+  std::fputs(text.toLocal8Bit().constData(), stderr);
+  std::fflush(stderr);
+  if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+  }
+  return 1;
+}
+
+}  // namespace app

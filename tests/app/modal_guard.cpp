@@ -1,0 +1,47 @@
+#include "tests/app/modal_guard.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+std::function<void(QWidget&)> expected;
+
+void CloseModal(QWidget& modal) {
+  if (auto* dialog = qobject_cast<QDialog*>(&modal)) {
+    dialog->reject();
+  } else {
+    modal.close();
+  }
+}
+
+void CheckForModal() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || !modal->isVisible()) return;
+  QPointer<QWidget> watched = modal;
+  if (expected) {
+    auto handler = std::move(expected);
+    expected = nullptr;
+    handler(*modal);
+  } else {
+    ADD_FAILURE() << "unexpected modal window \"" << modal->windowTitle().toStdString() << "\" ("
+                  << modal->metaObject()->className() << ")";
+  }
+  if (watched && watched->isVisible() && QApplication::activeModalWidget() == watched) CloseModal(*watched);
+}
+
+}  // namespace
+
+void StartModalGuard() {
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, qApp, &CheckForModal);
+  timer->start(20);
+}
+
+void ExpectModal(std::function<void(QWidget&)> handler) { expected = std::move(handler); }
+
+bool ModalStillExpected() { return static_cast<bool>(expected); }

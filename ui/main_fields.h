@@ -1,0 +1,31 @@
+#pragma once
+// MainFields: the six fields and the save button of the main window as the
+// discrepancy computation sees them. Texts cross as UTF-8; writing a field
+// that already holds the new text leaves it untouched (its caret, selection
+// and undo history included) and fires nothing.
+
+#include <QString>
+#include <array>
+
+#include "calc/compute_discrepancy.h"
+
+class QLineEdit;
+class QPushButton;
+
+class MainFields : public calc::DiscrepancyFields {
+ public:
+  // Fields in the order of calc::Field: Edit1, Edit2, Edit3, Edit4, Edit5, Edit6.
+  MainFields(const std::array<QLineEdit*, 6>& fields, QPushButton* save);
+
+  std::string Text(calc::Field field) const override;
+  void SetText(calc::Field field, const std::string& text) override;
+  void SetSaveEnabled(bool enabled) override;
+
+ private:
+  std::array<QLineEdit*, 6> fields_;
+  QPushButton* save_;
+};
+
+// Sets a field's text only when it differs from the current one, so that an
+// unchanged text fires no change handling.
+void SetFieldText(QLineEdit& field, const QString& text);

@@ -1,0 +1,17 @@
+#include "ui/main_startup.h"
+
+#include "ui/calmora_about_unit.h"
+#include "ui/main_unit.h"
+
+QWidget* CreateStartupWindows() {
+  Form1 = new TForm1;
+  CalmoraAboutForm = new TCalmoraAboutForm;
+  return Form1;
+}
+
+void DestroyStartupWindows() {
+  delete CalmoraAboutForm;
+  CalmoraAboutForm = nullptr;
+  delete Form1;
+  Form1 = nullptr;
+}

@@ -1,0 +1,238 @@
+#include "ui/main_unit.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QBitmap>
+
+#include "app/guard.h"
+#include "app/modal.h"
+#include "calc/compute_discrepancy.h"
+#include "ui/calmora_about_unit.h"
+#include "ui/main_fields.h"
+#include "ui/main_key_filter.h"
+#include "ui/main_layout.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+using main_layout::Component;
+
+const QColor kNavy(0, 0, 128);
+const QColor kGrey(128, 128, 128);
+// The classic system colour for an inactive caption; Qt's palette has no
+// such role.
+const QColor kInactiveCaption(128, 128, 128);
+
+// Sizes and scaling: every rectangle and character height is in device-
+// independent pixels, and Qt's own high-DPI scaling (the device pixel ratio)
+// grows the whole window on a denser screen. The text-height ratio rule is
+// therefore left to Qt's scale factor: the substitute font's text height is
+// never compared with 13, so at 96 dpi nothing is rescaled because
+// Liberation Sans measures differently from the font it stands in for.
+QFont PixelFont(const char* family, int characterHeight, bool bold = false) {
+  QFont font(QString::fromLatin1(family));
+  font.setPixelSize(characterHeight);
+  font.setBold(bold);
+  return font;
+}
+
+template <typename Widget>
+Widget* Place(QWidget* parent, const Component& component) {
+  auto* widget = new Widget(parent);
+  widget->setObjectName(QString::fromLatin1(component.name));
+  widget->setGeometry(component.rect);
+  return widget;
+}
+
+QLabel* PlaceLabel(QWidget* parent, const Component& component, bool wordWrap) {
+  auto* label = Place<QLabel>(parent, component);
+  label->setText(QString::fromUtf8(component.text));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(wordWrap);
+  return label;
+}
+
+// A label whose box follows its text from the stored top-left corner.
+QLabel* PlaceAutoSizedLabel(QWidget* parent, const Component& component, const QFont& font) {
+  QLabel* label = PlaceLabel(parent, component, false);
+  label->setFont(font);
+  label->adjustSize();
+  return label;
+}
+
+QLineEdit* PlaceInput(QWidget* parent, const Component& field, const QLabel& label) {
+  auto* edit = Place<QLineEdit>(parent, field);
+  QString name = label.text();
+  if (name.endsWith(u':')) name.chop(1);
+  edit->setAccessibleName(name);
+  return edit;
+}
+
+// A read-only result field: navy text on button face, copyable.
+QLineEdit* PlaceResult(QWidget* parent, const Component& field, const QLabel& label) {
+  QLineEdit* edit = PlaceInput(parent, field, label);
+  edit->setReadOnly(true);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+  palette.setColor(QPalette::Text, kNavy);
+  edit->setPalette(palette);
+  return edit;
+}
+
+QPushButton* PlaceButton(QWidget* parent, const Component& component) {
+  auto* button = Place<QPushButton>(parent, component);
+  button->setText(QString::fromLatin1(component.text));
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+QColor TextColour(QLabel& label, const QColor& colour) {
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label.setPalette(palette);
+  return colour;
+}
+
+// The logo with every pixel of its bottom-left pixel's colour left undrawn.
+QPixmap TransparentLogo() {
+  const QImage image(QStringLiteral(":/assets/main_logo.bmp"));
+  QPixmap pixmap = QPixmap::fromImage(image);
+  const QRgb transparent = image.pixel(0, image.height() - 1);
+  pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(transparent, Qt::MaskInColor)));
+  return pixmap;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent), keyFilter_(new MainKeyFilter(this)) {
+  SetUpWindow();
+  CreateBevel();
+  CreateInputBand();
+  CreateResultBand();
+  CreateButtonColumn();
+  CreateCreditBand();
+  SetTabOrder();
+  ConnectHandlers();
+}
+
+void TForm1::SetUpWindow() {
+  setWindowTitle(QStringLiteral("Calcolo percentuali di discordanza"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setFixedSize(main_layout::kClientWidth, main_layout::kClientHeight);
+  setFont(PixelFont("MS Sans Serif", 11));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+  setPalette(palette);
+  setAutoFillBackground(true);
+
+  // Centred on the screen; the outer frame is not known before the window is
+  // mapped, so the client area is centred.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.x() + std::max(0, (area.width() - width()) / 2),
+         area.y() + std::max(0, (area.height() - height()) / 2));
+  }
+}
+
+void TForm1::CreateBevel() {
+  Bevel1 = Place<QFrame>(this, main_layout::kBevel1);
+  Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Bevel1->setLineWidth(1);
+  Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TForm1::CreateInputBand() {
+  Label3 = PlaceLabel(this, main_layout::kLabel3, false);
+  Edit1 = PlaceInput(this, main_layout::kEdit1, *Label3);
+  Label2 = PlaceLabel(this, main_layout::kLabel2, true);
+  Edit2 = PlaceInput(this, main_layout::kEdit2, *Label2);
+  Label10 = PlaceAutoSizedLabel(this, main_layout::kLabel10, font());
+  Label4 = PlaceLabel(this, main_layout::kLabel4, true);
+  Edit3 = PlaceInput(this, main_layout::kEdit3, *Label4);
+  for (QLineEdit* input : {Edit1, Edit2, Edit3}) keyFilter_->WatchInput(input);
+  Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::CreateResultBand() {
+  Label7 = PlaceLabel(this, main_layout::kLabel7, true);
+  Edit4 = PlaceResult(this, main_layout::kEdit4, *Label7);
+  Label1 = PlaceLabel(this, main_layout::kLabel1, true);
+  Edit6 = PlaceResult(this, main_layout::kEdit6, *Label1);
+  Label5 = PlaceLabel(this, main_layout::kLabel5, true);
+  Edit5 = PlaceResult(this, main_layout::kEdit5, *Label5);
+  Label11 = PlaceAutoSizedLabel(this, main_layout::kLabel11, font());
+}
+
+void TForm1::CreateButtonColumn() {
+  Button4 = PlaceButton(this, main_layout::kButton4);
+  Button1 = PlaceButton(this, main_layout::kButton1);
+  Button2 = PlaceButton(this, main_layout::kButton2);
+  Button3 = PlaceButton(this, main_layout::kButton3);
+  Button4->setEnabled(false);
+  for (QPushButton* button : {Button4, Button1, Button2, Button3}) keyFilter_->WatchButton(button);
+}
+
+void TForm1::CreateCreditBand() {
+  Image1 = Place<QLabel>(this, main_layout::kImage1);
+  Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Image1->setPixmap(TransparentLogo());
+
+  // The group credit: the grey opaque copy first, the navy transparent copy
+  // over it one pixel up and left, so the navy text has a grey shadow.
+  const QFont credit = PixelFont("MS Sans Serif", 13, true);
+  Label8 = PlaceAutoSizedLabel(this, main_layout::kLabel8, credit);
+  TextColour(*Label8, kGrey);
+  Label8->setAutoFillBackground(true);
+  Label6 = PlaceAutoSizedLabel(this, main_layout::kLabel6, credit);
+  TextColour(*Label6, kNavy);
+  Label6->raise();
+
+  Label9 = PlaceAutoSizedLabel(this, main_layout::kLabel9, PixelFont("MS Sans Serif", 8));
+  TextColour(*Label9, kInactiveCaption);
+}
+
+void TForm1::SetTabOrder() {
+  const QWidget* order[] = {Edit1, Edit2, Edit3, Edit4, Edit6, Edit5, Button1, Button2, Button3, Button4};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) {
+    setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+  }
+}
+
+void TForm1::ConnectHandlers() {
+  for (QLineEdit* input : {Edit1, Edit2, Edit3}) {
+    connect(input, &QLineEdit::textChanged, this, app::Guarded([this, input] { Edit1Change(input); }));
+  }
+  connect(Button1, &QPushButton::clicked, this, app::Guarded([this] { Button1Click(Button1); }));
+  connect(Button2, &QPushButton::clicked, this, app::Guarded([this] { Button2Click(Button2); }));
+  connect(Button3, &QPushButton::clicked, this, app::Guarded([this] { Button3Click(Button3); }));
+}
+
+void TForm1::Button1Click(QObject* /*sender*/) {
+  // Edit1 first: every change handling run during the clearing finds an
+  // empty base amount, disables the save button and computes nothing.
+  for (QLineEdit* field : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) SetFieldText(*field, QString());
+}
+
+void TForm1::Button2Click(QObject* /*sender*/) { app::ShowModal(*CalmoraAboutForm); }
+
+void TForm1::Button3Click(QObject* /*sender*/) { close(); }
+
+void TForm1::Edit1Change(QObject* /*sender*/) {
+  MainFields fields({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}, Button4);
+  calc::ComputeDiscrepancy(fields);
+}
+
+void TForm1::Edit1KeyPress(QObject* /*sender*/, char& key) {
+  const auto code = static_cast<unsigned char>(key);
+  const bool passed = code == 8 || code == ',' || code == '.' || (code >= '0' && code <= '9') || code == 127;
+  if (!passed) key = 0;
+  if (key == '.') key = ',';
+}
