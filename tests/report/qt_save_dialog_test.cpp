@@ -67,25 +67,45 @@ TEST(MakeExportDialog, IsPlacedWhenShown) {
   dialog->close();
 }
 
-// Runs `user` on the save dialog once it is the active modal window, and
-// closes any modal window still open after five seconds, so that a test
-// fails instead of hanging.
-void WhenTheDialogOpens(std::function<void(QFileDialog&)> user) {
-  QTimer::singleShot(0, qApp, [user] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-      ADD_FAILURE() << "no save dialog open";
-      return;
+// Rejects every modal dialog still open, and fails the test, from five
+// seconds on, so that a test fails instead of hanging on an unexpected
+// window such as a question box in front of the save dialog.
+void RejectLeftoverModalWindows() {
+  bool found = false;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(widget);
+    if (dialog && dialog->isVisible() && dialog->isModal()) {
+      ADD_FAILURE() << "a modal window was left open: " << dialog->windowTitle().toStdString();
+      dialog->reject();
+      found = true;
     }
-    user(*dialog);
-  });
-  QTimer::singleShot(5000, qApp, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      ADD_FAILURE() << "a modal window was left open: " << modal->windowTitle().toStdString();
-      modal->close();
-    }
-  });
+  }
+  if (found) {
+    QTimer::singleShot(200, qApp, RejectLeftoverModalWindows);
+  }
 }
+
+// Runs `user` on the save dialog once it is the active modal window; while
+// the object lives, a watchdog rejects what is left open after five seconds.
+class WhenTheDialogOpens {
+ public:
+  explicit WhenTheDialogOpens(std::function<void(QFileDialog&)> user) {
+    QTimer::singleShot(0, &watchdog_, [user] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) {
+        ADD_FAILURE() << "no save dialog open";
+        return;
+      }
+      user(*dialog);
+    });
+    watchdog_.setSingleShot(true);
+    QObject::connect(&watchdog_, &QTimer::timeout, &watchdog_, RejectLeftoverModalWindows);
+    watchdog_.start(5000);
+  }
+
+ private:
+  QTimer watchdog_;
+};
 
 QWidget* FocusIn(QFileDialog& dialog) {
   QWidget* focus = QApplication::focusWidget();
@@ -94,7 +114,7 @@ QWidget* FocusIn(QFileDialog& dialog) {
 
 TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
   QTemporaryDir folder;
-  WhenTheDialogOpens([&folder](QFileDialog& dialog) {
+  const WhenTheDialogOpens user([&folder](QFileDialog& dialog) {
     dialog.setDirectory(folder.path());
     QWidget* edit = FocusIn(dialog);
     ASSERT_NE(edit, nullptr);
@@ -106,8 +126,27 @@ TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
   EXPECT_EQ(dialog.AskFileName(nullptr), folder.filePath("report"));
 }
 
+// A question would be a second modal window: the Enter would not close the
+// dialog, and the watchdog would fail the test.
+TEST(QtSaveDialog, ChoosesAnExistingFileWithoutAQuestion) {
+  QTemporaryDir folder;
+  QFile existing(folder.filePath("old.rtf"));
+  ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+  existing.close();
+  const WhenTheDialogOpens user([&folder](QFileDialog& dialog) {
+    dialog.setDirectory(folder.path());
+    QWidget* edit = FocusIn(dialog);
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, "old.rtf");
+    QTest::keyClick(edit, Qt::Key_Return);
+  });
+  QtSaveDialog dialog;
+  EXPECT_EQ(dialog.AskFileName(nullptr), folder.filePath("old.rtf"));
+}
+
 TEST(QtSaveDialog, EscapeReturnsNothing) {
-  WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
+  const WhenTheDialogOpens user([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
 }
@@ -115,7 +154,7 @@ TEST(QtSaveDialog, EscapeReturnsNothing) {
 TEST(QtSaveDialog, KeepsTheFloatingPointModesAndClearsTheFlags) {
   ASSERT_EQ(std::fegetround(), FE_TONEAREST);
   std::feclearexcept(FE_ALL_EXCEPT);
-  WhenTheDialogOpens([](QFileDialog& dialog) {
+  const WhenTheDialogOpens user([](QFileDialog& dialog) {
     std::fesetround(FE_UPWARD);
     volatile double third = 1.0;
     third = third / 3.0;  // raises the inexact flag
