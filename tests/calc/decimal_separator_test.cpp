@@ -1,0 +1,87 @@
+#include "calc/decimal_separator.h"
+
+#include <gtest/gtest.h>
+#include <locale.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace {
+
+// The three variables the numeric locale is chosen from; each test sets them
+// and the originals come back afterwards.
+constexpr const char* kVariables[] = {"LC_ALL", "LC_NUMERIC", "LANG"};
+
+class LocaleEnvironment : public testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : kVariables) {
+      const char* value = std::getenv(name);
+      saved_.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+    }
+  }
+  void TearDown() override {
+    for (std::size_t i = 0; i < saved_.size(); ++i) Set(kVariables[i], saved_[i]);
+    calc::SetDecimalSeparator('.');
+  }
+  static void Set(const char* name, const std::optional<std::string>& value) {
+    if (value)
+      setenv(name, value->c_str(), 1);
+    else
+      unsetenv(name);
+  }
+
+ private:
+  std::vector<std::optional<std::string>> saved_;
+};
+
+struct LocaleRow {
+  const char* name;
+  std::optional<std::string> lcAll;
+  std::optional<std::string> lcNumeric;
+  std::optional<std::string> lang;
+  char expected;
+};
+
+TEST_F(LocaleEnvironment, ItalianLocaleIsInstalled) {
+  locale_t italian = newlocale(LC_NUMERIC_MASK, "it_IT.UTF-8", static_cast<locale_t>(0));
+  ASSERT_NE(italian, static_cast<locale_t>(0)) << "generate it with: localedef -i it_IT -f UTF-8 it_IT.UTF-8";
+  freelocale(italian);
+}
+
+TEST_F(LocaleEnvironment, ChoosesTheNumericLocaleAsTheCLibraryDoes) {
+  const std::string it = "it_IT.UTF-8";
+  const std::string c = "C.UTF-8";
+  const LocaleRow rows[] = {
+      {"ItalianEverywhere", it, it, it, ','},
+      {"LcAllWins", c, it, it, '.'},
+      {"LcAllItalian", it, c, c, ','},
+      {"EmptyLcAllFallsThrough", std::string(), it, c, ','},
+      {"UnsetLcAllFallsThrough", std::nullopt, it, c, ','},
+      {"LcNumericBeforeLang", std::nullopt, c, it, '.'},
+      {"LangLast", std::nullopt, std::nullopt, it, ','},
+      {"EmptyLcNumericFallsThrough", std::nullopt, std::string(), it, ','},
+      {"NothingSet", std::nullopt, std::nullopt, std::nullopt, '.'},
+      {"CUtf8", c, std::nullopt, std::nullopt, '.'},
+      {"BogusLocale", std::string("xx_NOWHERE.UTF-8"), it, it, '.'},
+  };
+  for (const LocaleRow& row : rows) {
+    Set("LC_ALL", row.lcAll);
+    Set("LC_NUMERIC", row.lcNumeric);
+    Set("LANG", row.lang);
+    EXPECT_EQ(calc::LocaleDecimalSeparator(), row.expected) << row.name;
+  }
+}
+
+TEST_F(LocaleEnvironment, LoadSetsTheProcessWideSeparator) {
+  Set("LC_ALL", "it_IT.UTF-8");
+  calc::SetDecimalSeparator('.');
+  calc::LoadDecimalSeparator();
+  EXPECT_EQ(calc::DecimalSeparator(), ',');
+  Set("LC_ALL", "C.UTF-8");
+  calc::LoadDecimalSeparator();
+  EXPECT_EQ(calc::DecimalSeparator(), '.');
+}
+
+}  // namespace
