@@ -60,6 +60,10 @@ Accumulation Accumulate(std::string_view text, char separator) {
       widened = true;
     }
     result.value = result.value * ten + digitValues[digit];
+    // Once beyond the extended range the accumulation stays infinite and the
+    // conversion fails whatever follows; x87 arithmetic on an infinity is slow,
+    // so the rest of the text is not accumulated.
+    if (result.value.IsInfinite()) return result;
   }
   if (!widened) result.value = Extended::FromUint(whole);
   return result;
@@ -82,6 +86,7 @@ Extended ScaleDown(Extended acc, std::size_t k) {
 
 std::string KeptText(std::string_view text, char separator) {
   std::string kept;
+  kept.reserve(text.size());
   bool separatorKept = false;
   for (const char c : text) {
     if (c == separator && !separatorKept) {
