@@ -21,6 +21,8 @@ constexpr std::string_view kResultTitles[] = {
     "Errore",
 };
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string LinePrefix(std::size_t line) { return "riga " + std::to_string(line) + ": "; }
 
 class Batch {
@@ -39,9 +41,13 @@ class Batch {
   }
 
  private:
+  // A byte-order mark that opens the input opens the output too, so that a
+  // spreadsheet reads the output in the same character set.
   void WriteRows() {
     bool titles = options_.header;
-    while (const CsvRow* row = NextRow()) {
+    const CsvRow* row = NextRow();
+    if (reader_.startedWithByteOrderMark() && !writer_.WriteText(kByteOrderMark)) FailWrite(1);
+    for (; row; row = NextRow()) {
       CheckFieldCount(*row);
       if (titles) {
         WriteTitles(*row);

@@ -4,8 +4,9 @@
 // then the computed total, the difference, the discrepancy percentage and the
 // error message. A row whose computation fails is data (its message goes in
 // the last column); a row with an empty field is not computed, as in the main
-// window, and gets four empty columns. Rows stream through: memory does not
-// grow with their number.
+// window, and gets four empty columns. A UTF-8 byte-order mark opening the
+// input opens the output. Rows stream through: memory does not grow with
+// their number.
 
 #include <cstddef>
 #include <cstdio>

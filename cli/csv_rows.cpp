@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 namespace cli {
 namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Field texts are kept byte for byte: no character counts as padding.
 int NeverSpace(unsigned char) { return 0; }
@@ -64,10 +66,19 @@ void CsvRowReader::Refill() {
     Finish();
     return;
   }
-  std::size_t parsed = csv_parse(&parser_, block_.data(), length, OnField, OnRowEnd, this);
+  const char* text = block_.data();
+  if (firstBlock_) {
+    firstBlock_ = false;
+    byteOrderMark_ = std::string_view(text, length).starts_with(kByteOrderMark);
+    if (byteOrderMark_) {
+      text += kByteOrderMark.size();
+      length -= kByteOrderMark.size();
+    }
+  }
+  std::size_t parsed = csv_parse(&parser_, text, length, OnField, OnRowEnd, this);
   RethrowCallbackFailure();
-  if (parsed < length) FailParse(parsed);
-  blockLine_ += CountLineFeeds(block_.data(), length);
+  if (parsed < length) FailParse(blockLine_ + CountLineFeeds(text, parsed));
+  blockLine_ += CountLineFeeds(text, length);
 }
 
 void CsvRowReader::Finish() {
@@ -79,8 +90,7 @@ void CsvRowReader::Finish() {
   }
 }
 
-void CsvRowReader::FailParse(std::size_t parsed) {
-  std::size_t line = blockLine_ + CountLineFeeds(block_.data(), parsed);
+void CsvRowReader::FailParse(std::size_t line) {
   if (csv_error(&parser_) == CSV_EPARSE) {
     throw CsvReadError(line,
                        "virgolette fuori posto: un campo che contiene virgolette va scritto tutto tra "

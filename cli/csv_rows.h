@@ -3,7 +3,9 @@
 // row at a time, through libcsv. Field texts come back byte for byte (no
 // trimming, no character set conversion); a quoted field may hold the
 // delimiter, doubled quotes and line breaks. Rows end at LF, CRLF or a lone
-// CR; blank lines are skipped; line numbers count LFs. Memory stays bounded
+// CR; blank lines are skipped; line numbers count LFs. A UTF-8 byte-order
+// mark that opens the input, as some spreadsheets write, is not part of the
+// first field (see startedWithByteOrderMark). Memory stays bounded
 // by one input block, the longest field and the rows of one block, whatever
 // the length of the input.
 
@@ -49,6 +51,10 @@ class CsvRowReader {
   // row completed before the fault has been returned; again on later calls.
   const CsvRow* Next();
 
+  // Whether the input opened with a UTF-8 byte-order mark; known once Next
+  // has been called.
+  bool startedWithByteOrderMark() const { return byteOrderMark_; }
+
  private:
   static void OnField(void* text, std::size_t length, void* self);
   static void OnRowEnd(int terminator, void* self);
@@ -56,7 +62,7 @@ class CsvRowReader {
   void EndRow(int terminator);
   void Refill();
   void Finish();
-  [[noreturn]] void FailParse(std::size_t parsed);
+  [[noreturn]] void FailParse(std::size_t line);
   void RethrowCallbackFailure();
 
   std::FILE* input_;
@@ -71,6 +77,8 @@ class CsvRowReader {
   std::size_t blockLine_ = 1;  // line on which the current block starts
   std::exception_ptr callbackFailure_;  // raised inside a libcsv callback
   std::exception_ptr failure_;          // raised once the ready rows are served
+  bool firstBlock_ = true;
+  bool byteOrderMark_ = false;
   bool finished_ = false;
 };
 

@@ -43,6 +43,12 @@ bool CsvWriter::WriteRow(std::initializer_list<std::string_view> fields) {
   return buffer_.size() < kFlushThreshold || Drain();
 }
 
+bool CsvWriter::WriteText(std::string_view text) {
+  if (failed_) return false;
+  buffer_ += text;
+  return buffer_.size() < kFlushThreshold || Drain();
+}
+
 bool CsvWriter::Flush() {
   if (!Drain()) return false;
   if (std::fflush(output_) != 0) Fail();

@@ -21,6 +21,8 @@ class CsvWriter {
 
   // False once writing has failed; the failure is not retried.
   bool WriteRow(std::initializer_list<std::string_view> fields);
+  // Bytes as they are, outside any row: a byte-order mark.
+  bool WriteText(std::string_view text);
   // Hands everything buffered to the stream and flushes it; false on failure.
   bool Flush();
   // The errno of the failed write, 0 while nothing failed.

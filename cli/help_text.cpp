@@ -50,6 +50,8 @@ Il CSV:
   - le righe lette finiscono con LF, CRLF o CR, le righe vuote sono
     ignorate; le righe scritte finiscono con LF e un campo è scritto tra
     virgolette solo se contiene il delimitatore, virgolette o un a capo;
+  - il segno BOM UTF-8 con cui alcuni fogli di calcolo aprono il file non
+    fa parte del primo campo, e apre anche l'uscita;
   - una riga con un campo vuoto non è calcolata, come nella finestra: le
     quattro colonne aggiunte restano vuote;
   - una riga il cui calcolo non riesce porta il messaggio nell'ultima

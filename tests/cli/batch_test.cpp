@@ -63,6 +63,8 @@ const BatchCase kBatchCases[] = {
     {"comma_delimiter_quotes_results", "250000,\"12,5\",220000\n",
      "250000,\"12,5\",220000,218750,1250,\"0,568181818181818\",\n", {',', ',', false}},
     {"tab_delimiter", "1000\t10\t9\n", "1000\t10\t9\t900\t-891\t-9900\t\n", {'\t', ',', false}},
+    {"byte_order_mark_kept_before_the_rows", "\xEF\xBB\xBF\"1000\";10;9\n",
+     "\xEF\xBB\xBF" "1000;10;9;900;-891;-9900;\n"},
     {"empty_input", "", ""},
 };
 

@@ -59,6 +59,10 @@ const ReadCase kReadCases[] = {
     {"one_field", "abc\n", {{1, 1, {"abc"}}}},
     {"comma_delimiter", "\"1,5\",2,3\n", {{1, 3, {"1,5", "2", "3"}}}, ','},
     {"tab_delimiter", "1\t 2 \t3\n", {{1, 3, {"1", " 2 ", "3"}}}, '\t'},
+    {"byte_order_mark_not_in_first_field", "\xEF\xBB\xBF\"Base;\";B;C\n1;2;3\n",
+     {{1, 3, {"Base;", "B", "C"}}, {2, 3, {"1", "2", "3"}}}},
+    {"byte_order_mark_only_at_the_start", "1;2;3\n\xEF\xBB\xBF;5;6\n",
+     {{1, 3, {"1", "2", "3"}}, {2, 3, {"\xEF\xBB\xBF", "5", "6"}}}},
     {"semicolon_is_text_with_tab", "1;2\t3\t4\n", {{1, 3, {"1;2", "3", "4"}}}, '\t'},
 };
 
@@ -127,6 +131,15 @@ TEST(CsvReadingLarge, RowsAcrossBlocksKeepTextAndLines) {
   EXPECT_EQ(rows[5'001].line, 5'003u);
   EXPECT_EQ(rows.back().line, rowCount + 1);
   EXPECT_EQ(rows.back().fields, (std::vector<std::string>{std::to_string(rowCount - 1), "a\"b", "c"}));
+}
+
+TEST(CsvReadingByteOrderMark, IsReportedOnlyWhenPresent) {
+  for (std::string_view content : {"\xEF\xBB\xBF" "1;2;3\n", "1;2;3\n", "\xEF\xBB" "1;2;3\n"}) {
+    auto file = ReadableFile(content);
+    CsvRowReader reader(file.get(), ';', 3);
+    ASSERT_NE(reader.Next(), nullptr);
+    EXPECT_EQ(reader.startedWithByteOrderMark(), content.starts_with("\xEF\xBB\xBF")) << content;
+  }
 }
 
 TEST(CsvReadingFailure, UnreadableStreamIsAnError) {
