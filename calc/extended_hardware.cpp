@@ -21,7 +21,8 @@ Extended Extended::FromParts(std::uint64_t significand, int exponent) {
 
 double Extended::ToDouble() const { return static_cast<double>(value_); }
 
-Extended Extended::RoundToInteger() const { return Extended(std::nearbyint(value_)); }
+// frndint under the rounding to nearest of the control word: ties to even.
+Extended Extended::RoundToInteger() const { return Extended(std::rint(value_)); }
 
 std::uint64_t Extended::ToUint64() const { return static_cast<std::uint64_t>(value_); }
 

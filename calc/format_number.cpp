@@ -67,6 +67,14 @@ std::uint64_t DecimalWindow(double magnitude, int& decimalExponent) {
   return s.ToUint64();
 }
 
+// The last `count` decimal digits of `value`, most significant first.
+void WriteDigits(std::uint32_t value, char* out, int count) {
+  for (int i = count - 1; i >= 0; --i) {
+    out[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+}
+
 // Steps 4.4 to 4.6: rounds the window half away from zero at its 15th digit,
 // judged on the 16th digit alone, and drops trailing zeros.
 DecimalForm ToDecimalForm(double magnitude) {
@@ -78,11 +86,16 @@ DecimalForm ToDecimalForm(double magnitude) {
     leading = kTenToThe14;
     ++form.exponent;
   }
-  while (leading % 10 == 0) leading /= 10;
-  char reversed[15];
-  int count = 0;
-  for (; leading != 0; leading /= 10) reversed[count++] = static_cast<char>('0' + leading % 10);
-  for (int i = 0; i < count; ++i) form.digits[i] = reversed[count - 1 - i];
+  int count = 15;
+  while (leading % 10 == 0) {
+    leading /= 10;
+    --count;
+  }
+  // Two halves of at most eight digits each convert in two short chains of
+  // 32-bit divisions instead of one long chain of 64-bit ones.
+  const int highCount = count > 8 ? count - 8 : 0;
+  WriteDigits(static_cast<std::uint32_t>(leading % 100000000), form.digits + highCount, count - highCount);
+  WriteDigits(static_cast<std::uint32_t>(leading / 100000000), form.digits, highCount);
   form.count = count;
   return form;
 }

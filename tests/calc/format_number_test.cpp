@@ -168,6 +168,15 @@ TEST(FormatNumber, NeighboursOfPowersOfTen) {
   }
 }
 
+// The bottom of each binade: for negative binary exponents the estimate of
+// the decimal exponent from the binary one may be one too large.
+TEST(FormatNumber, PowersOfTwo) {
+  for (int k = -1074; k <= 1023; ++k) {
+    ExpectExactRounding(std::ldexp(1.0, k));
+    ExpectExactRounding(std::nextafter(std::ldexp(1.0, k + 1), 0.0));
+  }
+}
+
 // Random doubles of every exponent and random decimal amounts: every text is
 // well formed and is the exact value rounded half away from zero at the 15th
 // digit (unless the exact digits lie next to a tie).
