@@ -1,0 +1,96 @@
+// The companion's CSV reader on any bytes: it never crashes, fails only with
+// CsvReadError (and keeps failing once it has), keeps at most the fields it
+// was asked to keep, and numbers rows by non-decreasing lines. Then the same
+// bytes cut into three fields go through the companion's CSV writer, after a
+// header row, and must read back as exactly those three fields. (The header
+// comes first because the reader drops a UTF-8 byte-order mark at the start
+// of a stream, so a first field beginning with one would not come back.)
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/csv_rows.h"
+#include "cli/csv_writer.h"
+
+namespace {
+
+constexpr std::size_t kKeptFields = 4;
+
+char Delimiter(std::uint8_t byte) {
+  const char c = static_cast<char>(byte);
+  return c == '"' || c == '\r' || c == '\n' ? ',' : c;
+}
+
+std::FILE* OpenMemory(const std::string& bytes) {
+  // fmemopen does not take an empty buffer everywhere; an empty input is a
+  // stream that ends at once.
+  if (bytes.empty()) return std::fopen("/dev/null", "rb");
+  return fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
+}
+
+// Every row of `bytes`; false when the reader failed (with CsvReadError).
+bool ReadAll(const std::string& bytes, char delimiter, std::vector<cli::CsvRow>& rows) {
+  std::FILE* input = OpenMemory(bytes);
+  if (input == nullptr) std::abort();
+  bool failed = false;
+  {
+    cli::CsvRowReader reader(input, delimiter, kKeptFields);
+    std::size_t lastLine = 0;
+    try {
+      while (const cli::CsvRow* row = reader.Next()) {
+        if (row->fields.size() != std::min(row->fieldCount, kKeptFields)) std::abort();
+        if (row->line < lastLine || row->line == 0) std::abort();
+        lastLine = row->line;
+        rows.push_back(*row);
+      }
+    } catch (const cli::CsvReadError&) {
+      failed = true;
+      // A failed reader keeps failing.
+      try {
+        reader.Next();
+        std::abort();
+      } catch (const cli::CsvReadError&) {
+      }
+    }
+  }
+  std::fclose(input);
+  return !failed;
+}
+
+std::vector<std::string> CutIntoThree(std::string_view bytes) {
+  std::vector<std::string> fields;
+  for (int i = 0; i < 2; ++i) {
+    const std::size_t cut = bytes.find('\0');
+    fields.emplace_back(bytes.substr(0, cut));
+    bytes = cut == std::string_view::npos ? std::string_view() : bytes.substr(cut + 1);
+  }
+  fields.emplace_back(bytes);
+  return fields;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const char delimiter = Delimiter(data[0]);
+  const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  // 1. Any bytes.
+  std::vector<cli::CsvRow> rows;
+  ReadAll(bytes, delimiter, rows);
+
+  // 2. Written and read back.
+  const std::vector<std::string> fields = CutIntoThree(bytes);
+  std::string written;
+  cli::AppendCsvRow(written, {"A", "P", "C"}, delimiter);
+  cli::AppendCsvRow(written, {fields[0], fields[1], fields[2]}, delimiter);
+  std::vector<cli::CsvRow> readBack;
+  if (!ReadAll(written, delimiter, readBack)) std::abort();
+  if (readBack.size() != 2 || readBack[1].fieldCount != 3 || readBack[1].fields != fields) std::abort();
+  return 0;
+}
