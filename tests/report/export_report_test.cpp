@@ -4,6 +4,8 @@
 #include "report/export_report.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -96,6 +98,9 @@ struct NameRow {
   const char* name;
   QString fileName;
 };
+
+// Names the row in test output.
+inline void PrintTo(const NameRow& row, std::ostream* os) { *os << row.name; }
 
 class ExportReportNames : public ExportReportTest, public ::testing::WithParamInterface<NameRow> {};
 
@@ -235,6 +240,9 @@ struct HalfWayRow {
   ReportFields fields;
   rlim_t limit;
 };
+
+// Names the row in test output.
+inline void PrintTo(const HalfWayRow& row, std::ostream* os) { *os << row.name; }
 
 class ExportReportHalfWay : public ExportReportTest, public ::testing::WithParamInterface<HalfWayRow> {};
 

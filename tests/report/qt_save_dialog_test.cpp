@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -35,6 +37,9 @@ struct PositionRow {
   QSize frame;
   QPoint expected;
 };
+
+// Names the row in test output.
+inline void PrintTo(const PositionRow& row, std::ostream* os) { *os << row.name; }
 
 class DialogPositionRows : public ::testing::TestWithParam<PositionRow> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QTextBlock>
 
 #include "report/export_error.h"
@@ -76,6 +78,9 @@ struct CapacityRow {
   qsizetype lineLength;
   bool fits;
 };
+
+// Names the row in test output.
+inline void PrintTo(const CapacityRow& row, std::ostream* os) { *os << row.name; }
 
 class ReportBufferCapacity : public ::testing::TestWithParam<CapacityRow> {};
 

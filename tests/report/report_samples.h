@@ -4,6 +4,7 @@
 // independently of the code that builds them.
 
 #include <QString>
+#include <ostream>
 #include <QStringList>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct FieldSample {
   const char* name;
   ReportFields fields;
 };
+
+// Names the row in test output.
+inline void PrintTo(const FieldSample& row, std::ostream* os) { *os << row.name; }
 
 // A tender of 1 250 000 at 12,5 % against a contractor's 1 100 000.
 inline ReportFields TypicalFields() {

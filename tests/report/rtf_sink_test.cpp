@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <random>
 
 #include "rtf_reader.h"
@@ -22,6 +24,9 @@ struct EscapeRow {
   QString text;
   QByteArray rtf;
 };
+
+// Names the row in test output.
+inline void PrintTo(const EscapeRow& row, std::ostream* os) { *os << row.name; }
 
 class RtfSinkEscape : public ::testing::TestWithParam<EscapeRow> {};
 
