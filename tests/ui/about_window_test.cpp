@@ -332,7 +332,9 @@ TEST_F(AboutWindowTest, LabelsCarryTheirPlacesFontsAndColours) {
     EXPECT_EQ(label->font().italic(), row.italic);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), row.colour);
     EXPECT_EQ(label->autoFillBackground(), row.opaque);
-    if (row.opaque) EXPECT_EQ(label->palette().color(label->backgroundRole()), QColor(Qt::white));
+    if (row.opaque) {
+      EXPECT_EQ(label->palette().color(label->backgroundRole()), QColor(Qt::white));
+    }
     EXPECT_FALSE(label->text().isEmpty());
     // Auto-sized and inside its parent: nothing is clipped.
     EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()));
