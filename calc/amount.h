@@ -15,7 +15,11 @@ std::string KeptText(std::string_view text, char separator);
 
 // Never negative. Raises CalcError: Conversion (message quotes the kept text)
 // when nothing is kept or the accumulated integer overflows the extended
-// range; Overflow when the value exceeds the largest finite double.
+// range (decided by the rounded accumulation, not the exact integer);
+// Overflow when the value, rounded to double, exceeds the largest finite
+// double. A text with 5,120 or more digits after the separator, beyond the
+// power-of-ten tables, reads as the accumulated integer divided by 10^k, the
+// division applied as repeated scalings by 10^-5119 and then the rest.
 double AmountFromText(std::string_view text, char separator);
 double AmountFromText(std::string_view text);  // the process-wide separator
 

@@ -1,17 +1,20 @@
 #include "calc/decimal_separator.h"
 
 #include <gtest/gtest.h>
+#include <langinfo.h>
 #include <locale.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 namespace {
 
-// The three variables the numeric locale is chosen from; each test sets them
-// and the originals come back afterwards.
-constexpr const char* kVariables[] = {"LC_ALL", "LC_NUMERIC", "LANG"};
+// The variables the numeric locale is chosen and found by; each test sets
+// them and the originals come back afterwards.
+constexpr const char* kVariables[] = {"LC_ALL", "LC_NUMERIC", "LANG", "LOCPATH"};
 
 class LocaleEnvironment : public testing::Test {
  protected:
@@ -82,6 +85,28 @@ TEST_F(LocaleEnvironment, LoadSetsTheProcessWideSeparator) {
   Set("LC_ALL", "C.UTF-8");
   calc::LoadDecimalSeparator();
   EXPECT_EQ(calc::DecimalSeparator(), '.');
+}
+
+// A locale whose decimal separator is two bytes (U+066B in UTF-8), generated
+// from the system's locale sources into a private directory for this test.
+TEST_F(LocaleEnvironment, TwoByteSeparatorGivesPoint) {
+  char pattern[] = "/tmp/discordanza-locale-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::filesystem::path directory = pattern;
+  const std::string command =
+      "localedef -i ps_AF -f UTF-8 '" + (directory / "ps_AF.UTF-8").string() + "' >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  Set("LOCPATH", directory.string());
+  locale_t pashto = newlocale(LC_NUMERIC_MASK, "ps_AF.UTF-8", static_cast<locale_t>(0));
+  if (pashto != static_cast<locale_t>(0)) {
+    EXPECT_EQ(std::strlen(nl_langinfo_l(RADIXCHAR, pashto)), 2u);
+    freelocale(pashto);
+  }
+  Set("LC_ALL", "ps_AF.UTF-8");
+  const char separator = calc::LocaleDecimalSeparator();
+  std::filesystem::remove_all(directory);
+  ASSERT_NE(pashto, static_cast<locale_t>(0)) << "localedef exit status " << status;
+  EXPECT_EQ(separator, '.');
 }
 
 }  // namespace
