@@ -10,6 +10,10 @@
 #include <optional>
 #include <string>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 // The variables the numeric locale is chosen and found by; each test sets
@@ -97,6 +101,11 @@ TEST_F(LocaleEnvironment, TwoByteSeparatorGivesPoint) {
       "localedef -i ps_AF -f UTF-8 '" + (directory / "ps_AF.UTF-8").string() + "' >/dev/null 2>&1";
   const int status = std::system(command.c_str());
   Set("LOCPATH", directory.string());
+#if defined(__SANITIZE_ADDRESS__)
+  // The C library keeps the split LOCPATH of every locale it loads through it
+  // and never frees it; that is not this code's leak.
+  __lsan_disable();
+#endif
   locale_t pashto = newlocale(LC_NUMERIC_MASK, "ps_AF.UTF-8", static_cast<locale_t>(0));
   if (pashto != static_cast<locale_t>(0)) {
     EXPECT_EQ(std::strlen(nl_langinfo_l(RADIXCHAR, pashto)), 2u);
@@ -104,6 +113,9 @@ TEST_F(LocaleEnvironment, TwoByteSeparatorGivesPoint) {
   }
   Set("LC_ALL", "ps_AF.UTF-8");
   const char separator = calc::LocaleDecimalSeparator();
+#if defined(__SANITIZE_ADDRESS__)
+  __lsan_enable();
+#endif
   std::filesystem::remove_all(directory);
   ASSERT_NE(pashto, static_cast<locale_t>(0)) << "localedef exit status " << status;
   EXPECT_EQ(separator, '.');
