@@ -21,7 +21,9 @@ namespace report {
 class QtSaveDialog final : public SaveDialog {
  public:
   // Keeps the floating-point control modes as they were before the dialog
-  // ran and leaves no floating-point exception flag raised by it.
+  // ran and leaves no floating-point exception flag raised by it; afterwards
+  // the window that was active is active again and the keyboard focus is back
+  // where it was.
   std::optional<QString> AskFileName(QWidget* owner) override;
 };
 

@@ -7,6 +7,8 @@
 #include <ostream>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -101,6 +103,7 @@ class WhenTheDialogOpens {
         ADD_FAILURE() << "no save dialog open";
         return;
       }
+      EXPECT_TRUE(QTest::qWaitForWindowActive(dialog)) << "the dialog is the active window";
       user(*dialog);
     });
     watchdog_.setSingleShot(true);
@@ -112,9 +115,10 @@ class WhenTheDialogOpens {
   QTimer watchdog_;
 };
 
+// The widget of the dialog that has its keyboard focus.
 QWidget* FocusIn(QFileDialog& dialog) {
-  QWidget* focus = QApplication::focusWidget();
-  return focus ? focus : dialog.focusWidget();
+  QWidget* focus = dialog.focusWidget();
+  return focus ? focus : &dialog;
 }
 
 TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
@@ -154,6 +158,27 @@ TEST(QtSaveDialog, EscapeReturnsNothing) {
   const WhenTheDialogOpens user([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
+}
+
+TEST(QtSaveDialog, GivesTheFocusBackToTheWindowThatHadIt) {
+  QWidget window;
+  QLineEdit* second = nullptr;
+  {
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLineEdit(&window));
+    second = new QLineEdit(&window);
+    layout->addWidget(second);
+  }
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  second->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), second);
+  const WhenTheDialogOpens user([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
+  QtSaveDialog dialog;
+  EXPECT_EQ(dialog.AskFileName(&window), std::nullopt);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_EQ(QApplication::focusWidget(), second);
 }
 
 TEST(QtSaveDialog, KeepsTheFloatingPointModesAndClearsTheFlags) {
