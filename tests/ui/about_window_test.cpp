@@ -4,7 +4,6 @@
 // picture and the way JPEG faults surface.
 
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QSet>
 #include <QSignalSpy>
@@ -212,19 +211,6 @@ TEST_F(AboutWindowTest, ArrowsCycleButtonHeaderFooterAndTabReturnsToTheButton) {
     EXPECT_EQ(QApplication::focusWidget(), Part(form, row.focusAfter)) << row.name;
   }
   EXPECT_TRUE(form.isVisible());
-}
-
-TEST_F(AboutWindowTest, OnlyTheButtonIsATabStopAndItIsNoDefault) {
-  TCalmoraAboutForm form;
-  auto* button = Part<QPushButton>(form, "Button1");
-  EXPECT_EQ(button->text(), QStringLiteral("&Chiudi"));
-  EXPECT_FALSE(button->isDefault());
-  EXPECT_FALSE(button->autoDefault());
-  QStringList tabStops;
-  for (QWidget* widget : form.findChildren<QWidget*>()) {
-    if (widget->focusPolicy() & Qt::TabFocus) tabStops << widget->objectName();
-  }
-  EXPECT_EQ(tabStops, QStringList{QStringLiteral("Button1")});
 }
 
 TEST_F(AboutWindowTest, ReadsOnlyTheHeaderUntilTheFirstPaint) {

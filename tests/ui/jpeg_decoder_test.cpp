@@ -117,24 +117,6 @@ TEST(JpegPicture, ReadsTheHeaderOnlyUntilTheImageIsAskedFor) {
   EXPECT_EQ(first.format(), QImage::Format_RGB888);
 }
 
-TEST(JpegPicture, ScreenDepthChoosesTheLayout) {
-  struct Row {
-    const char* name;
-    int bitsPerPixel;
-    QImage::Format format;
-  };
-  const Row rows[] = {
-      {"4 bits", 4, QImage::Format_Indexed8},
-      {"8 bits", 8, QImage::Format_Indexed8},
-      {"15 bits", 15, QImage::Format_RGB888},
-      {"32 bits", 32, QImage::Format_RGB888},
-  };
-  for (const Row& row : rows) {
-    JpegPicture picture(ProgramJpeg(), row.bitsPerPixel);
-    EXPECT_EQ(picture.image().format(), row.format) << row.name;
-  }
-}
-
 TEST(JpegDecoder, HeaderFaultsBecomeJpegErrors) {
   const QByteArray good = ProgramJpeg();
   QByteArray notJpeg = good;
