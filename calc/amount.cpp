@@ -46,7 +46,7 @@ Accumulation Accumulate(std::string_view text, char separator) {
       separatorKept = true;
       result.kept = true;
     }
-    if (c == ',' || c == '.' || !IsDigit(c)) continue;
+    if (!IsDigit(c)) continue;  // "," and "." beyond the first separator, and all else
     result.kept = true;
     if (separatorKept) ++result.fractionDigits;
     const unsigned digit = static_cast<unsigned>(c - '0');
@@ -93,7 +93,7 @@ std::string KeptText(std::string_view text, char separator) {
       kept += c;
       separatorKept = true;
     }
-    if (c != ',' && c != '.' && IsDigit(c)) kept += c;
+    if (IsDigit(c)) kept += c;
   }
   return kept;
 }
