@@ -1,5 +1,6 @@
 #include "calc/format_number.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstdint>
 
@@ -64,7 +65,9 @@ std::uint64_t DecimalWindow(double magnitude, int& decimalExponent) {
     ++x;
   }
   decimalExponent = x;
-  return s.ToUint64();
+  const std::uint64_t window = s.ToUint64();
+  assert(window >= kTenToThe17 && window < kTenToThe18);
+  return window;
 }
 
 // The last `count` decimal digits of `value`, most significant first.
