@@ -30,7 +30,7 @@ sleep 0.3
 type_field() { xdotool type --delay 30 "$1"; xdotool key Tab; }
 type_field 2767605
 type_field 97
-type_field 5738745
+xdotool type --delay 30 5738745
 sleep 0.5
 import -window "$window" "$output"
 echo "saved $output"

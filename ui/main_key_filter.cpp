@@ -1,6 +1,7 @@
 #include "ui/main_key_filter.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,6 +69,11 @@ bool MainKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         if (watched == field) return InputShortcutOverride(static_cast<QKeyEvent*>(event));
       }
       return false;
+    case QEvent::InputMethod:
+      for (QLineEdit* field : inputs_) {
+        if (watched == field) return InputComposed(field, static_cast<QInputMethodEvent*>(event));
+      }
+      return false;
     default:
       return false;
   }
@@ -88,6 +94,22 @@ bool MainKeyFilter::InputKeyPress(QLineEdit* field, QKeyEvent* event) {
   const QChar replaced = QChar::fromLatin1(key);
   QKeyEvent retyped(QEvent::KeyPress, replaced.unicode(), Qt::NoModifier, QString(replaced));
   QCoreApplication::sendEvent(field, &retyped);
+  return true;
+}
+
+bool MainKeyFilter::InputComposed(QLineEdit* field, QInputMethodEvent* event) {
+  // Characters composed by an input method (dead keys, compose sequences)
+  // are typed characters too: each goes through the input filter.
+  QString filtered;
+  for (QChar typed : event->commitString()) {
+    char key = typed.unicode() > 0xFF ? 0 : static_cast<char>(typed.unicode());
+    form_->Edit1KeyPress(field, key);
+    if (key != 0) filtered += QChar::fromLatin1(key);
+  }
+  if (filtered == event->commitString()) return false;
+  QInputMethodEvent replaced(event->preeditString(), event->attributes());
+  replaced.setCommitString(filtered, event->replacementStart(), event->replacementLength());
+  QCoreApplication::sendEvent(field, &replaced);
   return true;
 }
 

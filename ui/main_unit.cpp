@@ -197,6 +197,10 @@ void TForm1::CreateCreditBand() {
 
   Label9 = PlaceAutoSizedLabel(this, main_layout::kLabel9, PixelFont("MS Sans Serif", 8));
   TextColour(*Label9, kInactiveCaption);
+
+  // The logo comes last in the description and is painted over the credit's
+  // box where they meet.
+  Image1->raise();
 }
 
 void TForm1::SetTabOrder() {

@@ -2,6 +2,9 @@
 // error box, through real key presses.
 
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QShortcut>
+#include <QSignalSpy>
 
 #include "app/title.h"
 #include "tests/ui/main_window_fixture.h"
@@ -53,11 +56,31 @@ TEST_F(MainWindowTest, FilterDiscardsEverythingElseSilently) {
   EXPECT_TRUE(errors.box.texts.isEmpty());
 }
 
+TEST_F(MainWindowTest, ControlKeysReachNoShortcutFromAnInputField) {
+  QShortcut shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), Form1);
+  QSignalSpy activated(&shortcut, &QShortcut::activated);
+  Type("5");
+  Key(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(activated.count(), 0);
+  EXPECT_EQ(Text(Form1->Edit1), "5");
+  FocusByTab(Form1->Button1);
+  Key(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(activated.count(), 1) << "outside the input fields the shortcut works";
+}
+
 TEST_F(MainWindowTest, AccentedCharacterIsDiscarded) {
   Type("4");
   QTest::sendKeyEvent(QTest::Click, Focus(), Qt::Key_Egrave, QString::fromUtf8("è"), Qt::NoModifier);
   QTest::sendKeyEvent(QTest::Click, Focus(), Qt::Key_unknown, QString::fromUtf8("€"), Qt::NoModifier);
   EXPECT_EQ(Text(Form1->Edit1), "4");
+}
+
+TEST_F(MainWindowTest, ComposedCharactersPassTheFilterToo) {
+  Type("4");
+  QInputMethodEvent composed;
+  composed.setCommitString(QString::fromUtf8("è.7x"));
+  QCoreApplication::sendEvent(Focus(), &composed);
+  EXPECT_EQ(Text(Form1->Edit1), "4,7");
 }
 
 TEST_F(MainWindowTest, EditingKeysKeepTheirEffect) {
