@@ -87,6 +87,8 @@ class Writer {
   }
 
  private:
+  // The format as RTF states it, the face and colour entered in their tables
+  // on first sight.
   RunFormat Resolve(const QTextCharFormat& format) {
     const QFont font = format.font().resolve(document_.defaultFont());
     RunFormat run;

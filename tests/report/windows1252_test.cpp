@@ -45,13 +45,5 @@ TEST(Windows1252, AgreesWithIconvOnEveryCodeUnit) {
   iconv_close(cd);
 }
 
-TEST(Windows1252, NamedCharacters) {
-  EXPECT_EQ(ToWindows1252(u'\u20AC'), 0x80);  // euro sign
-  EXPECT_EQ(ToWindows1252(u'\u00E8'), 0xE8);  // e grave
-  EXPECT_EQ(ToWindows1252(u'\u0178'), 0x9F);  // Y diaeresis, the last of the table
-  EXPECT_FALSE(ToWindows1252(u'\u0081'));     // unassigned byte 0x81
-  EXPECT_FALSE(ToWindows1252(u'\u6570'));     // CJK
-}
-
 }  // namespace
 }  // namespace report
