@@ -134,6 +134,25 @@ TEST_F(ComputeDiscrepancyTest, ErrorsLeaveSaveEnabledAndResultsUntouched) {
   }
 }
 
+// Typing 0,5 into an empty contractor's total, one character at a time: the
+// 0 and the separator each divide by zero, the 5 gives results.
+TEST_F(ComputeDiscrepancyTest, TypingHalfIntoTheTotal) {
+  const struct {
+    const char* total;
+    bool raises;
+  } steps[] = {{"0", true}, {"0,", true}, {"0,5", false}};
+  for (const auto& step : steps) {
+    fields.Type("1000", "10", step.total);
+    if (step.raises) {
+      EXPECT_THROW(calc::ComputeDiscrepancy(fields), CalcError) << step.total;
+      EXPECT_EQ(fields.log, (Log{"save on"})) << step.total;
+    } else {
+      calc::ComputeDiscrepancy(fields);
+      EXPECT_EQ(fields.log, (Log{"save on", "Edit4=900", "Edit5=-179900", "Edit6=-899,5"}));
+    }
+  }
+}
+
 TEST_F(ComputeDiscrepancyTest, ReadsAndShowsWithTheProcessWideSeparator) {
   calc::SetDecimalSeparator('.');
   fields.Type("250000", "12,5", "220000");  // read as 125 %
