@@ -21,7 +21,7 @@ double Store(Extended value) {
   return stored;
 }
 
-// The division of step 10, with the two faults a zero divisor raises.
+// The division (D × 100) / C, with the two faults a zero divisor raises.
 Extended Divide(Extended dividend, Extended divisor) {
   if (divisor.IsZero()) {
     if (dividend.IsZero() || dividend.IsNaN()) throw CalcError::InvalidOperation();

@@ -1,3 +1,15 @@
+// FormatNumber in numbered steps; special values leave early.
+//   1. Widen v exactly to extended.
+//   2. Infinities and NaN: "INF", "-INF", "NAN".
+//   3. Zero of either sign: "0".
+//   4. Decimal form of |v|:
+//      4.1 estimate the decimal exponent X from the binary exponent;
+//      4.2 S = |v| × 10^(18 − X), rounded to an integer;
+//      4.3 if S ≥ 10^18: S = S ÷ 10 rounded to an integer, X + 1;
+//      4.4 the 18 digits of S are the window d1…d18;
+//      4.5 round half away from zero at d15, judged on d16 alone;
+//      4.6 drop trailing zeros.
+//   5. Lay out: 5.1 fixed notation for −3 ≤ X ≤ 15, 5.2 scientific otherwise.
 #include "calc/format_number.h"
 
 #include <cassert>
