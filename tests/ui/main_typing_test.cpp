@@ -2,6 +2,7 @@
 // error box, through real key presses.
 
 #include <QClipboard>
+#include <random>
 #include <QInputMethodEvent>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -66,6 +67,28 @@ TEST_F(MainWindowTest, ControlKeysReachNoShortcutFromAnInputField) {
   FocusByTab(Form1->Button1);
   Key(Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(activated.count(), 1) << "outside the input fields the shortcut works";
+}
+
+// Seeded random typing over printable ASCII and backspace: the field ends as
+// the filter's model says (digits and "," kept, "." as ",", backspace deletes
+// the last character, everything else discarded); with Edit2 and Edit3
+// empty nothing is computed, so no error box appears.
+TEST_F(MainWindowTest, RandomTypingFollowsTheFilterModel) {
+  std::mt19937 random(20261208);
+  std::uniform_int_distribution<int> character(0x1F, 0x7E);  // 0x1F stands for backspace
+  std::string model;
+  for (int i = 0; i < 400; ++i) {
+    const int code = character(random);
+    const char key = code == 0x1F ? '\b' : static_cast<char>(code);
+    QTest::keyClick(KeyTarget(), key);
+    if (key == '\b') {
+      if (!model.empty()) model.pop_back();
+    } else if ((key >= '0' && key <= '9') || key == ',' || key == '.') {
+      model += key == '.' ? ',' : key;
+    }
+    ASSERT_EQ(Text(Form1->Edit1), model) << "after key " << code << " (step " << i << ")";
+  }
+  EXPECT_TRUE(errors.box.texts.isEmpty());
 }
 
 TEST_F(MainWindowTest, AccentedCharacterIsDiscarded) {
