@@ -1,5 +1,6 @@
 #include "ui/main_unit.h"
 
+#include <QBitmap>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,7 +8,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QBitmap>
+#include <algorithm>
+#include <iterator>
 
 #include "app/guard.h"
 #include "app/modal.h"
@@ -93,11 +95,10 @@ QPushButton* PlaceButton(QWidget* parent, const Component& component) {
   return button;
 }
 
-QColor TextColour(QLabel& label, const QColor& colour) {
+void SetTextColour(QLabel& label, const QColor& colour) {
   QPalette palette = label.palette();
   palette.setColor(QPalette::WindowText, colour);
   label.setPalette(palette);
-  return colour;
 }
 
 // The logo with every pixel of its bottom-left pixel's colour left undrawn.
@@ -158,7 +159,7 @@ void TForm1::CreateInputBand() {
   Label4 = PlaceLabel(this, main_layout::kLabel4, true);
   Edit3 = PlaceInput(this, main_layout::kEdit3, *Label4);
   for (QLineEdit* input : {Edit1, Edit2, Edit3}) keyFilter_->WatchInput(input);
-  Edit1->setFocus(Qt::OtherFocusReason);
+  Edit1->setFocus(Qt::OtherFocusReason);  // taken when the window is first activated
 }
 
 void TForm1::CreateResultBand() {
@@ -189,14 +190,14 @@ void TForm1::CreateCreditBand() {
   // over it one pixel up and left, so the navy text has a grey shadow.
   const QFont credit = PixelFont("MS Sans Serif", 13, true);
   Label8 = PlaceAutoSizedLabel(this, main_layout::kLabel8, credit);
-  TextColour(*Label8, kGrey);
+  SetTextColour(*Label8, kGrey);
   Label8->setAutoFillBackground(true);
   Label6 = PlaceAutoSizedLabel(this, main_layout::kLabel6, credit);
-  TextColour(*Label6, kNavy);
+  SetTextColour(*Label6, kNavy);
   Label6->raise();
 
   Label9 = PlaceAutoSizedLabel(this, main_layout::kLabel9, PixelFont("MS Sans Serif", 8));
-  TextColour(*Label9, kInactiveCaption);
+  SetTextColour(*Label9, kInactiveCaption);
 
   // The logo comes last in the description and is painted over the credit's
   // box where they meet.
@@ -204,10 +205,8 @@ void TForm1::CreateCreditBand() {
 }
 
 void TForm1::SetTabOrder() {
-  const QWidget* order[] = {Edit1, Edit2, Edit3, Edit4, Edit6, Edit5, Button1, Button2, Button3, Button4};
-  for (size_t i = 0; i + 1 < std::size(order); ++i) {
-    setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
-  }
+  QWidget* const order[] = {Edit1, Edit2, Edit3, Edit4, Edit6, Edit5, Button1, Button2, Button3, Button4};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
 void TForm1::ConnectHandlers() {

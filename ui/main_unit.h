@@ -20,7 +20,7 @@ class TForm1 : public QWidget {
   explicit TForm1(QWidget* parent = nullptr);
 
   // Components, in the order of the window's description. RichEdit1, the
-  // report buffer, is owned by the export.
+  // hidden report buffer, comes with the report export.
   QLineEdit* Edit1;
   QLineEdit* Edit2;
   QLineEdit* Edit3;
