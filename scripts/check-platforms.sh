@@ -14,7 +14,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-common=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDISCORDANZA_GUI=OFF -DDISCORDANZA_BENCH=OFF)
+common=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DDISCORDANZA_GUI=OFF -DDISCORDANZA_BENCH=OFF)
 jobs=$(nproc)
 
 configure_and_build() {
