@@ -27,8 +27,10 @@ ProbeRun RunProbe(const QString& mode) {
 }
 
 TEST(ExitCode, ClosingTheMainWindowEndsWithZero) {
-  const ProbeRun run = RunProbe("close");
-  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  for (const char* mode : {"close-box", "esci"}) {
+    const ProbeRun run = RunProbe(mode);
+    EXPECT_EQ(run.exitCode, 0) << mode << ": " << run.err.toStdString();
+  }
 }
 
 TEST(ExitCode, StartupErrorEndsWithOneAfterItsReport) {

@@ -1,11 +1,16 @@
 // The windowed program run with a scripted end, for the exit-code tests:
-//   close  builds the real windows, and once the loop runs closes the main
-//          window (the hidden About window still exists): exit code 0;
-//   fail   raises while the windows are built; the start-up report's box is
-//          closed when it appears and its caption printed: exit code 1.
+//   close-box  the real windows; once the loop runs, the window system's
+//              close request (what the close box and Alt+F4 send) reaches the
+//              main window while the hidden About window exists: exit code 0;
+//   esci       the same, ended by a click on the "&Esci" button;
+//   fail       raises while the windows are built; the start-up report's box
+//              is closed when it appears and its caption printed: exit code 1.
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 #include <cstdio>
 #include <cstring>
@@ -13,12 +18,21 @@
 
 #include "app/run_program.h"
 #include "ui/main_startup.h"
+#include "ui/main_unit.h"
 
 namespace {
 
-QWidget* CreateThenClose() {
+QWidget* CreateThenCloseBox() {
   QWidget* mainWindow = CreateStartupWindows();
-  QTimer::singleShot(0, mainWindow, [mainWindow] { mainWindow->close(); });
+  QTimer::singleShot(0, mainWindow, [mainWindow] {
+    QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
+  });
+  return mainWindow;
+}
+
+QWidget* CreateThenEsci() {
+  QWidget* mainWindow = CreateStartupWindows();
+  QTimer::singleShot(0, mainWindow, [] { Form1->Button3->click(); });
   return mainWindow;
 }
 
@@ -42,8 +56,8 @@ void DestroyNothing() {}
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "fail") == 0) {
-    return app::RunProgram(argc, argv, {&CreateFailing, &DestroyNothing});
-  }
-  return app::RunProgram(argc, argv, {&CreateThenClose, &DestroyStartupWindows});
+  const char* mode = argc > 1 ? argv[1] : "";
+  if (std::strcmp(mode, "fail") == 0) return app::RunProgram(argc, argv, {&CreateFailing, &DestroyNothing});
+  if (std::strcmp(mode, "esci") == 0) return app::RunProgram(argc, argv, {&CreateThenEsci, &DestroyStartupWindows});
+  return app::RunProgram(argc, argv, {&CreateThenCloseBox, &DestroyStartupWindows});
 }
