@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -11,12 +13,12 @@ struct ProbeRun {
   QString err;
 };
 
-ProbeRun RunProbe(const QString& mode) {
+ProbeRun RunProbe(const QString& mode, const QString& program = QStringLiteral(DISCORDANZA_PROGRAM_PROBE)) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");
   process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(DISCORDANZA_PROGRAM_PROBE), {mode});
+  process.start(program, {mode});
   if (!process.waitForFinished(20000)) {
     process.kill();
     process.waitForFinished();
@@ -31,6 +33,19 @@ TEST(ExitCode, ClosingTheMainWindowEndsWithZero) {
     const ProbeRun run = RunProbe(mode);
     EXPECT_EQ(run.exitCode, 0) << mode << ": " << run.err.toStdString();
   }
+}
+
+// The title comes from the running file's name, not from the main window.
+TEST(ProgramTitle, FollowsTheProgramFileName) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString renamed = dir.filePath("CALC.V2.EXE");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(DISCORDANZA_PROGRAM_PROBE), renamed));
+  ASSERT_TRUE(QFile::setPermissions(renamed, QFile::ReadOwner | QFile::ExeOwner));
+  const ProbeRun run = RunProbe("title", renamed);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_TRUE(run.out.contains("title: Calc\n")) << run.out.toStdString();
+  EXPECT_TRUE(run.out.contains("caption: Calcolo percentuali di discordanza\n")) << run.out.toStdString();
 }
 
 TEST(ExitCode, StartupErrorEndsWithOneAfterItsReport) {

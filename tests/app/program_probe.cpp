@@ -3,6 +3,8 @@
 //              close request (what the close box and Alt+F4 send) reaches the
 //              main window while the hidden About window exists: exit code 0;
 //   esci       the same, ended by a click on the "&Esci" button;
+//   title      prints the application title and the main window's caption,
+//              then ends as close-box does;
 //   fail       raises while the windows are built; the start-up report's box
 //              is closed when it appears and its caption printed: exit code 1.
 
@@ -17,6 +19,7 @@
 #include <stdexcept>
 
 #include "app/run_program.h"
+#include "app/title.h"
 #include "ui/main_startup.h"
 #include "ui/main_unit.h"
 
@@ -27,6 +30,14 @@ QWidget* CreateThenCloseBox() {
   QTimer::singleShot(0, mainWindow, [mainWindow] {
     QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
   });
+  return mainWindow;
+}
+
+QWidget* CreateThenPrintTitle() {
+  QWidget* mainWindow = CreateThenCloseBox();
+  std::printf("title: %s\ncaption: %s\n", app::ApplicationTitle().toUtf8().constData(),
+              mainWindow->windowTitle().toUtf8().constData());
+  std::fflush(stdout);
   return mainWindow;
 }
 
@@ -58,6 +69,9 @@ void DestroyNothing() {}
 int main(int argc, char** argv) {
   const char* mode = argc > 1 ? argv[1] : "";
   if (std::strcmp(mode, "fail") == 0) return app::RunProgram(argc, argv, {&CreateFailing, &DestroyNothing});
+  if (std::strcmp(mode, "title") == 0) {
+    return app::RunProgram(argc, argv, {&CreateThenPrintTitle, &DestroyStartupWindows});
+  }
   if (std::strcmp(mode, "esci") == 0) return app::RunProgram(argc, argv, {&CreateThenEsci, &DestroyStartupWindows});
   return app::RunProgram(argc, argv, {&CreateThenCloseBox, &DestroyStartupWindows});
 }
