@@ -1,3 +1,5 @@
+// The program run as a process: its exit codes and its title.
+
 #include <gtest/gtest.h>
 
 #include <QFile>
