@@ -2,9 +2,9 @@
 // piece read as UTF-8): the bytes are 7-bit, the braces balance (never
 // closing a group that is not open), and reading the RTF back gives the
 // report buffer's text paragraph by paragraph, each field's text included.
-// The buffer refuses a line holding a line break (CR, LF or the paragraph
-// separator) with its line insertion error; then the lines taken before it
-// are written and checked the same way.
+// The buffer takes a CR LF pair as a line end, and refuses a line holding a
+// lone CR, a lone LF or the paragraph separator with its line insertion
+// error; then the lines taken before it are written and checked the same way.
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QStringList>
@@ -12,7 +12,9 @@
 #include <QTextDocument>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "report/build_report.h"
 #include "report/export_error.h"
@@ -43,6 +45,13 @@ bool SevenBit(const QByteArray& rtf) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
   }
   return true;
+}
+
+// A text as its UTF-16 code units, for the report of a finding.
+std::string Units(const QString& text) {
+  std::string units;
+  for (const QChar c : text) units += QString::asprintf("%04x ", c.unicode()).toStdString();
+  return units;
 }
 
 bool HoldsLineBreak(const report::ReportFields& fields) {
@@ -96,12 +105,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (QTextBlock block = buffer.Document().begin(); block.isValid(); block = block.next()) blockTexts << block.text();
   if (readTexts != blockTexts) std::abort();
 
-  // Each field's text stands in the text read back.
+  // Each field's text stands in the text read back; a CR LF pair in a field
+  // is a line end of the buffer, so it stands there as a paragraph break.
   if (!complete) return 0;
   const QString all = readTexts.join(QChar::ParagraphSeparator);
   for (const QString* field : {&fields.baseAmount, &fields.discount, &fields.contractorTotal, &fields.computedTotal,
                                &fields.percentage, &fields.difference}) {
-    if (!all.contains(*field)) std::abort();
+    const QString expected = QString(*field).replace(QStringLiteral("\r\n"), QChar(QChar::ParagraphSeparator));
+    if (!all.contains(expected)) {
+      std::fprintf(stderr, "field %s\nnot in %s\n", Units(expected).c_str(), Units(all).c_str());
+      std::abort();
+    }
   }
   return 0;
 }
