@@ -167,6 +167,13 @@ TEST(X87Crosscheck, InvalidEncodingsGiveTheDefaultNaN) {
     tally.Add();
     ASSERT_TRUE(Same(soft, hard)) << "ToDouble(" << Hex(a) << "): software " << Describe(soft) << ", x87 "
                                   << Describe(hard);
+    Flags roundingFlags = 0;
+    const Float80 rounded = se::RoundToInteger(a, roundingFlags);
+    tally.Add();
+    ASSERT_EQ(Hex(rounded), Hex(x87_reference::RoundToInteger(a))) << "RoundToInteger(" << Hex(a) << ")";
+    ASSERT_EQ(roundingFlags, x87_reference::RoundToIntegerFlags(a)) << "RoundToInteger(" << Hex(a) << ") flags";
+    tally.Add();
+    ASSERT_TRUE(se::Compare(a, b) == x87_reference::Compare(a, b)) << "Compare(" << Hex(a) << ", " << Hex(b) << ")";
   }
 }
 
