@@ -14,6 +14,8 @@
 #include "app/guard.h"
 #include "app/modal.h"
 #include "calc/compute_discrepancy.h"
+#include "report/export_report.h"
+#include "report/qt_save_dialog.h"
 #include "ui/calmora_about_unit.h"
 #include "ui/main_fields.h"
 #include "ui/main_key_filter.h"
@@ -112,7 +114,8 @@ QPixmap TransparentLogo() {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent), keyFilter_(new MainKeyFilter(this)) {
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent), keyFilter_(new MainKeyFilter(this)), saveDialog_(std::make_unique<report::QtSaveDialog>()) {
   SetUpWindow();
   CreateBevel();
   CreateInputBand();
@@ -216,6 +219,7 @@ void TForm1::ConnectHandlers() {
   connect(Button1, &QPushButton::clicked, this, app::Guarded([this] { Button1Click(Button1); }));
   connect(Button2, &QPushButton::clicked, this, app::Guarded([this] { Button2Click(Button2); }));
   connect(Button3, &QPushButton::clicked, this, app::Guarded([this] { Button3Click(Button3); }));
+  connect(Button4, &QPushButton::clicked, this, app::Guarded([this] { Button4Click(Button4); }));
 }
 
 void TForm1::Button1Click(QObject* /*sender*/) {
@@ -227,6 +231,15 @@ void TForm1::Button1Click(QObject* /*sender*/) {
 void TForm1::Button2Click(QObject* /*sender*/) { app::ShowModal(*CalmoraAboutForm); }
 
 void TForm1::Button3Click(QObject* /*sender*/) { close(); }
+
+void TForm1::Button4Click(QObject* /*sender*/) {
+  if (!RichEdit1) RichEdit1 = std::make_unique<report::ReportBuffer>();
+  const report::ReportFields fields{Edit1->text(), Edit2->text(), Edit3->text(),
+                                    Edit4->text(), Edit5->text(), Edit6->text()};
+  report::ExportReport(*RichEdit1, fields, *saveDialog_, this);
+}
+
+void TForm1::UseSaveDialog(std::unique_ptr<report::SaveDialog> dialog) { saveDialog_ = std::move(dialog); }
 
 void TForm1::Edit1Change(QObject* /*sender*/) {
   MainFields fields({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}, Button4);

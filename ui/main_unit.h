@@ -6,6 +6,10 @@
 // input field pass through the input filter first. Closing it ends the program.
 
 #include <QWidget>
+#include <memory>
+
+#include "report/report_buffer.h"
+#include "report/save_dialog.h"
 
 class QFrame;
 class QLabel;
@@ -19,8 +23,7 @@ class TForm1 : public QWidget {
  public:
   explicit TForm1(QWidget* parent = nullptr);
 
-  // Components, in the order of the window's description. RichEdit1, the
-  // hidden report buffer, comes with the report export.
+  // Components, in the order of the window's description.
   QLineEdit* Edit1;
   QLineEdit* Edit2;
   QLineEdit* Edit3;
@@ -43,6 +46,9 @@ class TForm1 : public QWidget {
   QLabel* Label11;
   QLabel* Label6;
   QPushButton* Button4;
+  // The hidden report buffer of the export, made on the first export and kept
+  // for the window's life; it never shows.
+  std::unique_ptr<report::ReportBuffer> RichEdit1;
   QLabel* Image1;
 
   // Handlers; each receives the component that fired and does not use it.
@@ -53,6 +59,11 @@ class TForm1 : public QWidget {
   // The input filter of Edit1..Edit3: passes backspace, ",", digits and 127,
   // turns "." into ",", and sets every other character to 0 (discarded).
   void Edit1KeyPress(QObject* sender, char& key);
+  void Button4Click(QObject* sender);  // export the report as RTF
+
+  // The dialog that asks for the report's file name; the toolkit's file
+  // dialog unless replaced (tests answer it themselves).
+  void UseSaveDialog(std::unique_ptr<report::SaveDialog> dialog);
 
  private:
   void SetUpWindow();
@@ -65,6 +76,7 @@ class TForm1 : public QWidget {
   void ConnectHandlers();
 
   MainKeyFilter* keyFilter_;
+  std::unique_ptr<report::SaveDialog> saveDialog_;
 };
 
 // The one main window, created first at start-up.

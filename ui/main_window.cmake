@@ -11,7 +11,7 @@ target_sources(discordanza_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/main_unit.h
   ${CMAKE_CURRENT_LIST_DIR}/main_unit.cpp
 )
-target_link_libraries(discordanza_ui PUBLIC discordanza_frame)
+target_link_libraries(discordanza_ui PUBLIC discordanza_frame discordanza_report)
 qt_add_resources(discordanza_ui main_window_assets
   PREFIX /
   BASE ${PROJECT_SOURCE_DIR}

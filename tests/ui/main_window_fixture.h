@@ -9,11 +9,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 
 #include "calc/decimal_separator.h"
+#include "report/save_dialog.h"
 #include "tests/app/recording_error_box.h"
 #include "ui/main_startup.h"
 #include "ui/main_unit.h"
+
+// Answers the save dialog with a fixed name, or cancels when it has none.
+class AnsweringDialog : public report::SaveDialog {
+ public:
+  AnsweringDialog(std::optional<QString> answer, int& asked) : answer_(std::move(answer)), asked_(asked) {}
+  std::optional<QString> AskFileName(QWidget* /*owner*/) override {
+    ++asked_;
+    return answer_;
+  }
+
+ private:
+  std::optional<QString> answer_;
+  int& asked_;
+};
 
 class MainWindowTest : public ::testing::Test {
  protected:

@@ -1,0 +1,80 @@
+// The save button through the window: enabled only while the three inputs
+// hold text, Alt+S builds the report of the six fields as shown and asks for
+// a name; cancel writes nothing; a failure reaches the error box.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "tests/ui/main_window_fixture.h"
+
+namespace {
+
+class MainSaveTest : public MainWindowTest {
+ protected:
+  void Answer(std::optional<QString> name) {
+    Form1->UseSaveDialog(std::make_unique<AnsweringDialog>(std::move(name), asked));
+  }
+
+  static QByteArray Contents(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+  }
+
+  QTemporaryDir folder;
+  int asked = 0;
+};
+
+TEST_F(MainSaveTest, AltSDoesNothingUntilAllThreeInputsHoldText) {
+  const QString path = folder.filePath(QStringLiteral("report.rtf"));
+  Answer(path);
+  FocusByTab(Form1->Edit1);
+  Type("1000");
+  Key(Qt::Key_Tab);
+  Type("10");
+  Key(Qt::Key_S, Qt::AltModifier);
+  EXPECT_FALSE(Form1->Button4->isEnabled());
+  EXPECT_EQ(asked, 0);
+  EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(MainSaveTest, AltSWritesTheSixFiguresAsShown) {
+  const QString path = folder.filePath(QStringLiteral("Percentuale di discordanza.rtf"));
+  Answer(path);
+  TypeInputs("2767605", "97", "5738745");
+  ASSERT_TRUE(Form1->Button4->isEnabled());
+  Key(Qt::Key_S, Qt::AltModifier);
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(errors.box.texts.isEmpty()) << errors.box.texts.join(u'|').toStdString();
+  const QByteArray rtf = Contents(path);
+  EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+  for (const char* figure : {"2767605", "97 %", "5738745", "83028,1500000001", "5655716,85", "98,5532002206057 %"}) {
+    EXPECT_TRUE(rtf.contains(figure)) << figure;
+  }
+  EXPECT_TRUE(rtf.indexOf("5655716,85") < rtf.indexOf("98,5532002206057")) << "the difference comes first";
+  EXPECT_EQ(Text(Form1->Edit4), "83028,1500000001") << "the export changes no field";
+}
+
+TEST_F(MainSaveTest, CancelWritesNothingAndSaysNothing) {
+  Answer(std::nullopt);
+  TypeInputs("1000", "10", "9");
+  Key(Qt::Key_S, Qt::AltModifier);
+  Key(Qt::Key_S, Qt::AltModifier);
+  EXPECT_EQ(asked, 2) << "each press asks again";
+  EXPECT_TRUE(errors.box.texts.isEmpty());
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(MainSaveTest, AFileThatCannotBeCreatedReachesTheErrorBox) {
+  const QString path = folder.filePath(QStringLiteral("missing folder/report.rtf"));
+  Answer(path);
+  TypeInputs("1000", "10", "9");
+  QWidget* typing = Focus();
+  Key(Qt::Key_S, Qt::AltModifier);
+  ASSERT_EQ(errors.box.texts.size(), 1);
+  EXPECT_EQ(errors.box.texts.front(), QStringLiteral("Cannot create file ") + path + u'.');
+  EXPECT_EQ(KeyTarget(), typing) << "the focus stays in the field";
+}
+
+}  // namespace
