@@ -12,33 +12,12 @@
 #include <jerror.h>
 
 #include "tests/ui/about_test_support.h"
+#include "tests/ui/jpeg_segments.h"
 #include "ui/jpeg_decoder.h"
 #include "ui/jpeg_error.h"
 #include "ui/jpeg_picture.h"
 
 namespace {
-
-// Offset of the first marker segment with this code (0xFF, code) before the
-// first scan, or -1.
-qsizetype FindSegment(const QByteArray& jpeg, unsigned char code) {
-  qsizetype at = 2;  // after SOI
-  while (at + 4 <= jpeg.size() && static_cast<unsigned char>(jpeg[at]) == 0xFF) {
-    const auto marker = static_cast<unsigned char>(jpeg[at + 1]);
-    if (marker == code) return at;
-    if (marker == 0xDA) return -1;
-    const int length = (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
-    at += 2 + length;
-  }
-  return -1;
-}
-
-QByteArray WithoutSegments(QByteArray jpeg, unsigned char code) {
-  for (qsizetype at = FindSegment(jpeg, code); at >= 0; at = FindSegment(jpeg, code)) {
-    const int length = (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
-    jpeg.remove(at, 2 + length);
-  }
-  return jpeg;
-}
 
 // Sets one byte of the frame header (SOF0): 4 is the precision, 5 and 6 the height, 7 and 8 the width.
 QByteArray WithFrameByte(QByteArray jpeg, int offset, char value) {

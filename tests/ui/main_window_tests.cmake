@@ -1,5 +1,6 @@
 # Tests of the main window through real key and mouse events, offscreen.
 add_executable(discordanza_main_window_tests
+  ${CMAKE_CURRENT_LIST_DIR}/main_about_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_keyboard_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_save_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_typing_test.cpp

@@ -1,0 +1,39 @@
+// The About window as the program shows it: through the "&About" button, with
+// the program's own application object and error box. A fault in its picture
+// on the first paint reaches the error box while the window stays open and
+// modal; closing it gives the main window back.
+
+#include <QFile>
+
+#include "tests/app/modal_guard.h"
+#include "tests/ui/jpeg_segments.h"
+#include "tests/ui/main_window_fixture.h"
+#include "ui/calmora_about_unit.h"
+
+namespace {
+
+QByteArray PictureWithoutQuantisationTables() {
+  QFile file(QStringLiteral(":/about/calmora.jpg"));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  return WithoutSegments(file.readAll(), 0xDB);
+}
+
+TEST_F(MainWindowTest, APictureFaultOnFirstPaintIsShownWhileTheAboutWindowStaysModal) {
+  delete CalmoraAboutForm;
+  CalmoraAboutForm = new TCalmoraAboutForm(PictureWithoutQuantisationTables(), nullptr);
+  bool modalAfterTheBox = false;
+  ExpectModal([&](QWidget& shown) {
+    QTRY_COMPARE_WITH_TIMEOUT(errors.box.texts.size(), 1, 2000);
+    modalAfterTheBox = shown.isVisible() && QApplication::activeModalWidget() == &shown;
+    QTest::keyClick(&shown, Qt::Key_C);
+  });
+  Key(Qt::Key_A, Qt::AltModifier);
+  ASSERT_EQ(errors.box.texts.size(), 1);
+  EXPECT_TRUE(errors.box.texts.front().startsWith(QStringLiteral("JPEG error #")));
+  EXPECT_TRUE(errors.box.texts.front().endsWith(u'.'));
+  EXPECT_TRUE(modalAfterTheBox);
+  EXPECT_FALSE(CalmoraAboutForm->isVisible());
+  EXPECT_EQ(KeyTarget(), Form1->Edit1);
+}
+
+}  // namespace
