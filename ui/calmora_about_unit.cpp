@@ -219,9 +219,11 @@ void TCalmoraAboutForm::CentreOnScreen() {
   move(area.topLeft() + QPoint(left, top));
 }
 
+// The first showing puts the focus on the button; a later one keeps it on the
+// part that had it when the window was hidden (a panel, after the arrows).
 void TCalmoraAboutForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  Button1->setFocus(Qt::OtherFocusReason);
+  if (focusWidget() == nullptr) Button1->setFocus(Qt::OtherFocusReason);
 }
 
 void TCalmoraAboutForm::keyPressEvent(QKeyEvent* event) {

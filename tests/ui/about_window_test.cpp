@@ -17,20 +17,13 @@
 #include "tests/ui/about_test_support.h"
 #include "ui/about_picture.h"
 #include "ui/calmora_about_unit.h"
+#include "tests/ui/jpeg_segments.h"
 #include "ui/jpeg_decoder.h"
 #include "ui/jpeg_screen_depth.h"
 
 namespace {
 
 constexpr int kQuietMs = 250;  // longer than a button's animated click
-
-QByteArray WithoutQuantisationTables(QByteArray jpeg) {
-  for (qsizetype at = jpeg.indexOf("\xFF\xDB"); at >= 0 && at < jpeg.indexOf("\xFF\xDA"); at = jpeg.indexOf("\xFF\xDB")) {
-    const int length = (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
-    jpeg.remove(at, 2 + length);
-  }
-  return jpeg;
-}
 
 class AboutWindowTest : public ::testing::Test {
  protected:
@@ -108,9 +101,9 @@ TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
       {"frame's left edge beside the picture", nullptr, QPoint(0, 150), false, true, false},
       {"gap row above the footer", nullptr, QPoint(200, 255), false, true, false},
   };
-  TCalmoraAboutForm form;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
+    TCalmoraAboutForm form;  // a first showing: the focus starts on the button
     Open(form);
     QSignalSpy finished(&form, &QDialog::finished);
     QWidget* part = row.part != nullptr ? Part(form, row.part) : &form;
@@ -171,9 +164,9 @@ TEST_F(AboutWindowTest, KeysThatCloseAndKeysThatDoNot) {
       {"Space on the footer", 2, Qt::Key_Space, Qt::NoModifier, false},
       {"Alt+C on the footer", 2, Qt::Key_C, Qt::AltModifier, true},
   };
-  TCalmoraAboutForm form;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
+    TCalmoraAboutForm form;  // a first showing: the focus starts on the button
     Open(form);
     for (int i = 0; i < row.rightsFirst; ++i) QTest::keyClick(form.windowHandle(), Qt::Key_Right);
     QTest::keyClick(form.windowHandle(), row.key, row.modifiers);
@@ -211,6 +204,19 @@ TEST_F(AboutWindowTest, ArrowsCycleButtonHeaderFooterAndTabReturnsToTheButton) {
     EXPECT_EQ(QApplication::focusWidget(), Part(form, row.focusAfter)) << row.name;
   }
   EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(AboutWindowTest, ALaterShowingKeepsTheFocusWhereItWasWhenHidden) {
+  TCalmoraAboutForm form;
+  Open(form);
+  QTest::keyClick(form.windowHandle(), Qt::Key_Right);
+  QTest::keyClick(form.windowHandle(), Qt::Key_C);
+  ASSERT_TRUE(ClosesSoon(form));
+  Open(form);
+  EXPECT_EQ(QApplication::focusWidget(), Part(form, "Panel1"));
+  QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Part(form, "Button1"));
+  form.hide();
 }
 
 TEST_F(AboutWindowTest, ReadsOnlyTheHeaderUntilTheFirstPaint) {
@@ -394,7 +400,7 @@ TEST_F(AboutWindowTest, BadHeaderFailsTheWindowsCreation) {
 }
 
 TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
-  TCalmoraAboutForm form(WithoutQuantisationTables(ProgramJpeg()), nullptr);
+  TCalmoraAboutForm form(WithoutSegments(ProgramJpeg(), 0xDB), nullptr);
   Open(form);
   const QStringList expected{QStringLiteral("JPEG error #%1").arg(JERR_NO_QUANT_TABLE)};
   QStringList caught;
