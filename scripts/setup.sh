@@ -12,8 +12,8 @@ as_root() {
 missing=()
 while read -r pkg; do
   case "$pkg" in ''|'#'*) continue ;; esac
-  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$pkg")
+  # One line per installed architecture (multiarch); any installed one will do.
+  dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -qx 'install ok installed' || missing+=("$pkg")
 done < "$here/packages.txt"
 
 if [ ${#missing[@]} -gt 0 ]; then
