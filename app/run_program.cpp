@@ -6,6 +6,7 @@
 #include "app/floating_point.h"
 #include "app/font_substitutions.h"
 #include "app/startup_error.h"
+#include "app/toolkit_translation.h"
 #include "calc/decimal_separator.h"
 
 namespace app {
@@ -30,6 +31,7 @@ int RunProgram(int& argc, char** argv, const StartupWindows& windows) {
   calc::LoadDecimalSeparator();
   Application application(argc, argv);
   InstallFontSubstitutions();
+  InstallToolkitTranslation(application);
 
   WindowsOwner owner(windows);
   try {
