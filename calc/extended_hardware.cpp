@@ -3,11 +3,14 @@
 // even (the control word's default precision and rounding on this platform);
 // results do not depend on the optimisation level because long double has no
 // wider format to be kept in between.
+//
+// extended.h decides which implementation is built (it selects the software
+// one where long double is not the 80-bit format), so it comes first.
+#include "calc/extended.h"
+
 #ifndef DISCORDANZA_SOFT_EXTENDED
 
 #include <cmath>
-
-#include "calc/extended.h"
 
 namespace calc {
 
