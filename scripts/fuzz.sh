@@ -22,9 +22,8 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= \
   -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
   -DDISCORDANZA_FUZZ=ON -DDISCORDANZA_GUI=$gui -DDISCORDANZA_BENCH=OFF >/dev/null
 
-targets=(amount_from_text_fuzzer format_number_fuzzer)
-[ -d cli ] && targets+=(csv_reader_fuzzer)
-[ "$gui" = ON ] && [ -d report ] && targets+=(rtf_writer_fuzzer)
+targets=(amount_from_text_fuzzer format_number_fuzzer csv_reader_fuzzer)
+[ "$gui" = ON ] && targets+=(rtf_writer_fuzzer)
 cmake --build "$build" --target "${targets[@]}"
 
 mkdir -p "$build/findings"

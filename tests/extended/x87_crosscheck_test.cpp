@@ -121,7 +121,9 @@ void ExpectCornersReached(const Corners& corners, Flags possible) {
   const long long least = Count(600'000) * 2 / 5000;
   const char* const names[] = {"invalid", "division by zero", "overflow", "underflow", "inexact"};
   for (int bit = 0; bit < 5; ++bit) {
-    if (possible & (1u << bit)) EXPECT_GE(corners.flagged[bit], least) << names[bit];
+    if (possible & (1u << bit)) {
+      EXPECT_GE(corners.flagged[bit], least) << names[bit];
+    }
   }
   EXPECT_GE(corners.subnormal, least) << "subnormal results";
   EXPECT_GE(corners.nan, least) << "NaN results";
