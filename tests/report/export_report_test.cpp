@@ -23,6 +23,8 @@
 namespace report {
 namespace {
 
+using testing::ReportRtf;
+
 // Answers every request with the same name, or with a cancel.
 class AnsweringDialog final : public SaveDialog {
  public:
@@ -36,15 +38,6 @@ class AnsweringDialog final : public SaveDialog {
  private:
   std::optional<QString> answer_;
 };
-
-QByteArray ReportRtf(const ReportFields& fields) {
-  ReportBuffer buffer;
-  BuildReport(buffer, fields);
-  QBuffer out;
-  out.open(QIODevice::WriteOnly);
-  EXPECT_TRUE(WriteRtf(buffer.Document(), out));
-  return out.data();
-}
 
 QByteArray Contents(const QString& path) {
   QFile file(path);

@@ -1,14 +1,21 @@
 #pragma once
 // Field texts that the report tests share, grouped by the corner they guard,
 // and the fourteen lines that a report of them must hold, written out here
-// independently of the code that builds them.
+// independently of the code that builds them; and the RTF of such a report.
 
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QByteArray>
 #include <QString>
 #include <ostream>
 #include <QStringList>
 #include <vector>
 
+#include "report/build_report.h"
+#include "report/report_buffer.h"
 #include "report/report_fields.h"
+#include "report/rtf_writer.h"
 
 namespace report::testing {
 
@@ -60,6 +67,16 @@ inline QStringList ExpectedLines(const ReportFields& f) {
       "",
       "Percentuale di discordanza:\t\t\t\t" + f.percentage + " %",
   };
+}
+
+// The report of these fields as the writer puts it out.
+inline QByteArray ReportRtf(const ReportFields& fields) {
+  ReportBuffer buffer;
+  BuildReport(buffer, fields);
+  QBuffer out;
+  out.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(WriteRtf(buffer.Document(), out));
+  return out.data();
 }
 
 }  // namespace report::testing

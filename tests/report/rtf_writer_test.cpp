@@ -18,15 +18,7 @@ namespace {
 using testing::ExpectedLines;
 using testing::FieldSample;
 using testing::ReadFormat;
-
-QByteArray ReportRtf(const ReportFields& fields) {
-  ReportBuffer buffer;
-  BuildReport(buffer, fields);
-  QBuffer out;
-  out.open(QIODevice::WriteOnly);
-  EXPECT_TRUE(WriteRtf(buffer.Document(), out));
-  return out.data();
-}
+using testing::ReportRtf;
 
 // golden/typical_report.rtf was written by this writer and then checked by
 // hand against the RTF items a report must carry (header with \ansicpg1252,
