@@ -14,7 +14,9 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setQuitOnLastWindowClosed(false);
 }
 
-void Application::SetMainWindow(QWidget* window) { mainWindow_ = window; }
+void Application::SetMainWindow(QWidget* window) {
+  mainWindow_ = window;
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {

@@ -15,7 +15,9 @@ namespace {
 MessageErrorBox messageBox;
 ErrorBox* installedBox = nullptr;
 
-ErrorBox& CurrentBox() { return installedBox ? *installedBox : messageBox; }
+ErrorBox& CurrentBox() {
+  return installedBox ? *installedBox : messageBox;
+}
 
 QString MessageOf(std::exception_ptr error) {
   try {
@@ -39,7 +41,9 @@ bool IsSilentAbort(std::exception_ptr error) {
 
 }  // namespace
 
-void SetErrorBox(ErrorBox* box) { installedBox = box; }
+void SetErrorBox(ErrorBox* box) {
+  installedBox = box;
+}
 
 void HandleError(std::exception_ptr error) {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();

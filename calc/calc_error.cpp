@@ -2,8 +2,7 @@
 
 namespace calc {
 
-CalcError::CalcError(ErrorKind kind, const std::string& message)
-    : std::runtime_error(message), kind_(kind) {}
+CalcError::CalcError(ErrorKind kind, const std::string& message) : std::runtime_error(message), kind_(kind) {}
 
 CalcError CalcError::Conversion(const std::string& keptText) {
   return CalcError(ErrorKind::Conversion, "'" + keptText + "' is not a valid floating point value");

@@ -24,9 +24,13 @@ const char* NumericLocaleName() {
 
 }  // namespace
 
-char DecimalSeparator() { return separator; }
+char DecimalSeparator() {
+  return separator;
+}
 
-void SetDecimalSeparator(char newSeparator) { separator = newSeparator; }
+void SetDecimalSeparator(char newSeparator) {
+  separator = newSeparator;
+}
 
 char LocaleDecimalSeparator() {
   locale_t locale = newlocale(LC_NUMERIC_MASK, NumericLocaleName(), static_cast<locale_t>(0));
@@ -37,6 +41,8 @@ char LocaleDecimalSeparator() {
   return result;
 }
 
-void LoadDecimalSeparator() { separator = LocaleDecimalSeparator(); }
+void LoadDecimalSeparator() {
+  separator = LocaleDecimalSeparator();
+}
 
 }  // namespace calc

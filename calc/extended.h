@@ -56,8 +56,8 @@ class Extended {
 
  private:
 #ifdef DISCORDANZA_SOFT_EXTENDED
-  std::uint64_t significand_ = 0;  // explicit leading bit
-  std::uint16_t signExponent_ = 0; // sign bit, then the 15-bit biased exponent
+  std::uint64_t significand_ = 0;   // explicit leading bit
+  std::uint16_t signExponent_ = 0;  // sign bit, then the 15-bit biased exponent
 #else
   explicit constexpr Extended(long double value) : value_(value) {}
   long double value_ = 0.0L;

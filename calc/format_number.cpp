@@ -183,6 +183,8 @@ std::string FormatNumber(double value, char separator) {
   return std::string(text, out);
 }
 
-std::string FormatNumber(double value) { return FormatNumber(value, DecimalSeparator()); }
+std::string FormatNumber(double value) {
+  return FormatNumber(value, DecimalSeparator());
+}
 
 }  // namespace calc

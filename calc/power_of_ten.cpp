@@ -16,6 +16,7 @@ struct Parts {
 };
 
 // 10^0 … 10^31.
+// clang-format off
 constexpr std::array<Parts, 32> kOnes = {{
     {0x8000000000000000, -63}, {0xa000000000000000, -60}, {0xc800000000000000, -57},
     {0xfa00000000000000, -54}, {0x9c40000000000000, -50}, {0xc350000000000000, -47},
@@ -47,6 +48,7 @@ constexpr std::array<Parts, 10> kFiveTwelves = {{
     {0x9e8b3b5dc53d5de5, 6740},  {0x8ca554c020a1f0a6, 8441},  {0xf9895d25d88b5a8b, 10141},
     {0xdd5dc8a2bf27f3f8, 11842}, {0xc46052028a20979b, 13543}, {0xae3511626ed559f0, 15244},
 }};
+// clang-format on
 
 // The tables widened once, at first use.
 struct Tables {

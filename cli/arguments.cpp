@@ -13,7 +13,9 @@ constexpr std::array<std::string_view, 3> kEmptyAmountMessages = {
     "l'importo totale dei lavori proposto dall'Impresa è vuoto",
 };
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
 
 // Walks the arguments once; options with a value accept "--name VALUE" and
 // "--name=VALUE". Everything after "--", a lone "-" and any text not starting
@@ -90,7 +92,8 @@ class Parser {
 
   std::string_view Value(std::string_view name, std::optional<std::string_view> inlineValue) {
     if (inlineValue) return *inlineValue;
-    if (next_ >= arguments_.size()) throw UsageError("l'opzione " + std::string(name) + " richiede un valore");
+    if (next_ >= arguments_.size())
+      throw UsageError("l'opzione " + std::string(name) + " richiede un valore");
     return arguments_[next_++];
   }
 
@@ -155,6 +158,8 @@ class Parser {
 
 }  // namespace
 
-Arguments ParseArguments(std::span<const std::string_view> arguments) { return Parser(arguments).Parse(); }
+Arguments ParseArguments(std::span<const std::string_view> arguments) {
+  return Parser(arguments).Parse();
+}
 
 }  // namespace cli

@@ -23,12 +23,16 @@ constexpr std::string_view kResultTitles[] = {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string LinePrefix(std::size_t line) { return "riga " + std::to_string(line) + ": "; }
+std::string LinePrefix(std::size_t line) {
+  return "riga " + std::to_string(line) + ": ";
+}
 
 class Batch {
  public:
   Batch(std::FILE* input, std::FILE* output, const BatchOptions& options)
-      : reader_(input, options.delimiter, kInputFields), writer_(output, options.delimiter), options_(options) {}
+      : reader_(input, options.delimiter, kInputFields),
+        writer_(output, options.delimiter),
+        options_(options) {}
 
   void Run() {
     try {
@@ -102,8 +106,8 @@ class Batch {
   }
 
   [[noreturn]] void FailWrite(std::size_t line) const {
-    throw BatchError(line, LinePrefix(line) + "scrittura dei risultati non riuscita: " +
-                               std::strerror(writer_.failure()));
+    throw BatchError(
+        line, LinePrefix(line) + "scrittura dei risultati non riuscita: " + std::strerror(writer_.failure()));
   }
 
   CsvRowReader reader_;

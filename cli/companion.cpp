@@ -87,12 +87,9 @@ int RunCompanion(std::span<const std::string_view> argumentTexts, std::FILE* inp
   try {
     Arguments arguments = ParseArguments(argumentTexts);
     switch (arguments.mode) {
-      case Mode::Help:
-        return WriteAll(output, errors, HelpText());
-      case Mode::Direct:
-        return RunDirect(arguments, output, errors);
-      case Mode::Csv:
-        return RunCsv(arguments, input, output, errors);
+      case Mode::Help: return WriteAll(output, errors, HelpText());
+      case Mode::Direct: return RunDirect(arguments, output, errors);
+      case Mode::Csv: return RunCsv(arguments, input, output, errors);
     }
   } catch (const UsageError& error) {
     Report(errors, std::string(error.what()) + "\nPer le istruzioni: " + kProgram + " --help");

@@ -13,7 +13,9 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Field texts are kept byte for byte: no character counts as padding.
-int NeverSpace(unsigned char) { return 0; }
+int NeverSpace(unsigned char) {
+  return 0;
+}
 
 std::size_t CountLineFeeds(const char* text, std::size_t length) {
   return static_cast<std::size_t>(std::count(text, text + length, '\n'));
@@ -36,7 +38,9 @@ CsvRowReader::CsvRowReader(std::FILE* input, char delimiter, std::size_t keptFie
   csv_set_space_func(&parser_, NeverSpace);
 }
 
-CsvRowReader::~CsvRowReader() { csv_free(&parser_); }
+CsvRowReader::~CsvRowReader() {
+  csv_free(&parser_);
+}
 
 // A fault found in a block is raised only after the rows completed before it
 // have been served, so that a caller can pass every good row on.

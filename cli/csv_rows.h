@@ -72,9 +72,9 @@ class CsvRowReader {
   std::vector<CsvRow> rows_;  // completed rows of the current block; reused
   std::size_t rowsReady_ = 0;
   std::size_t rowsServed_ = 0;
-  std::size_t line_ = 1;       // line reached by the parser's callbacks
-  std::size_t rowLine_ = 1;    // line on which the open row started
-  std::size_t blockLine_ = 1;  // line on which the current block starts
+  std::size_t line_ = 1;                // line reached by the parser's callbacks
+  std::size_t rowLine_ = 1;             // line on which the open row started
+  std::size_t blockLine_ = 1;           // line on which the current block starts
   std::exception_ptr callbackFailure_;  // raised inside a libcsv callback
   std::exception_ptr failure_;          // raised once the ready rows are served
   bool firstBlock_ = true;

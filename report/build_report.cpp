@@ -37,7 +37,8 @@ void BuildReport(ReportBuffer& buffer, const ReportFields& fields) {
   buffer.AppendLine(QString());
   buffer.AppendLine(QStringLiteral("(Importo Impresa) meno (Importo Calcolato):\t") + fields.difference);
   buffer.AppendLine(QString());
-  buffer.AppendLine(QStringLiteral("Percentuale di discordanza:\t\t\t\t") + fields.percentage + QStringLiteral(" %"));
+  buffer.AppendLine(QStringLiteral("Percentuale di discordanza:\t\t\t\t") + fields.percentage +
+                    QStringLiteral(" %"));
 }
 
 }  // namespace report

@@ -8,9 +8,13 @@
 
 namespace report {
 
-void RtfSink::OpenGroup() { Token("{"); }
+void RtfSink::OpenGroup() {
+  Token("{");
+}
 
-void RtfSink::CloseGroup() { Token("}"); }
+void RtfSink::CloseGroup() {
+  Token("}");
+}
 
 void RtfSink::ControlWord(std::string_view word) {
   Token("\\");
@@ -44,9 +48,13 @@ void RtfSink::Text(QStringView text) {
   }
 }
 
-void RtfSink::NewLine() { Token("\r\n"); }
+void RtfSink::NewLine() {
+  Token("\r\n");
+}
 
-QByteArray RtfSink::TakeBytes() { return std::exchange(bytes_, QByteArray()); }
+QByteArray RtfSink::TakeBytes() {
+  return std::exchange(bytes_, QByteArray());
+}
 
 void RtfSink::Token(std::string_view token) {
   bytes_.append(token.data(), static_cast<qsizetype>(token.size()));

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds one build folder: scripts/build.sh DIR [CMAKE_ARGS...]
+# Configures and builds one configuration of CMakePresets.json:
+#   scripts/build.sh PRESET [CMAKE_ARGS...]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-dir=$1; shift
-cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
-cmake --build "$dir"
+cd "$root"
+preset=$1; shift
+cmake --preset "$preset" "$@" >/dev/null
+cmake --build --preset "$preset"

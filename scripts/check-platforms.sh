@@ -8,20 +8,13 @@
 #            arithmetic by itself;
 #   aarch64  cross-built with Debian's aarch64 compiler (long double is a
 #            128-bit format there) and run under qemu-user.
-# Build folders: build-platform-soft, build-platform-ld64, build-platform-aarch64.
+# Presets (CMakePresets.json): soft, ld64, aarch64.
 # Usage: scripts/check-platforms.sh [soft|ld64|aarch64]...  (default: all three)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-common=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DDISCORDANZA_GUI=OFF -DDISCORDANZA_BENCH=OFF)
 jobs=$(nproc)
-
-configure_and_build() {
-  local dir=$1; shift
-  cmake -S "$root" -B "$dir" "${common[@]}" "$@" >/dev/null
-  cmake --build "$dir"
-}
 
 # The software arithmetic must be what the calc library carries: its object
 # files define the software operations.
@@ -37,22 +30,22 @@ expect_software_arithmetic() {
 
 check_soft() {
   echo "== software extended arithmetic on $(uname -m)"
-  configure_and_build build-platform-soft -DDISCORDANZA_SOFT_EXTENDED=ON
+  scripts/build.sh soft
   expect_software_arithmetic build-platform-soft nm
-  ctest --test-dir build-platform-soft --output-on-failure -j "$jobs"
+  ctest --preset soft -j "$jobs"
 }
 
 check_ld64() {
   echo "== long double as a plain double (-mlong-double-64)"
-  configure_and_build build-platform-ld64 -DCMAKE_CXX_FLAGS=-mlong-double-64
+  scripts/build.sh ld64
   expect_software_arithmetic build-platform-ld64 nm
-  ctest --test-dir build-platform-ld64 --output-on-failure -j "$jobs"
+  ctest --preset ld64 -j "$jobs"
 }
 
 check_aarch64() {
   echo "== aarch64, cross-built, under qemu-user"
   scripts/setup-cross.sh
-  configure_and_build build-platform-aarch64 -DCMAKE_TOOLCHAIN_FILE="$root/scripts/aarch64-toolchain.cmake"
+  scripts/build.sh aarch64
   expect_software_arithmetic build-platform-aarch64 aarch64-linux-gnu-nm
   # qemu-user runs one program; a test that starts the companion as a child
   # process needs the kernel to hand aarch64 programs to qemu (binfmt_misc).

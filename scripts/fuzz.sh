@@ -11,19 +11,9 @@ cd "$root"
 seconds=${1:-15}
 build=build-fuzz
 
-# The RTF writer's target needs Qt: build the windowed parts' libraries only
-# where Qt's development files are installed.
-gui=OFF
-if [ "$(dpkg-query -W -f='${Status}' qt6-base-dev 2>/dev/null || true)" = "install ok installed" ]; then gui=ON; fi
+cmake --preset fuzz >/dev/null
 
-# Optimised lightly, with line tables for the stack traces of findings.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
-  -DDISCORDANZA_FUZZ=ON -DDISCORDANZA_GUI=$gui -DDISCORDANZA_BENCH=OFF >/dev/null
-
-targets=(amount_from_text_fuzzer format_number_fuzzer csv_reader_fuzzer)
-[ "$gui" = ON ] && targets+=(rtf_writer_fuzzer)
+targets=(amount_from_text_fuzzer format_number_fuzzer csv_reader_fuzzer rtf_writer_fuzzer)
 cmake --build "$build" --target "${targets[@]}"
 
 mkdir -p "$build/findings"

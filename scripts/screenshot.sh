@@ -5,7 +5,7 @@
 # Needs xvfb, xdotool and imagemagick (scripts/packages.txt).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-program=${1:-$root/build/app/discordanza}
+program=${1:-$root/build/program/discordanza}
 output=${2:-$root/docs/main-window.png}
 display=:${SCREENSHOT_DISPLAY:-97}
 

@@ -57,25 +57,27 @@ const LabelRow kLabel1{"Label1", "Calmora", {8, 1}, kFirmNameFont, Ink::WindowTe
 const LabelRow kLabel2{"Label2", kDescription, {224, 24}, kDescriptionFont, Ink::WindowText, Fill::White};
 
 // Over the picture, in painting order; the later ones lie on top.
-const LabelRow kLabel4{"Label4", "Progettazione strutturale e impianti", {15, 58}, kHeadingFont, Ink::Olive,
-                       Fill::Transparent};
+const LabelRow kLabel4{
+    "Label4", "Progettazione strutturale e impianti", {15, 58}, kHeadingFont, Ink::Olive, Fill::Transparent};
 const LabelRow kLabel5{"Label5", "Ing. Marco Esempio", {27, 86}, kNameFont, Ink::Silver, Fill::Transparent};
-const LabelRow kLabel6{"Label6", "Architettura e urbanistica", {15, 129}, kHeadingFont, Ink::Olive,
+const LabelRow kLabel6{"Label6",         "Architettura e urbanistica", {15, 129}, kHeadingFont, Ink::Olive,
                        Fill::Transparent};
 const LabelRow kLabel7{"Label7", "Topografia", {15, 201}, kHeadingFont, Ink::Olive, Fill::Transparent};
 const LabelRow kLabel8{"Label8", "Ing. Paola Finti", {27, 108}, kNameFont, Ink::Silver, Fill::Transparent};
 const LabelRow kLabel9{"Label9", "Arch. Lucia Modelli", {27, 155}, kNameFont, Ink::Silver, Fill::Transparent};
-const LabelRow kLabel10{"Label10", "Arch. Davide Prototipo", {27, 178}, kNameFont, Ink::Silver,
-                        Fill::Transparent};
-const LabelRow kLabel11{"Label11", "Geom. Carlo Campione", {27, 228}, kNameFont, Ink::Silver, Fill::Transparent};
+const LabelRow kLabel10{"Label10",   "Arch. Davide Prototipo", {27, 178}, kNameFont,
+                        Ink::Silver, Fill::Transparent};
+const LabelRow kLabel11{"Label11",   "Geom. Carlo Campione", {27, 228}, kNameFont,
+                        Ink::Silver, Fill::Transparent};
 
 // The footer's contact data.
-const LabelRow kLabel12{"Label12", "Via dell'Esempio 1, 00000 Borgo Finto (XX)", {6, 5}, kContactFont,
+const LabelRow kLabel12{"Label12",       "Via dell'Esempio 1, 00000 Borgo Finto (XX)",
+                        {6, 5},          kContactFont,
                         Ink::WindowText, Fill::White};
 const LabelRow kLabel13{"Label13", "www.example.org", {6, 21}, kContactFont, Ink::WindowText, Fill::White};
-const LabelRow kLabel14{"Label14", "Tel./Fax: 000 0000000", {278, 5}, kContactFont, Ink::WindowText,
-                        Fill::White};
-const LabelRow kLabel15{"Label15", "E-mail: studio@example.org", {278, 21}, kContactFont, Ink::WindowText,
+const LabelRow kLabel14{"Label14",    "Tel./Fax: 000 0000000", {278, 5},
+                        kContactFont, Ink::WindowText,         Fill::White};
+const LabelRow kLabel15{"Label15",  "E-mail: studio@example.org", {278, 21}, kContactFont, Ink::WindowText,
                         Fill::White};
 
 QFont FontOf(const FontRow& row) {
@@ -203,7 +205,9 @@ void TCalmoraAboutForm::SetupButton(QWidget* client) {
   connect(Button1, &QPushButton::clicked, this, &TCalmoraAboutForm::Button1Click);
 }
 
-void TCalmoraAboutForm::Button1Click() { done(QDialog::Rejected); }
+void TCalmoraAboutForm::Button1Click() {
+  done(QDialog::Rejected);
+}
 
 void TCalmoraAboutForm::setVisible(bool visible) {
   if (visible && !isVisible()) CentreOnScreen();
@@ -254,9 +258,7 @@ bool TCalmoraAboutForm::HandleFocusKey(QObject* watched, const QKeyEvent& key) {
   const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
   switch (key.key()) {
     case Qt::Key_Right:
-    case Qt::Key_Down:
-      cycle[(at + 1) % cycle.size()]->setFocus(Qt::OtherFocusReason);
-      return true;
+    case Qt::Key_Down: cycle[(at + 1) % cycle.size()]->setFocus(Qt::OtherFocusReason); return true;
     case Qt::Key_Left:
     case Qt::Key_Up:
       cycle[(at + cycle.size() - 1) % cycle.size()]->setFocus(Qt::OtherFocusReason);
@@ -270,7 +272,6 @@ bool TCalmoraAboutForm::HandleFocusKey(QObject* watched, const QKeyEvent& key) {
       if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return false;
       Button1->click();
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }

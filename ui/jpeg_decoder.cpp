@@ -1,12 +1,12 @@
 #include "ui/jpeg_decoder.h"
 
+#include <jerror.h>
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
 #include <new>
-
-#include <jerror.h>
-#include <jpeglib.h>
 
 #include "ui/jpeg_error.h"
 
@@ -64,7 +64,9 @@ void CreateStep(Session* s) {
   jpeg_mem_src(&s->info, s->input, s->inputSize);
 }
 
-void ReadHeaderStep(Session* s) { jpeg_read_header(&s->info, TRUE); }
+void ReadHeaderStep(Session* s) {
+  jpeg_read_header(&s->info, TRUE);
+}
 
 void StartStep(Session* s) {
   jpeg_decompress_struct& info = s->info;
@@ -90,7 +92,9 @@ void ReadRowsStep(Session* s) {
   }
 }
 
-void FinishStep(Session* s) { jpeg_finish_decompress(&s->info); }
+void FinishStep(Session* s) {
+  jpeg_finish_decompress(&s->info);
+}
 
 // Owns one Session: installs the error trap, creates the library's state over
 // the data and destroys it on every way out.

@@ -18,4 +18,6 @@ int JpegScreenDepth() {
   return screen != nullptr ? screen->depth() : 24;
 }
 
-void SetJpegScreenDepthOverride(std::optional<int> bitsPerPixel) { Override() = bitsPerPixel; }
+void SetJpegScreenDepthOverride(std::optional<int> bitsPerPixel) {
+  Override() = bitsPerPixel;
+}

@@ -14,7 +14,9 @@ void MainFields::SetText(calc::Field field, const std::string& text) {
   SetFieldText(*fields_[static_cast<size_t>(field)], QString::fromStdString(text));
 }
 
-void MainFields::SetSaveEnabled(bool enabled) { save_->setEnabled(enabled); }
+void MainFields::SetSaveEnabled(bool enabled) {
+  save_->setEnabled(enabled);
+}
 
 void SetFieldText(QLineEdit& field, const QString& text) {
   if (field.text() != text) field.setText(text);

@@ -74,8 +74,7 @@ bool MainKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         if (watched == field) return InputComposed(field, static_cast<QInputMethodEvent*>(event));
       }
       return false;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -133,9 +132,7 @@ bool MainKeyFilter::ButtonShortcut(QPushButton* button, QShortcutEvent* event) {
 bool MainKeyFilter::ButtonKeyPress(QPushButton* button, QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      button->click();
-      return true;
+    case Qt::Key_Enter: button->click(); return true;
     case Qt::Key_Right:
     case Qt::Key_Down:
     case Qt::Key_Left:
@@ -148,8 +145,7 @@ bool MainKeyFilter::ButtonKeyPress(QPushButton* button, QKeyEvent* event) {
       QCoreApplication::sendEvent(button, &tab);
       return true;
     }
-    default:
-      break;
+    default: break;
   }
   const QString text = event->text();
   const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));

@@ -26,7 +26,8 @@ inline constexpr Component kLabel10{"Label10", "%", {205, 54, 8, 13}};
 // Liberation Sans runs wider than the bitmap font the form was drawn with:
 // "Importo totale dei lavori" needs 114 pixels, so this label takes 3 more of
 // the free room before its field (x = 136) to keep its two lines.
-inline constexpr Component kLabel4{"Label4", "Importo totale dei lavori proposto dall'Impresa:", {16, 82, 116, 33}};
+inline constexpr Component kLabel4{
+    "Label4", "Importo totale dei lavori proposto dall'Impresa:", {16, 82, 116, 33}};
 inline constexpr Component kEdit3{"Edit3", "", {136, 85, 121, 21}};
 
 // Result band.

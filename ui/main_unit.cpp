@@ -115,7 +115,9 @@ QPixmap TransparentLogo() {
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent), keyFilter_(new MainKeyFilter(this)), saveDialog_(std::make_unique<report::QtSaveDialog>()) {
+    : QWidget(parent),
+      keyFilter_(new MainKeyFilter(this)),
+      saveDialog_(std::make_unique<report::QtSaveDialog>()) {
   SetUpWindow();
   CreateBevel();
   CreateInputBand();
@@ -228,9 +230,13 @@ void TForm1::Button1Click(QObject* /*sender*/) {
   for (QLineEdit* field : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) SetFieldText(*field, QString());
 }
 
-void TForm1::Button2Click(QObject* /*sender*/) { app::ShowModal(*CalmoraAboutForm); }
+void TForm1::Button2Click(QObject* /*sender*/) {
+  app::ShowModal(*CalmoraAboutForm);
+}
 
-void TForm1::Button3Click(QObject* /*sender*/) { close(); }
+void TForm1::Button3Click(QObject* /*sender*/) {
+  close();
+}
 
 void TForm1::Button4Click(QObject* /*sender*/) {
   if (!RichEdit1) RichEdit1 = std::make_unique<report::ReportBuffer>();
@@ -239,7 +245,9 @@ void TForm1::Button4Click(QObject* /*sender*/) {
   report::ExportReport(*RichEdit1, fields, *saveDialog_, this);
 }
 
-void TForm1::UseSaveDialog(std::unique_ptr<report::SaveDialog> dialog) { saveDialog_ = std::move(dialog); }
+void TForm1::UseSaveDialog(std::unique_ptr<report::SaveDialog> dialog) {
+  saveDialog_ = std::move(dialog);
+}
 
 void TForm1::Edit1Change(QObject* /*sender*/) {
   MainFields fields({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}, Button4);

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   window.setWindowTitle("Calcolo percentuali di discordanza");
   window.setFixedSize(368, 224);
   (new QFrame(&window))->setGeometry(8, 8, 257, 209);
-  const QRect edits[] = {{136, 16, 121, 21}, {136, 50, 65, 21},  {136, 85, 121, 21},
+  const QRect edits[] = {{136, 16, 121, 21},  {136, 50, 65, 21},   {136, 85, 121, 21},
                          {136, 120, 121, 21}, {136, 152, 121, 21}, {136, 186, 105, 21}};
   for (const QRect& rect : edits) (new QLineEdit(&window))->setGeometry(rect);
   const struct {
@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
     const char* text;
     int top;
   } buttons[] = {{"&Salva", 8}, {"&Ripulisci", 40}, {"&About", 72}, {"&Esci", 104}};
-  for (const auto& button : buttons) (new QPushButton(button.text, &window))->setGeometry(280, button.top, 75, 25);
+  for (const auto& button : buttons)
+    (new QPushButton(button.text, &window))->setGeometry(280, button.top, 75, 25);
   auto* logo = new QLabel(&window);
   logo->setGeometry(298, 135, 41, 60);
   logo->setPixmap(QPixmap(":/assets/main_logo.bmp"));

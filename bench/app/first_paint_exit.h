@@ -13,8 +13,8 @@ class FirstPaintExit : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !painted_) {
       painted_ = true;
-      QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
   }

@@ -20,7 +20,7 @@ const std::vector<double>& ResultValues() {
       const double base = static_cast<double>(cents(random)) / 100.0;
       const double discount = static_cast<double>(cents(random) % 10000) / 100.0;
       const double computed = base - base * (discount / 100.0);  // a computed total
-      const double difference = computed * share(random);       // a difference
+      const double difference = computed * share(random);        // a difference
       switch (i % 3) {
         case 0: result.push_back(computed); break;
         case 1: result.push_back(difference); break;
@@ -41,10 +41,10 @@ const std::vector<std::string>& AmountTexts() {
     for (int i = 0; i < kSamples; ++i) {
       const long long amount = cents(random);
       switch (i % 4) {
-        case 0: std::snprintf(buffer, sizeof buffer, "%lld", amount / 100); break;         // 2767605
+        case 0: std::snprintf(buffer, sizeof buffer, "%lld", amount / 100); break;  // 2767605
         case 1: std::snprintf(buffer, sizeof buffer, "%lld.%02lld", amount / 100, amount % 100); break;
         case 2: std::snprintf(buffer, sizeof buffer, "%lld.%lld", amount % 100, amount % 10); break;  // 12.5
-        default: std::snprintf(buffer, sizeof buffer, "%lld", amount % 100); break;        // 97
+        default: std::snprintf(buffer, sizeof buffer, "%lld", amount % 100); break;                   // 97
       }
       result.emplace_back(buffer);
     }

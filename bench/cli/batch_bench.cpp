@@ -30,8 +30,9 @@ File RowsFile(std::size_t rows) {
     unsigned discount = random() % 40'000;
     std::uint64_t total = base - base * discount / 100'000 + random() % 1000;
     if (i % 1000 == 1) total = 0;
-    text += std::to_string(base) + "," + std::to_string(random() % 100) + ";" + std::to_string(discount / 1000) +
-            "," + std::to_string(discount % 1000) + ";" + (i % 1000 == 2 ? "" : std::to_string(total)) + "\r\n";
+    text += std::to_string(base) + "," + std::to_string(random() % 100) + ";" +
+            std::to_string(discount / 1000) + "," + std::to_string(discount % 1000) + ";" +
+            (i % 1000 == 2 ? "" : std::to_string(total)) + "\r\n";
     if (text.size() > (1 << 20)) {
       std::fwrite(text.data(), 1, text.size(), file.get());
       text.clear();

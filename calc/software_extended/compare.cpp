@@ -31,7 +31,8 @@ std::partial_ordering Compare(Float80 x, Float80 y) {
   const bool bZero = b.kind == Unpacked::Kind::kZero;
   if (aZero && bZero) return std::partial_ordering::equivalent;
   // 3. Different signs: the negative one is smaller.
-  if (a.negative != b.negative) return a.negative ? std::partial_ordering::less : std::partial_ordering::greater;
+  if (a.negative != b.negative)
+    return a.negative ? std::partial_ordering::less : std::partial_ordering::greater;
   // 4. Same signs: the magnitudes decide, reversed for negatives.
   const std::weak_ordering magnitude = CompareMagnitudes(a, b);
   return a.negative ? 0 <=> magnitude : magnitude <=> 0;

@@ -49,19 +49,14 @@ double ToDouble(Float80 value, Flags& flags) {
   using Kind = Unpacked::Kind;
   const Unpacked x = Unpack(value);
   switch (x.kind) {
-    case Kind::kUnsupported:
-      flags |= kInvalid;
-      return DoubleNaN(true, 0);
+    case Kind::kUnsupported: flags |= kInvalid; return DoubleNaN(true, 0);
     case Kind::kNaN:
       // The top 52 bits after the leading bit carry over; the result is quiet.
       if (x.IsSignalingNaN()) flags |= kInvalid;
       return DoubleNaN(x.negative, x.significand >> 11);
-    case Kind::kInfinity:
-      return PackDouble({x.negative, true, 0, 0});
-    case Kind::kZero:
-      return PackDouble({x.negative, false, kDoubleFormat.minExponent, 0});
-    case Kind::kFinite:
-      break;
+    case Kind::kInfinity: return PackDouble({x.negative, true, 0, 0});
+    case Kind::kZero: return PackDouble({x.negative, false, kDoubleFormat.minExponent, 0});
+    case Kind::kFinite: break;
   }
   return PackDouble(Round({x.negative, x.exponent, {x.significand, 0}}, kDoubleFormat, flags));
 }

@@ -21,9 +21,9 @@ inline constexpr Float80 kDefaultNaN{kLeadingBit | kQuietBit, 0xFFFF};
 struct Unpacked {
   enum class Kind {
     kZero,
-    kFinite,    // value = significand × 2^(exponent − 63), top bit of significand set
+    kFinite,  // value = significand × 2^(exponent − 63), top bit of significand set
     kInfinity,
-    kNaN,       // significand is the stored one, payload and quiet bit included
+    kNaN,          // significand is the stored one, payload and quiet bit included
     kUnsupported,  // unnormal, pseudo-infinity or pseudo-NaN: an invalid operand
   };
   Kind kind = Kind::kZero;

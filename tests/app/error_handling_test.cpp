@@ -1,3 +1,5 @@
+#include "app/error_handling.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -7,7 +9,6 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "app/error_handling.h"
 #include "app/guard.h"
 #include "app/silent_abort.h"
 #include "app/title.h"
@@ -55,7 +56,8 @@ TEST(ErrorHandling, GuardedHandlerReportsAndReturns) {
 TEST(ErrorHandling, GuardedSilentAbortShowsNothing) {
   ScopedErrorBox recorder;
   QObject sender;
-  QObject::connect(&sender, &QObject::objectNameChanged, &sender, app::Guarded([] { throw app::SilentAbort(); }));
+  QObject::connect(&sender, &QObject::objectNameChanged, &sender,
+                   app::Guarded([] { throw app::SilentAbort(); }));
   sender.setObjectName("x");
   EXPECT_TRUE(recorder.box.texts.isEmpty());
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/full_stop.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

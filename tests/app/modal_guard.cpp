@@ -42,6 +42,10 @@ void StartModalGuard() {
   timer->start(20);
 }
 
-void ExpectModal(std::function<void(QWidget&)> handler) { expected = std::move(handler); }
+void ExpectModal(std::function<void(QWidget&)> handler) {
+  expected = std::move(handler);
+}
 
-bool ModalStillExpected() { return static_cast<bool>(expected); }
+bool ModalStillExpected() {
+  return static_cast<bool>(expected);
+}

@@ -1,3 +1,5 @@
+#include "app/modal.h"
+
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -5,7 +7,6 @@
 #include <QTest>
 
 #include "app/frame_error.h"
-#include "app/modal.h"
 #include "tests/app/modal_guard.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
   if (std::strcmp(mode, "title") == 0) {
     return app::RunProgram(argc, argv, {&CreateThenPrintTitle, &DestroyStartupWindows});
   }
-  if (std::strcmp(mode, "esci") == 0) return app::RunProgram(argc, argv, {&CreateThenEsci, &DestroyStartupWindows});
+  if (std::strcmp(mode, "esci") == 0)
+    return app::RunProgram(argc, argv, {&CreateThenEsci, &DestroyStartupWindows});
   return app::RunProgram(argc, argv, {&CreateThenCloseBox, &DestroyStartupWindows});
 }

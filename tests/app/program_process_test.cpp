@@ -27,7 +27,8 @@ ProbeRun RunProbe(const QString& mode, const QString& program = QStringLiteral(D
     ADD_FAILURE() << "the program did not end: " << mode.toStdString();
   }
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+          QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
 }
 
 TEST(ExitCode, ClosingTheMainWindowEndsWithZero) {
@@ -53,8 +54,9 @@ TEST(ProgramTitle, FollowsTheProgramFileName) {
 TEST(ExitCode, StartupErrorEndsWithOneAfterItsReport) {
   const ProbeRun run = RunProbe("fail");
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(run.err.contains("Exception std::runtime_error in module discordanza_program_probe.\r\n"
-                               "Window description unreadable.\r\n"))
+  EXPECT_TRUE(
+      run.err.contains("Exception std::runtime_error in module discordanza_program_probe.\r\n"
+                       "Window description unreadable.\r\n"))
       << run.err.toStdString();
   EXPECT_TRUE(run.out.contains("box: Application Error")) << run.out.toStdString();
 }

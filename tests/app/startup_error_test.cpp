@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/startup_error.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

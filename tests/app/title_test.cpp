@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/title.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -17,7 +17,9 @@ using calc::AmountFromText;
 using calc::CalcError;
 using calc::ErrorKind;
 
-std::string Repeat(char c, std::size_t count) { return std::string(count, c); }
+std::string Repeat(char c, std::size_t count) {
+  return std::string(count, c);
+}
 
 // One reading: the amount text, the kept text, and either the value or the
 // error it raises.
@@ -30,7 +32,9 @@ struct AmountRow {
   ErrorKind error = ErrorKind::Conversion;
 };
 
-void PrintTo(const AmountRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const AmountRow& row, std::ostream* out) {
+  *out << row.name;
+}
 
 class AmountTable : public testing::TestWithParam<AmountRow> {};
 
@@ -55,75 +59,84 @@ TEST_P(AmountTable, KeepsAndConverts) {
   }
 }
 
-std::string RowName(const testing::TestParamInfo<AmountRow>& info) { return info.param.name; }
+std::string RowName(const testing::TestParamInfo<AmountRow>& info) {
+  return info.param.name;
+}
 
-INSTANTIATE_TEST_SUITE_P(CommaSeparator, AmountTable, testing::Values(
-    AmountRow{"Empty", ',', "", "", std::nullopt},
-    AmountRow{"SeparatorAlone", ',', ",", ",", 0.0},
-    AmountRow{"OnlyFraction", ',', ",5", ",5", 0.5},
-    AmountRow{"TrailingSeparator", ',', "5,", "5,", 5.0},
-    AmountRow{"DoubleSeparator", ',', ",,5", ",5", 0.5},
-    AmountRow{"LeadingZeros", ',', "007", "007", 7.0},
-    AmountRow{"ThousandsPoints", ',', "1.234.567,89", "1234567,89", 1234567.89},
-    AmountRow{"MinusDropped", ',', "-12,5", "12,5", 12.5},
-    AmountRow{"LaterSeparatorsDropped", ',', "1,2,3", "1,23", 1.23},
-    AmountRow{"PastedPoint", ',', "1.5", "15", 15.0},
-    AmountRow{"ExponentLetterDropped", ',', "1e5", "15", 15.0},
-    AmountRow{"Spaces", ',', " 1 234,5 ", "1234,5", 1234.5},
-    AmountRow{"LettersOnly", ',', "abc", "", std::nullopt},
-    AmountRow{"LoneMinus", ',', "-", "", std::nullopt},
-    AmountRow{"TwentyThreeDigits", ',', "12345678901234567890123", "12345678901234567890123",
-              12345678901234567890123.0},
-    AmountRow{"TenToThe308", ',', "1" + Repeat('0', 308), "1" + Repeat('0', 308), 1e308},
-    AmountRow{"TenToThe309Overflows", ',', "1" + Repeat('0', 309), "1" + Repeat('0', 309), std::nullopt,
-              ErrorKind::Overflow},
-    AmountRow{"TinyFractionIsZero", ',', "0," + Repeat('0', 400) + "1", "0," + Repeat('0', 400) + "1", 0.0},
-    AmountRow{"SubnormalFraction", ',', "0," + Repeat('0', 322) + "5", "0," + Repeat('0', 322) + "5",
-              5e-323}),
+INSTANTIATE_TEST_SUITE_P(
+    CommaSeparator, AmountTable,
+    testing::Values(AmountRow{"Empty", ',', "", "", std::nullopt},
+                    AmountRow{"SeparatorAlone", ',', ",", ",", 0.0},
+                    AmountRow{"OnlyFraction", ',', ",5", ",5", 0.5},
+                    AmountRow{"TrailingSeparator", ',', "5,", "5,", 5.0},
+                    AmountRow{"DoubleSeparator", ',', ",,5", ",5", 0.5},
+                    AmountRow{"LeadingZeros", ',', "007", "007", 7.0},
+                    AmountRow{"ThousandsPoints", ',', "1.234.567,89", "1234567,89", 1234567.89},
+                    AmountRow{"MinusDropped", ',', "-12,5", "12,5", 12.5},
+                    AmountRow{"LaterSeparatorsDropped", ',', "1,2,3", "1,23", 1.23},
+                    AmountRow{"PastedPoint", ',', "1.5", "15", 15.0},
+                    AmountRow{"ExponentLetterDropped", ',', "1e5", "15", 15.0},
+                    AmountRow{"Spaces", ',', " 1 234,5 ", "1234,5", 1234.5},
+                    AmountRow{"LettersOnly", ',', "abc", "", std::nullopt},
+                    AmountRow{"LoneMinus", ',', "-", "", std::nullopt},
+                    AmountRow{"TwentyThreeDigits", ',', "12345678901234567890123", "12345678901234567890123",
+                              12345678901234567890123.0},
+                    AmountRow{"TenToThe308", ',', "1" + Repeat('0', 308), "1" + Repeat('0', 308), 1e308},
+                    AmountRow{"TenToThe309Overflows", ',', "1" + Repeat('0', 309), "1" + Repeat('0', 309),
+                              std::nullopt, ErrorKind::Overflow},
+                    AmountRow{"TinyFractionIsZero", ',', "0," + Repeat('0', 400) + "1",
+                              "0," + Repeat('0', 400) + "1", 0.0},
+                    AmountRow{"SubnormalFraction", ',', "0," + Repeat('0', 322) + "5",
+                              "0," + Repeat('0', 322) + "5", 5e-323}),
     RowName);
 
-INSTANTIATE_TEST_SUITE_P(PointSeparator, AmountTable, testing::Values(
-    AmountRow{"CommaDropped", '.', "12,5", "125", 125.0},
-    AmountRow{"CommaThousands", '.', "1.234,56", "1.23456", 1.23456},
-    AmountRow{"Point", '.', "1.5", "1.5", 1.5},
-    AmountRow{"LoneComma", '.', ",", "", std::nullopt}),
-    RowName);
+INSTANTIATE_TEST_SUITE_P(PointSeparator, AmountTable,
+                         testing::Values(AmountRow{"CommaDropped", '.', "12,5", "125", 125.0},
+                                         AmountRow{"CommaThousands", '.', "1.234,56", "1.23456", 1.23456},
+                                         AmountRow{"Point", '.', "1.5", "1.5", 1.5},
+                                         AmountRow{"LoneComma", '.', ",", "", std::nullopt}),
+                         RowName);
 
 // A separator that is neither "," nor ".": its first occurrence is kept and
 // every "," and "." is dropped.
-INSTANTIATE_TEST_SUITE_P(OtherSeparator, AmountTable, testing::Values(
-    AmountRow{"ApostropheKept", '\'', "1.234,5'25'7", "12345'257", 12345.257},
-    AmountRow{"ApostropheAlone", '\'', "'", "'", 0.0}),
-    RowName);
+INSTANTIATE_TEST_SUITE_P(OtherSeparator, AmountTable,
+                         testing::Values(AmountRow{"ApostropheKept", '\'', "1.234,5'25'7", "12345'257",
+                                                   12345.257},
+                                         AmountRow{"ApostropheAlone", '\'', "'", "'", 0.0}),
+                         RowName);
 
 // The accumulated integer leaves the extended range: a conversion error that
 // quotes the whole kept text, whatever part of it follows the separator.
 // Near the largest extended value (about 1.18973149535723176502e4932) the
 // rounded accumulation decides, not the exact integer: the first text below
 // is smaller than that value, yet ×10 rounding carries it beyond.
-INSTANTIATE_TEST_SUITE_P(ExtendedRange, AmountTable, testing::Values(
-    AmountRow{"IntegerBeyondExtended", ',', "1" + Repeat('0', 4933), "1" + Repeat('0', 4933), std::nullopt},
-    AmountRow{"BeyondExtendedAfterSeparator", ',', "x,1" + Repeat('0', 4933) + "y", ",1" + Repeat('0', 4933),
-              std::nullopt},
-    AmountRow{"RoundedAccumulationOverflows", ',', "11897314953572317649" + Repeat('0', 4913),
-              "11897314953572317649" + Repeat('0', 4913), std::nullopt},
-    AmountRow{"RoundedAccumulationStaysFiniteThenDoubleOverflows", ',',
-              "11897314953572317648" + Repeat('0', 4913), "11897314953572317648" + Repeat('0', 4913),
-              std::nullopt, ErrorKind::Overflow},
-    AmountRow{"BelowExtendedMaximumBeyondDouble", ',', "1" + Repeat('0', 4932) + ",",
-              "1" + Repeat('0', 4932) + ",", std::nullopt, ErrorKind::Overflow},
-    AmountRow{"ExtendedMaximumScaledDown", ',', "1," + Repeat('0', 4932), "1," + Repeat('0', 4932), 1.0}),
+INSTANTIATE_TEST_SUITE_P(
+    ExtendedRange, AmountTable,
+    testing::Values(AmountRow{"IntegerBeyondExtended", ',', "1" + Repeat('0', 4933), "1" + Repeat('0', 4933),
+                              std::nullopt},
+                    AmountRow{"BeyondExtendedAfterSeparator", ',', "x,1" + Repeat('0', 4933) + "y",
+                              ",1" + Repeat('0', 4933), std::nullopt},
+                    AmountRow{"RoundedAccumulationOverflows", ',', "11897314953572317649" + Repeat('0', 4913),
+                              "11897314953572317649" + Repeat('0', 4913), std::nullopt},
+                    AmountRow{"RoundedAccumulationStaysFiniteThenDoubleOverflows", ',',
+                              "11897314953572317648" + Repeat('0', 4913),
+                              "11897314953572317648" + Repeat('0', 4913), std::nullopt, ErrorKind::Overflow},
+                    AmountRow{"BelowExtendedMaximumBeyondDouble", ',', "1" + Repeat('0', 4932) + ",",
+                              "1" + Repeat('0', 4932) + ",", std::nullopt, ErrorKind::Overflow},
+                    AmountRow{"ExtendedMaximumScaledDown", ',', "1," + Repeat('0', 4932),
+                              "1," + Repeat('0', 4932), 1.0}),
     RowName);
 
 // The double overflow is decided on the rounded double: an accumulation just
 // above the largest double that rounds to it gives the largest double.
-INSTANTIATE_TEST_SUITE_P(DoubleRange, AmountTable, testing::Values(
-    AmountRow{"RoundsDownToLargestDouble", ',', "17976931348623158" + Repeat('0', 292),
-              "17976931348623158" + Repeat('0', 292), DBL_MAX},
-    AmountRow{"AccumulationBelowHalfUlpBeyond", ',', "1797693134862315808" + Repeat('0', 290),
-              "1797693134862315808" + Repeat('0', 290), DBL_MAX},
-    AmountRow{"RoundsUpToOverflow", ',', "17976931348623159" + Repeat('0', 292),
-              "17976931348623159" + Repeat('0', 292), std::nullopt, ErrorKind::Overflow}),
+INSTANTIATE_TEST_SUITE_P(
+    DoubleRange, AmountTable,
+    testing::Values(AmountRow{"RoundsDownToLargestDouble", ',', "17976931348623158" + Repeat('0', 292),
+                              "17976931348623158" + Repeat('0', 292), DBL_MAX},
+                    AmountRow{"AccumulationBelowHalfUlpBeyond", ',', "1797693134862315808" + Repeat('0', 290),
+                              "1797693134862315808" + Repeat('0', 290), DBL_MAX},
+                    AmountRow{"RoundsUpToOverflow", ',', "17976931348623159" + Repeat('0', 292),
+                              "17976931348623159" + Repeat('0', 292), std::nullopt, ErrorKind::Overflow}),
     RowName);
 
 TEST(AmountFromText, UsesTheProcessWideSeparator) {

@@ -35,7 +35,8 @@ TEST(ComputeTexts, WorkedExamples) {
       {"ExtendedProduct94", "1017865", "94", "5194350", "61071,9000000001", "5133278,1", "98,8242629010367"},
       {"FullDiscount", "1000", "100", "500", "0", "500", "100"},
       {"DiscountAboveHundred", "1000", "150", "500", "-500", "1000", "200"},
-      {"TinyDiscountUnderflowsSilently", "1000", "0," + std::string(319, '0') + "1", "7", "1000", "-993", "-14185,7142857143"},
+      {"TinyDiscountUnderflowsSilently", "1000", "0," + std::string(319, '0') + "1", "7", "1000", "-993",
+       "-14185,7142857143"},
   };
   for (const WorkedExample& row : rows) {
     const calc::DiscrepancyTexts texts = ComputeTexts(row.base, row.discount, row.contractorTotal, ',');
@@ -54,7 +55,9 @@ struct FailingRow {
   std::string message;
 };
 
-void PrintTo(const FailingRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const FailingRow& row, std::ostream* out) {
+  *out << row.name;
+}
 
 class FailingComputation : public testing::TestWithParam<FailingRow> {};
 
@@ -71,27 +74,32 @@ TEST_P(FailingComputation, RaisesTheFirstFault) {
 
 const std::string kHugeKept = "1" + std::string(4933, '0');
 
-INSTANTIATE_TEST_SUITE_P(Table, FailingComputation, testing::Values(
-    FailingRow{"ZeroTotal", "1000", "10", "0", ErrorKind::DivisionByZero, "Floating point division by zero"},
-    FailingRow{"ZeroTotalAsSeparator", "1000", "10", ",", ErrorKind::DivisionByZero,
-               "Floating point division by zero"},
-    FailingRow{"AllZero", "0", "0", "0", ErrorKind::InvalidOperation, "Invalid floating point operation"},
-    FailingRow{"ZeroTotalFullDiscount", "1000", "100", "0,0", ErrorKind::InvalidOperation,
-               "Invalid floating point operation"},
-    FailingRow{"ComputedTotalOverflows", "1" + std::string(308, '0'), "1" + std::string(308, '0'), "5",
-               ErrorKind::Overflow, "Floating point overflow"},
-    FailingRow{"DifferenceOverflows", "1" + std::string(308, '0'), "250", "1" + std::string(308, '0'),
-               ErrorKind::Overflow, "Floating point overflow"},
-    FailingRow{"PercentageOverflows", "1000", "0", "0," + std::string(304, '0') + "1", ErrorKind::Overflow,
-               "Floating point overflow"},
-    FailingRow{"InputBeyondDouble", "1" + std::string(309, '0'), "10", "9", ErrorKind::Overflow,
-               "Floating point overflow"},
-    FailingRow{"LettersInBase", "abc", "10", "9", ErrorKind::Conversion, "'' is not a valid floating point value"},
-    FailingRow{"FirstRejectedTextReported", "5", kHugeKept, "abc", ErrorKind::Conversion,
-               "'" + kHugeKept + "' is not a valid floating point value"},
-    FailingRow{"BaseBeforeDiscount", "x" + kHugeKept, "abc", "abc", ErrorKind::Conversion,
-               "'" + kHugeKept + "' is not a valid floating point value"},
-    FailingRow{"TotalLast", "5", "5", "-", ErrorKind::Conversion, "'' is not a valid floating point value"}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, FailingComputation,
+    testing::Values(
+        FailingRow{"ZeroTotal", "1000", "10", "0", ErrorKind::DivisionByZero,
+                   "Floating point division by zero"},
+        FailingRow{"ZeroTotalAsSeparator", "1000", "10", ",", ErrorKind::DivisionByZero,
+                   "Floating point division by zero"},
+        FailingRow{"AllZero", "0", "0", "0", ErrorKind::InvalidOperation, "Invalid floating point operation"},
+        FailingRow{"ZeroTotalFullDiscount", "1000", "100", "0,0", ErrorKind::InvalidOperation,
+                   "Invalid floating point operation"},
+        FailingRow{"ComputedTotalOverflows", "1" + std::string(308, '0'), "1" + std::string(308, '0'), "5",
+                   ErrorKind::Overflow, "Floating point overflow"},
+        FailingRow{"DifferenceOverflows", "1" + std::string(308, '0'), "250", "1" + std::string(308, '0'),
+                   ErrorKind::Overflow, "Floating point overflow"},
+        FailingRow{"PercentageOverflows", "1000", "0", "0," + std::string(304, '0') + "1",
+                   ErrorKind::Overflow, "Floating point overflow"},
+        FailingRow{"InputBeyondDouble", "1" + std::string(309, '0'), "10", "9", ErrorKind::Overflow,
+                   "Floating point overflow"},
+        FailingRow{"LettersInBase", "abc", "10", "9", ErrorKind::Conversion,
+                   "'' is not a valid floating point value"},
+        FailingRow{"FirstRejectedTextReported", "5", kHugeKept, "abc", ErrorKind::Conversion,
+                   "'" + kHugeKept + "' is not a valid floating point value"},
+        FailingRow{"BaseBeforeDiscount", "x" + kHugeKept, "abc", "abc", ErrorKind::Conversion,
+                   "'" + kHugeKept + "' is not a valid floating point value"},
+        FailingRow{"TotalLast", "5", "5", "-", ErrorKind::Conversion,
+                   "'' is not a valid floating point value"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -78,7 +78,8 @@ TEST(Extended, RoundToIntegerTiesToEven) {
   const struct {
     double value;
     double expected;
-  } rows[] = {{2.5, 2.0}, {3.5, 4.0}, {-2.5, -2.0}, {2.4999999999999996, 2.0}, {0.5, 0.0}, {1e18 + 64, 1e18 + 64}};
+  } rows[] = {
+      {2.5, 2.0}, {3.5, 4.0}, {-2.5, -2.0}, {2.4999999999999996, 2.0}, {0.5, 0.0}, {1e18 + 64, 1e18 + 64}};
   for (const auto& row : rows)
     EXPECT_EQ(Extended::FromDouble(row.value).RoundToInteger().ToDouble(), row.expected) << row.value;
   const Extended half = Extended::FromParts(0x8000000000000000, -64);

@@ -23,11 +23,15 @@ struct FormatRow {
   std::string text;  // with "," as the separator
 };
 
-void PrintTo(const FormatRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const FormatRow& row, std::ostream* out) {
+  *out << row.name;
+}
 
 class FormatTable : public testing::TestWithParam<FormatRow> {};
 
-TEST_P(FormatTable, CommaSeparator) { EXPECT_EQ(FormatNumber(GetParam().value, ','), GetParam().text); }
+TEST_P(FormatTable, CommaSeparator) {
+  EXPECT_EQ(FormatNumber(GetParam().value, ','), GetParam().text);
+}
 
 TEST_P(FormatTable, PointSeparator) {
   std::string text = GetParam().text;
@@ -37,48 +41,47 @@ TEST_P(FormatTable, PointSeparator) {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(Ordinary, FormatTable, testing::Values(
-    FormatRow{"Fraction", 1234.5, "1234,5"},
-    FormatRow{"OneTenth", 0.1, "0,1"},
-    FormatRow{"Hundred", 100, "100"},
-    FormatRow{"Negative", -2.5, "-2,5"},
-    FormatRow{"OneThird", 1.0 / 3.0, "0,333333333333333"},
-    FormatRow{"TwoThirdsRoundsUp", 2.0 / 3.0, "0,666666666666667"},
-    FormatRow{"PointOnePlusPointTwo", 0.1 + 0.2, "0,3"}),
+INSTANTIATE_TEST_SUITE_P(Ordinary, FormatTable,
+                         testing::Values(FormatRow{"Fraction", 1234.5, "1234,5"},
+                                         FormatRow{"OneTenth", 0.1, "0,1"}, FormatRow{"Hundred", 100, "100"},
+                                         FormatRow{"Negative", -2.5, "-2,5"},
+                                         FormatRow{"OneThird", 1.0 / 3.0, "0,333333333333333"},
+                                         FormatRow{"TwoThirdsRoundsUp", 2.0 / 3.0, "0,666666666666667"},
+                                         FormatRow{"PointOnePlusPointTwo", 0.1 + 0.2, "0,3"}),
+                         [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    FifteenDigits, FormatTable,
+    testing::Values(FormatRow{"HalfAwayFromZero", 1e14 + 0.5, "100000000000001"},
+                    FormatRow{"SixteenthDigitRoundsUp", 123456789012345.6, "123456789012346"},
+                    FormatRow{"LargestFixed", 999999999999999, "999999999999999"},
+                    FormatRow{"RoundsUpToTenToThe15", 999999999999999.5, "1E15"},
+                    FormatRow{"TenToThe15", 1e15, "1E15"}, FormatRow{"TenToThe16", 1e16, "1E16"},
+                    FormatRow{"EighteenDigits", 123456789012345678.0, "1,23456789012346E17"}),
     [](const auto& info) { return info.param.name; });
 
-INSTANTIATE_TEST_SUITE_P(FifteenDigits, FormatTable, testing::Values(
-    FormatRow{"HalfAwayFromZero", 1e14 + 0.5, "100000000000001"},
-    FormatRow{"SixteenthDigitRoundsUp", 123456789012345.6, "123456789012346"},
-    FormatRow{"LargestFixed", 999999999999999, "999999999999999"},
-    FormatRow{"RoundsUpToTenToThe15", 999999999999999.5, "1E15"},
-    FormatRow{"TenToThe15", 1e15, "1E15"},
-    FormatRow{"TenToThe16", 1e16, "1E16"},
-    FormatRow{"EighteenDigits", 123456789012345678.0, "1,23456789012346E17"}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Small, FormatTable,
+                         testing::Values(FormatRow{"SmallestFixed", 0.0001, "0,0001"},
+                                         FormatRow{"FixedWithZeros", 0.000123, "0,000123"},
+                                         FormatRow{"TenToTheMinus5", 0.00001, "1E-5"},
+                                         FormatRow{"TenToTheMinus6", 0.000001, "1E-6"},
+                                         FormatRow{"ScientificFraction", 1.5e-7, "1,5E-7"},
+                                         FormatRow{"NegativeScientific", -1.5e-7, "-1,5E-7"}),
+                         [](const auto& info) { return info.param.name; });
 
-INSTANTIATE_TEST_SUITE_P(Small, FormatTable, testing::Values(
-    FormatRow{"SmallestFixed", 0.0001, "0,0001"},
-    FormatRow{"FixedWithZeros", 0.000123, "0,000123"},
-    FormatRow{"TenToTheMinus5", 0.00001, "1E-5"},
-    FormatRow{"TenToTheMinus6", 0.000001, "1E-6"},
-    FormatRow{"ScientificFraction", 1.5e-7, "1,5E-7"},
-    FormatRow{"NegativeScientific", -1.5e-7, "-1,5E-7"}),
-    [](const auto& info) { return info.param.name; });
-
-INSTANTIATE_TEST_SUITE_P(Extremes, FormatTable, testing::Values(
-    FormatRow{"TenToThe100", 1e100, "1E100"},
-    FormatRow{"LargestDouble", DBL_MAX, "1,79769313486232E308"},
-    FormatRow{"NegativeLargestDouble", -DBL_MAX, "-1,79769313486232E308"},
-    FormatRow{"SmallestNormal", DBL_MIN, "2,2250738585072E-308"},
-    FormatRow{"SmallestSubnormal", 0x1p-1074, "4,94065645841247E-324"},
-    FormatRow{"NegativeSmallestSubnormal", -0x1p-1074, "-4,94065645841247E-324"},
-    FormatRow{"Zero", 0.0, "0"},
-    FormatRow{"NegativeZero", -0.0, "0"},
-    FormatRow{"Infinity", kInfinity, "INF"},
-    FormatRow{"NegativeInfinity", -kInfinity, "-INF"},
-    FormatRow{"NaN", std::numeric_limits<double>::quiet_NaN(), "NAN"},
-    FormatRow{"NegativeNaN", -std::numeric_limits<double>::quiet_NaN(), "NAN"}),
+INSTANTIATE_TEST_SUITE_P(
+    Extremes, FormatTable,
+    testing::Values(FormatRow{"TenToThe100", 1e100, "1E100"},
+                    FormatRow{"LargestDouble", DBL_MAX, "1,79769313486232E308"},
+                    FormatRow{"NegativeLargestDouble", -DBL_MAX, "-1,79769313486232E308"},
+                    FormatRow{"SmallestNormal", DBL_MIN, "2,2250738585072E-308"},
+                    FormatRow{"SmallestSubnormal", 0x1p-1074, "4,94065645841247E-324"},
+                    FormatRow{"NegativeSmallestSubnormal", -0x1p-1074, "-4,94065645841247E-324"},
+                    FormatRow{"Zero", 0.0, "0"}, FormatRow{"NegativeZero", -0.0, "0"},
+                    FormatRow{"Infinity", kInfinity, "INF"},
+                    FormatRow{"NegativeInfinity", -kInfinity, "-INF"},
+                    FormatRow{"NaN", std::numeric_limits<double>::quiet_NaN(), "NAN"},
+                    FormatRow{"NegativeNaN", -std::numeric_limits<double>::quiet_NaN(), "NAN"}),
     [](const auto& info) { return info.param.name; });
 
 // The decimal form of a result text: significant digits and X, the value

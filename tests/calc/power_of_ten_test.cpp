@@ -22,14 +22,16 @@ std::vector<int> TablePowers() {
 // the nearest 64-bit significand, ties to even.
 TEST(PowerOfTen, EveryEntryIsTheNearestExtended) {
   for (const int n : TablePowers()) {
-    const calc_test::RoundedParts parts = calc_test::RoundToSignificand64(calc_test::BigInteger::PowerOfTen(n));
+    const calc_test::RoundedParts parts =
+        calc_test::RoundToSignificand64(calc_test::BigInteger::PowerOfTen(n));
     EXPECT_TRUE(calc::PowerOfTen(n) == Extended::FromParts(parts.significand, parts.exponent)) << "10^" << n;
   }
 }
 
 TEST(PowerOfTen, ExactUpToTenToThe27) {
   std::uint64_t power = 1;
-  for (int n = 0; n <= 19; ++n, power *= 10) EXPECT_TRUE(calc::PowerOfTen(n) == Extended::FromUint(power)) << n;
+  for (int n = 0; n <= 19; ++n, power *= 10)
+    EXPECT_TRUE(calc::PowerOfTen(n) == Extended::FromUint(power)) << n;
   EXPECT_TRUE(calc::PowerOfTen(27) == Extended::FromParts(0xcecb8f27f4200f3a, 26));
 }
 

@@ -8,7 +8,9 @@
 namespace cli {
 namespace {
 
-Arguments Parse(std::vector<std::string_view> arguments) { return ParseArguments(arguments); }
+Arguments Parse(std::vector<std::string_view> arguments) {
+  return ParseArguments(arguments);
+}
 
 std::string UsageMessage(std::vector<std::string_view> arguments) {
   try {
@@ -64,7 +66,8 @@ const ValidCase kValidCases[] = {
     {"csv_file", {"--csv", "bids.csv"}, Csv("bids.csv")},
     {"csv_file_with_equals", {"--csv=bids.csv"}, Csv("bids.csv")},
     {"csv_option_not_taken_as_file", {"--csv", "--header"}, Csv({}, ';', true)},
-    {"csv_all_options", {"--delimiter", ",", "--csv", "in.csv", "--header", "--separator", "."},
+    {"csv_all_options",
+     {"--delimiter", ",", "--csv", "in.csv", "--header", "--separator", "."},
      Csv("in.csv", ',', true, '.')},
     {"tab_as_escape", {"--csv", "--delimiter", "\\t"}, Csv({}, '\t')},
     {"tab_as_itself", {"--csv", "--delimiter=\t"}, Csv({}, '\t')},
@@ -103,7 +106,9 @@ const InvalidCase kInvalidCases[] = {
     {"empty_total", {"1", "2", ""}, "dall'Impresa è vuoto"},
     {"unknown_option", {"--verbose", "1", "2", "3"}, "opzione sconosciuta: \"--verbose\""},
     {"negative_looking_amount", {"-5", "2", "3"}, "opzione sconosciuta: \"-5\""},
-    {"repeated_option", {"--separator", ",", "--separator", ".", "1", "2", "3"}, "opzione ripetuta: --separator"},
+    {"repeated_option",
+     {"--separator", ",", "--separator", ".", "1", "2", "3"},
+     "opzione ripetuta: --separator"},
     {"separator_missing_value", {"1", "2", "3", "--separator"}, "--separator richiede un valore"},
     {"separator_empty", {"--separator=", "1", "2", "3"}, "serve un solo carattere"},
     {"separator_two_bytes", {"--separator", "·", "1", "2", "3"}, "serve un solo carattere"},

@@ -37,14 +37,12 @@ struct BatchCase {
 };
 
 const BatchCase kBatchCases[] = {
-    {"worked_examples",
-     "1000;10;9\n250000;12,5;220000\n2767605;97;5738745\n1017865;94;5194350\n",
+    {"worked_examples", "1000;10;9\n250000;12,5;220000\n2767605;97;5738745\n1017865;94;5194350\n",
      "1000;10;9;900;-891;-9900;\n"
      "250000;12,5;220000;218750;1250;0,568181818181818;\n"
      "2767605;97;5738745;83028,1500000001;5655716,85;98,5532002206057;\n"
      "1017865;94;5194350;61071,9000000001;5133278,1;98,8242629010367;\n"},
-    {"failing_rows_are_data",
-     "1000;10;0\n0;0;0\nabc;x;1\n1;2;\"0\"\"0\"\n1000;10;9\n",
+    {"failing_rows_are_data", "1000;10;0\n0;0;0\nabc;x;1\n1;2;\"0\"\"0\"\n1000;10;9\n",
      "1000;10;0;;;;Floating point division by zero\n"
      "0;0;0;;;;Invalid floating point operation\n"
      "abc;x;1;;;;'' is not a valid floating point value\n"
@@ -52,19 +50,24 @@ const BatchCase kBatchCases[] = {
      "1000;10;9;900;-891;-9900;\n"},
     {"empty_field_not_computed", ";10;9\n1000;;9\n1000;10;\n\"\";\"\";\"\"\n",
      ";10;9;;;;\n1000;;9;;;;\n1000;10;;;;;\n;;;;;;\n"},
-    {"texts_copied_unchanged", " 1.000 ;\"10\";\"9\r\n\"\r\n",
-     " 1.000 ;10;\"9\r\n\";900;-891;-9900;\n"},
-    {"header_row_extended", "Base;Ribasso;Offerta\n1000;10;9\n",
+    {"texts_copied_unchanged", " 1.000 ;\"10\";\"9\r\n\"\r\n", " 1.000 ;10;\"9\r\n\";900;-891;-9900;\n"},
+    {"header_row_extended",
+     "Base;Ribasso;Offerta\n1000;10;9\n",
      "Base;Ribasso;Offerta;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"
      "Percentuale di discordanza;Errore\n1000;10;9;900;-891;-9900;\n",
      {';', ',', true}},
-    {"point_separator", "250000;12.5;220000\n", "250000;12.5;220000;218750;1250;0.568181818181818;\n",
+    {"point_separator",
+     "250000;12.5;220000\n",
+     "250000;12.5;220000;218750;1250;0.568181818181818;\n",
      {';', '.', false}},
-    {"comma_delimiter_quotes_results", "250000,\"12,5\",220000\n",
-     "250000,\"12,5\",220000,218750,1250,\"0,568181818181818\",\n", {',', ',', false}},
+    {"comma_delimiter_quotes_results",
+     "250000,\"12,5\",220000\n",
+     "250000,\"12,5\",220000,218750,1250,\"0,568181818181818\",\n",
+     {',', ',', false}},
     {"tab_delimiter", "1000\t10\t9\n", "1000\t10\t9\t900\t-891\t-9900\t\n", {'\t', ',', false}},
     {"byte_order_mark_kept_before_the_rows", "\xEF\xBB\xBF\"1000\";10;9\n",
-     "\xEF\xBB\xBF" "1000;10;9;900;-891;-9900;\n"},
+     "\xEF\xBB\xBF"
+     "1000;10;9;900;-891;-9900;\n"},
     {"empty_input", "", ""},
 };
 
@@ -89,7 +92,8 @@ struct StopCase {
 };
 
 const StopCase kStopCases[] = {
-    {"two_fields", "1000;10;9\n1;2\n1000;10;9\n", "1000;10;9;900;-891;-9900;\n", 2, "riga 2: la riga ha 2 campi"},
+    {"two_fields", "1000;10;9\n1;2\n1000;10;9\n", "1000;10;9;900;-891;-9900;\n", 2,
+     "riga 2: la riga ha 2 campi"},
     {"four_fields", "1;2;3;4\n", "", 1, "riga 1: la riga ha 4 campi"},
     {"one_field", "\n\n12345\n", "", 3, "riga 3: la riga ha 1 campo "},
     {"unterminated_quote", "1000;10;9\n1000;\"10;9\n", "1000;10;9;900;-891;-9900;\n", 2, "non è chiuso"},

@@ -70,9 +70,14 @@ struct DirectCase {
 const DirectCase kDirectFailures[] = {
     {"division_by_zero", {"--separator", ",", "1000", "10", "0"}, 1, "Floating point division by zero\n"},
     {"invalid_operation", {"--separator", ",", "0", "0", "0,0"}, 1, "Invalid floating point operation\n"},
-    {"conversion_quotes_kept_text", {"--separator", ",", "1000", "x-y", "9"}, 1,
+    {"conversion_quotes_kept_text",
+     {"--separator", ",", "1000", "x-y", "9"},
+     1,
      "'' is not a valid floating point value\n"},
-    {"overflow", {"--separator", ",", "1" + std::string(309, '0'), "10", "9"}, 1, "Floating point overflow\n"},
+    {"overflow",
+     {"--separator", ",", "1" + std::string(309, '0'), "10", "9"},
+     1,
+     "Floating point overflow\n"},
     {"empty_argument", {"1000", "", "9"}, 2, "la percentuale di ribasso è vuota"},
     {"two_arguments", {"1000", "10"}, 2, "servono tre importi"},
     {"unknown_option", {"--bogus", "1000", "10", "9"}, 2, "opzione sconosciuta"},
@@ -129,9 +134,10 @@ TEST_F(Companion, CsvFromStandardInputWithHeaderAndTabs) {
   setup.stdinPath = input;
   ProcessResult result = Run({"--csv", "--header", "--delimiter", "\\t", "--separator", "."}, setup);
   EXPECT_EQ(result.exitCode, 0) << result.errors;
-  EXPECT_EQ(result.output,
-            "Base\tRibasso\tOfferta\tImporto totale dei lavori calcolato\tImporto Impresa meno importo calcolato\t"
-            "Percentuale di discordanza\tErrore\n1000\t10\t9\t900\t-891\t-9900\t\n");
+  EXPECT_EQ(
+      result.output,
+      "Base\tRibasso\tOfferta\tImporto totale dei lavori calcolato\tImporto Impresa meno importo calcolato\t"
+      "Percentuale di discordanza\tErrore\n1000\t10\t9\t900\t-891\t-9900\t\n");
 }
 
 struct MalformedCase {
@@ -142,7 +148,8 @@ struct MalformedCase {
 };
 
 const MalformedCase kMalformedFiles[] = {
-    {"unterminated_quote", "1000;10;9\n\n1000;\"10;9\n", "1000;10;9;900;-891;-9900;\n", ", riga 3: un campo aperto"},
+    {"unterminated_quote", "1000;10;9\n\n1000;\"10;9\n", "1000;10;9;900;-891;-9900;\n",
+     ", riga 3: un campo aperto"},
     {"stray_quote", "1000;10\"x;9\n", "", ", riga 1: virgolette fuori posto"},
     {"two_fields", "1000;10;9\n1000;10\n", "1000;10;9;900;-891;-9900;\n", ", riga 2: la riga ha 2 campi"},
 };
@@ -155,7 +162,8 @@ TEST_P(CompanionMalformed, StopsNamingFileAndLine) {
   ProcessResult result = Run({"--csv", input, "--separator", ","});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.output, c.outputBefore);
-  EXPECT_NE(result.errors.find("discordanza-cli: " + input + c.errorPart), std::string::npos) << result.errors;
+  EXPECT_NE(result.errors.find("discordanza-cli: " + input + c.errorPart), std::string::npos)
+      << result.errors;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CompanionMalformed, testing::ValuesIn(kMalformedFiles),

@@ -44,14 +44,17 @@ const ReadCase kReadCases[] = {
     {"no_final_line_end", "1;2;3\n4;5;6", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
     {"crlf", "1;2;3\r\n4;5;6\r\n", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
     {"lone_cr", "1;2;3\r4;5;6", {{1, 3, {"1", "2", "3"}}, {1, 3, {"4", "5", "6"}}}},
-    {"blank_lines_skipped_but_counted", "\n1;2;3\n\r\n\n4;5;6\n\n", {{2, 3, {"1", "2", "3"}}, {5, 3, {"4", "5", "6"}}}},
+    {"blank_lines_skipped_but_counted",
+     "\n1;2;3\n\r\n\n4;5;6\n\n",
+     {{2, 3, {"1", "2", "3"}}, {5, 3, {"4", "5", "6"}}}},
     {"empty_input", "", {}},
     {"spaces_kept", " 1 ; 2,5 ;3 \n", {{1, 3, {" 1 ", " 2,5 ", "3 "}}}},
     {"empty_fields", ";;\n1;;3\n", {{1, 3, {"", "", ""}}, {2, 3, {"1", "", "3"}}}},
     {"quoted_empty_field", "\"\";\"\";\"\"\n", {{1, 3, {"", "", ""}}}},
     {"quoted_delimiter", "\"1;000\";2;3\n", {{1, 3, {"1;000", "2", "3"}}}},
     {"doubled_quotes", "\"say \"\"hi\"\"\";2;\"\"\"\"\n", {{1, 3, {"say \"hi\"", "2", "\""}}}},
-    {"newlines_inside_quotes", "\"a\nb\";\"c\r\nd\";e\nf;g;h\n",
+    {"newlines_inside_quotes",
+     "\"a\nb\";\"c\r\nd\";e\nf;g;h\n",
      {{1, 3, {"a\nb", "c\r\nd", "e"}}, {4, 3, {"f", "g", "h"}}}},
     {"any_bytes", "\xe2\x82\xac 12;\t;\x01\n", {{1, 3, {"\xe2\x82\xac 12", "\t", "\x01"}}}},
     {"two_fields", "1;2\n", {{1, 2, {"1", "2"}}}},
@@ -59,9 +62,11 @@ const ReadCase kReadCases[] = {
     {"one_field", "abc\n", {{1, 1, {"abc"}}}},
     {"comma_delimiter", "\"1,5\",2,3\n", {{1, 3, {"1,5", "2", "3"}}}, ','},
     {"tab_delimiter", "1\t 2 \t3\n", {{1, 3, {"1", " 2 ", "3"}}}, '\t'},
-    {"byte_order_mark_not_in_first_field", "\xEF\xBB\xBF\"Base;\";B;C\n1;2;3\n",
+    {"byte_order_mark_not_in_first_field",
+     "\xEF\xBB\xBF\"Base;\";B;C\n1;2;3\n",
      {{1, 3, {"Base;", "B", "C"}}, {2, 3, {"1", "2", "3"}}}},
-    {"byte_order_mark_only_at_the_start", "1;2;3\n\xEF\xBB\xBF;5;6\n",
+    {"byte_order_mark_only_at_the_start",
+     "1;2;3\n\xEF\xBB\xBF;5;6\n",
      {{1, 3, {"1", "2", "3"}}, {2, 3, {"\xEF\xBB\xBF", "5", "6"}}}},
     {"semicolon_is_text_with_tab", "1;2\t3\t4\n", {{1, 3, {"1;2", "3", "4"}}}, '\t'},
 };
@@ -134,7 +139,11 @@ TEST(CsvReadingLarge, RowsAcrossBlocksKeepTextAndLines) {
 }
 
 TEST(CsvReadingByteOrderMark, IsReportedOnlyWhenPresent) {
-  for (std::string_view content : {"\xEF\xBB\xBF" "1;2;3\n", "1;2;3\n", "\xEF\xBB" "1;2;3\n"}) {
+  for (std::string_view content : {"\xEF\xBB\xBF"
+                                   "1;2;3\n",
+                                   "1;2;3\n",
+                                   "\xEF\xBB"
+                                   "1;2;3\n"}) {
     auto file = ReadableFile(content);
     CsvRowReader reader(file.get(), ';', 3);
     ASSERT_NE(reader.Next(), nullptr);

@@ -17,9 +17,9 @@ struct ProcessResult {
 };
 
 struct ProcessSetup {
-  std::string stdinPath;                // empty: /dev/null
-  std::string stdoutPath;               // empty: a temporary file read back into the result
-  std::vector<std::string> environment; // NAME=VALUE entries added to the test's own
+  std::string stdinPath;                 // empty: /dev/null
+  std::string stdoutPath;                // empty: a temporary file read back into the result
+  std::vector<std::string> environment;  // NAME=VALUE entries added to the test's own
   int timeoutSeconds = 60;
 };
 

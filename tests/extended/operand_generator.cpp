@@ -20,19 +20,15 @@ std::uint64_t OperandGenerator::Significand() {
   // then zeros (carries); all ones; random bits ending in a long zero run.
   switch (Between(0, 5)) {
     case 0:
-    case 1:
-      return Bits();
+    case 1: return Bits();
     case 2: {
       std::uint64_t bits = 0;
       for (int i = Between(1, 4); i > 0; --i) bits |= std::uint64_t{1} << Between(0, 63);
       return bits;
     }
-    case 3:
-      return ~std::uint64_t{0} << Between(0, 63);
-    case 4:
-      return ~std::uint64_t{0} >> Between(0, 63) ^ (Bits() & 1);
-    default:
-      return Bits() & (~std::uint64_t{0} << Between(1, 63));
+    case 3: return ~std::uint64_t{0} << Between(0, 63);
+    case 4: return ~std::uint64_t{0} >> Between(0, 63) ^ (Bits() & 1);
+    default: return Bits() & (~std::uint64_t{0} << Between(1, 63));
   }
 }
 
@@ -50,10 +46,8 @@ OperandGenerator::Float80 OperandGenerator::Finite(int field) {
 OperandGenerator::Float80 OperandGenerator::Special() {
   const bool negative = (Bits() & 1) != 0;
   switch (Between(0, 4)) {
-    case 0:
-      return {0, SignExponent(negative, 0)};
-    case 1:
-      return {kLeadingBit, SignExponent(negative, kMaxField)};
+    case 0: return {0, SignExponent(negative, 0)};
+    case 1: return {kLeadingBit, SignExponent(negative, kMaxField)};
     case 2:  // quiet NaN with a payload (possibly none: the default NaN's pattern)
       return {kLeadingBit | (std::uint64_t{1} << 62) | (Bits() >> Between(2, 64 - 1)),
               SignExponent(negative, kMaxField)};
@@ -68,20 +62,14 @@ OperandGenerator::Float80 OperandGenerator::Special() {
 OperandGenerator::Float80 OperandGenerator::Next() {
   switch (Between(0, 9)) {
     case 0:
-    case 1:
-      return Finite(Between(0, kMaxField - 1));
+    case 1: return Finite(Between(0, kMaxField - 1));
     case 2:
     case 3:
-    case 4:
-      return Finite(kBias + Between(-70, 70));
-    case 5:
-      return Finite(Between(0, 70));
-    case 6:
-      return Finite(kMaxField - 1 - Between(0, 70));
-    case 7:
-      return NearDoubleEdges();
-    default:
-      return Special();
+    case 4: return Finite(kBias + Between(-70, 70));
+    case 5: return Finite(Between(0, 70));
+    case 6: return Finite(kMaxField - 1 - Between(0, 70));
+    case 7: return NearDoubleEdges();
+    default: return Special();
   }
 }
 
@@ -101,8 +89,8 @@ OperandGenerator::Float80 OperandGenerator::Near(Float80 x) {
 OperandGenerator::Float80 OperandGenerator::NearDoubleEdges() {
   // Double's largest binade, its smallest normal binade, its subnormal
   // range and just below it, and beyond both ends.
-  static constexpr int kCentres[] = {kBias + 1023, kBias - 1022, kBias - 1022 - 52, kBias - 1022 - 26,
-                                     kBias + 1024, kBias - 1075};
+  static constexpr int kCentres[] = {kBias + 1023,      kBias - 1022, kBias - 1022 - 52,
+                                     kBias - 1022 - 26, kBias + 1024, kBias - 1075};
   const int centre = kCentres[Between(0, 5)];
   const Float80 value = Finite(centre + Between(-3, 3));
   if (Between(0, 2) != 0) return value;
@@ -138,11 +126,8 @@ double OperandGenerator::NextDouble() {
     case 0:
       field = 0;  // zero and subnormals
       break;
-    case 1:
-      field = static_cast<std::uint64_t>(Between(2045, 2047));
-      break;
-    default:
-      field = static_cast<std::uint64_t>(Between(0, 2047));
+    case 1: field = static_cast<std::uint64_t>(Between(2045, 2047)); break;
+    default: field = static_cast<std::uint64_t>(Between(0, 2047));
   }
   const std::uint64_t fraction = Significand() >> 12;
   return std::bit_cast<double>(sign | (field << 52) | fraction);

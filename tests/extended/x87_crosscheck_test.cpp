@@ -26,7 +26,9 @@ using se::Float80;
 constexpr std::uint64_t kSeed = 0x5EED'E87E'7D5Du;
 long long totalChecked = 0;
 
-long long Count(long long full) { return full / EXTENDED_CROSSCHECK_DIVISOR; }
+long long Count(long long full) {
+  return full / EXTENDED_CROSSCHECK_DIVISOR;
+}
 
 std::string Hex(Float80 x) {
   char text[40];
@@ -40,12 +42,15 @@ std::string Hex(double x) {
   return text;
 }
 
-bool operator==(Float80 a, Float80 b) { return a.significand == b.significand && a.signExponent == b.signExponent; }
+bool operator==(Float80 a, Float80 b) {
+  return a.significand == b.significand && a.signExponent == b.signExponent;
+}
 
 template <typename T>
 bool Same(const x87_reference::Outcome<T>& a, const x87_reference::Outcome<T>& b) {
   if constexpr (std::is_same_v<T, double>) {
-    return std::bit_cast<std::uint64_t>(a.value) == std::bit_cast<std::uint64_t>(b.value) && a.flags == b.flags;
+    return std::bit_cast<std::uint64_t>(a.value) == std::bit_cast<std::uint64_t>(b.value) &&
+           a.flags == b.flags;
   } else {
     return a.value == b.value && a.flags == b.flags;
   }
@@ -105,8 +110,8 @@ Corners CheckBinary(const char* name, BinarySoftware software, BinaryHardware ha
       tally.Add();
       corners.Observe(hard);
       if (!Same(soft, hard)) {
-        ADD_FAILURE() << name << "(" << Hex(x) << ", " << Hex(y) << "): software " << Describe(soft) << ", x87 "
-                      << Describe(hard);
+        ADD_FAILURE() << name << "(" << Hex(x) << ", " << Hex(y) << "): software " << Describe(soft)
+                      << ", x87 " << Describe(hard);
         return corners;
       }
     }
@@ -132,12 +137,15 @@ void ExpectCornersReached(const Corners& corners, Flags possible) {
 constexpr Flags kAddFlags = se::kInvalid | se::kOverflow | se::kInexact;
 constexpr Flags kMultiplyFlags = kAddFlags | se::kUnderflow;
 
-TEST(X87Crosscheck, Add) { ExpectCornersReached(CheckBinary("add", se::Add, x87_reference::Add, kSeed + 1), kAddFlags); }
+TEST(X87Crosscheck, Add) {
+  ExpectCornersReached(CheckBinary("add", se::Add, x87_reference::Add, kSeed + 1), kAddFlags);
+}
 TEST(X87Crosscheck, Subtract) {
   ExpectCornersReached(CheckBinary("subtract", se::Subtract, x87_reference::Subtract, kSeed + 2), kAddFlags);
 }
 TEST(X87Crosscheck, Multiply) {
-  ExpectCornersReached(CheckBinary("multiply", se::Multiply, x87_reference::Multiply, kSeed + 3), kMultiplyFlags);
+  ExpectCornersReached(CheckBinary("multiply", se::Multiply, x87_reference::Multiply, kSeed + 3),
+                       kMultiplyFlags);
 }
 TEST(X87Crosscheck, Divide) {
   ExpectCornersReached(CheckBinary("divide", se::Divide, x87_reference::Divide, kSeed + 4),
@@ -173,9 +181,11 @@ TEST(X87Crosscheck, InvalidEncodingsGiveTheDefaultNaN) {
     const Float80 rounded = se::RoundToInteger(a, roundingFlags);
     tally.Add();
     ASSERT_EQ(Hex(rounded), Hex(x87_reference::RoundToInteger(a))) << "RoundToInteger(" << Hex(a) << ")";
-    ASSERT_EQ(roundingFlags, x87_reference::RoundToIntegerFlags(a)) << "RoundToInteger(" << Hex(a) << ") flags";
+    ASSERT_EQ(roundingFlags, x87_reference::RoundToIntegerFlags(a))
+        << "RoundToInteger(" << Hex(a) << ") flags";
     tally.Add();
-    ASSERT_TRUE(se::Compare(a, b) == x87_reference::Compare(a, b)) << "Compare(" << Hex(a) << ", " << Hex(b) << ")";
+    ASSERT_TRUE(se::Compare(a, b) == x87_reference::Compare(a, b))
+        << "Compare(" << Hex(a) << ", " << Hex(b) << ")";
   }
 }
 
@@ -188,8 +198,8 @@ TEST(X87Crosscheck, FromDouble) {
     const x87_reference::Outcome<Float80> soft{se::FromDouble(value, flags), flags};
     const x87_reference::Outcome<Float80> hard = x87_reference::FromDouble(value);
     tally.Add();
-    ASSERT_TRUE(Same(soft, hard)) << "FromDouble(" << Hex(value) << "): software " << Describe(soft) << ", x87 "
-                                  << Describe(hard);
+    ASSERT_TRUE(Same(soft, hard)) << "FromDouble(" << Hex(value) << "): software " << Describe(soft)
+                                  << ", x87 " << Describe(hard);
   }
 }
 
@@ -217,7 +227,8 @@ TEST(X87Crosscheck, RoundToIntegerAndBackToUint64) {
     const Float80 hard = x87_reference::RoundToInteger(value);
     tally.Add();
     ASSERT_EQ(Hex(soft), Hex(hard)) << "RoundToInteger(" << Hex(value) << ")";
-    ASSERT_EQ(flags, x87_reference::RoundToIntegerFlags(value)) << "RoundToInteger(" << Hex(value) << ") flags";
+    ASSERT_EQ(flags, x87_reference::RoundToIntegerFlags(value))
+        << "RoundToInteger(" << Hex(value) << ") flags";
     // Integers in [0, 2^64) convert back to the same unsigned integer.
     const bool inRange = (soft.signExponent & 0x8000) == 0 && (soft.signExponent & 0x7FFF) < 16383 + 64;
     if (inRange) {
@@ -233,7 +244,8 @@ TEST(X87Crosscheck, FromUintAndFromParts) {
   for (long long i = 0; i < Count(200'000); ++i) {
     const std::uint64_t integer = generator.Significand() >> generator.Between(0, 63);
     tally.Add();
-    ASSERT_EQ(Hex(se::FromUint(integer)), Hex(x87_reference::FromUint(integer))) << "FromUint(" << integer << ")";
+    ASSERT_EQ(Hex(se::FromUint(integer)), Hex(x87_reference::FromUint(integer)))
+        << "FromUint(" << integer << ")";
 
     // A normalised significand anywhere in the range, subnormal results included.
     const std::uint64_t significand = generator.Significand() | (std::uint64_t{1} << 63);
@@ -257,17 +269,21 @@ TEST(X87Crosscheck, Compare) {
     // as a normal number and as a pseudo-denormal.
     if (i % 4 == 1) b = {a.significand, static_cast<std::uint16_t>(a.signExponent ^ 0x8000)};
     if (i % 4 == 3) {
-      a = {a.significand | (std::uint64_t{1} << 63), static_cast<std::uint16_t>((a.signExponent & 0x8000) | 1)};
+      a = {a.significand | (std::uint64_t{1} << 63),
+           static_cast<std::uint16_t>((a.signExponent & 0x8000) | 1)};
       b = {a.significand, static_cast<std::uint16_t>(a.signExponent & 0x8000)};
     }
     tally.Add();
-    ASSERT_TRUE(se::Compare(a, b) == x87_reference::Compare(a, b)) << "Compare(" << Hex(a) << ", " << Hex(b) << ")";
+    ASSERT_TRUE(se::Compare(a, b) == x87_reference::Compare(a, b))
+        << "Compare(" << Hex(a) << ", " << Hex(b) << ")";
   }
 }
 
 class TotalReport : public ::testing::Environment {
  public:
-  void TearDown() override { std::printf("[ tally    ] %lld operations cross-checked in all\n", totalChecked); }
+  void TearDown() override {
+    std::printf("[ tally    ] %lld operations cross-checked in all\n", totalChecked);
+  }
 };
 const auto* const totalReport = ::testing::AddGlobalTestEnvironment(new TotalReport);
 

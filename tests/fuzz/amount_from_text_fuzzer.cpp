@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const Reading reading = Read(text, separator);
   if (reading.failed) {
-    if (reading.kind != calc::ErrorKind::Conversion && reading.kind != calc::ErrorKind::Overflow) std::abort();
+    if (reading.kind != calc::ErrorKind::Conversion && reading.kind != calc::ErrorKind::Overflow)
+      std::abort();
   } else if (std::isnan(reading.value) || std::signbit(reading.value) || std::isinf(reading.value)) {
     std::abort();
   }

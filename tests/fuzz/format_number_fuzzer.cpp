@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const bool fixed = text.find('E') == std::string::npos;
   const std::string unsigned_text = text[0] == '-' ? text.substr(1) : text;
-  const long double read = fixed ? calc::AmountFromText(unsigned_text, separator) : ReadScientific(text, separator);
+  const long double read =
+      fixed ? calc::AmountFromText(unsigned_text, separator) : ReadScientific(text, separator);
   if (!WithinFifteenDigits(read, value)) std::abort();
   return 0;
 }

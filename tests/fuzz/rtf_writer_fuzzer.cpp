@@ -55,8 +55,8 @@ std::string Units(const QString& text) {
 }
 
 bool HoldsLineBreak(const report::ReportFields& fields) {
-  for (const QString* field : {&fields.baseAmount, &fields.discount, &fields.contractorTotal, &fields.computedTotal,
-                               &fields.percentage, &fields.difference}) {
+  for (const QString* field : {&fields.baseAmount, &fields.discount, &fields.contractorTotal,
+                               &fields.computedTotal, &fields.percentage, &fields.difference}) {
     for (const QChar c : *field) {
       if (c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator) return true;
     }
@@ -65,8 +65,11 @@ bool HoldsLineBreak(const report::ReportFields& fields) {
 }
 
 report::ReportFields FieldsFrom(const std::uint8_t* data, std::size_t size) {
-  const QList<QByteArray> pieces = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split('\0');
-  const auto field = [&pieces](qsizetype i) { return i < pieces.size() ? QString::fromUtf8(pieces[i]) : QString(); };
+  const QList<QByteArray> pieces =
+      QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split('\0');
+  const auto field = [&pieces](qsizetype i) {
+    return i < pieces.size() ? QString::fromUtf8(pieces[i]) : QString();
+  };
   return {field(0), field(1), field(2), field(3), field(4), field(5)};
 }
 
@@ -102,16 +105,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const report::testing::ReadParagraph& paragraph : read.paragraphs) readTexts << paragraph.text;
   readTexts << read.trailing;
   QStringList blockTexts;
-  for (QTextBlock block = buffer.Document().begin(); block.isValid(); block = block.next()) blockTexts << block.text();
+  for (QTextBlock block = buffer.Document().begin(); block.isValid(); block = block.next())
+    blockTexts << block.text();
   if (readTexts != blockTexts) std::abort();
 
   // Each field's text stands in the text read back; a CR LF pair in a field
   // is a line end of the buffer, so it stands there as a paragraph break.
   if (!complete) return 0;
   const QString all = readTexts.join(QChar::ParagraphSeparator);
-  for (const QString* field : {&fields.baseAmount, &fields.discount, &fields.contractorTotal, &fields.computedTotal,
-                               &fields.percentage, &fields.difference}) {
-    const QString expected = QString(*field).replace(QStringLiteral("\r\n"), QChar(QChar::ParagraphSeparator));
+  for (const QString* field : {&fields.baseAmount, &fields.discount, &fields.contractorTotal,
+                               &fields.computedTotal, &fields.percentage, &fields.difference}) {
+    const QString expected =
+        QString(*field).replace(QStringLiteral("\r\n"), QChar(QChar::ParagraphSeparator));
     if (!all.contains(expected)) {
       std::fprintf(stderr, "field %s\nnot in %s\n", Units(expected).c_str(), Units(all).c_str());
       std::abort();

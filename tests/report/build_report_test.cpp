@@ -21,7 +21,8 @@ struct Looks {
 };
 
 // Checks a character format as the reader of the document would resolve it.
-void ExpectLooks(const QTextDocument& document, const QTextCharFormat& format, Looks looks, const char* where) {
+void ExpectLooks(const QTextDocument& document, const QTextCharFormat& format, Looks looks,
+                 const char* where) {
   const QFont font = format.font().resolve(document.defaultFont());
   EXPECT_EQ(font.family(), "Arial") << where;
   EXPECT_EQ(font.pointSizeF(), 12.0) << where;

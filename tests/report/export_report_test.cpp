@@ -4,8 +4,6 @@
 #include "report/export_report.h"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -14,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <ostream>
 
 #include "report/build_report.h"
 #include "report/export_error.h"
@@ -93,7 +92,9 @@ struct NameRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const NameRow& row, std::ostream* os) { *os << row.name; }
+inline void PrintTo(const NameRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class ExportReportNames : public ExportReportTest, public ::testing::WithParamInterface<NameRow> {};
 
@@ -189,8 +190,8 @@ TEST_F(ExportReportTest, AFolderWithoutWriteRightsCannotBeWritten) {
   const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
                             QFile::ReadOther | QFile::ExeOther;
   ASSERT_TRUE(QFile::setPermissions(Folder(), readAndEnter | QFile::WriteOwner));
-  ASSERT_TRUE(QFile::setPermissions(locked + "/earlier.rtf", QFile::permissions(locked + "/earlier.rtf") |
-                                                                  QFile::WriteOther));
+  ASSERT_TRUE(QFile::setPermissions(locked + "/earlier.rtf",
+                                    QFile::permissions(locked + "/earlier.rtf") | QFile::WriteOther));
   ASSERT_TRUE(QFile::setPermissions(locked, readAndEnter));
   for (const QString& name : {QString("new.rtf"), QString("earlier.rtf")}) {
     const QString path = locked + "/" + name;
@@ -235,14 +236,17 @@ struct HalfWayRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const HalfWayRow& row, std::ostream* os) { *os << row.name; }
+inline void PrintTo(const HalfWayRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class ExportReportHalfWay : public ExportReportTest, public ::testing::WithParamInterface<HalfWayRow> {};
 
 TEST_P(ExportReportHalfWay, LeavesTheEarlierFileIntactAndNoPartialFile) {
   const QString path = Path("kept.rtf");
   WriteFile(path, "earlier report");
-  ASSERT_GT(ReportRtf(GetParam().fields).size(), static_cast<qsizetype>(GetParam().limit)) << "the limit bites";
+  ASSERT_GT(ReportRtf(GetParam().fields).size(), static_cast<qsizetype>(GetParam().limit))
+      << "the limit bites";
   std::optional<std::string> error;
   {
     const FileSizeLimit limit(GetParam().limit);
@@ -253,15 +257,15 @@ TEST_P(ExportReportHalfWay, LeavesTheEarlierFileIntactAndNoPartialFile) {
   EXPECT_EQ(Entries(Folder()), QStringList{"kept.rtf"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, ExportReportHalfWay,
-    ::testing::Values(
-        // The whole report fits the file's write buffer: the failure comes
-        // when it is flushed and committed.
-        HalfWayRow{"WhenCommitting", testing::TypicalFields(), 300},
-        // A long field fills the buffer: the write itself fails mid-report.
-        HalfWayRow{"WhileWriting", {QString(200000, u'1'), "2", "3", "4", "5", "6"}, 65536}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Failures, ExportReportHalfWay,
+                         ::testing::Values(
+                             // The whole report fits the file's write buffer: the failure comes
+                             // when it is flushed and committed.
+                             HalfWayRow{"WhenCommitting", testing::TypicalFields(), 300},
+                             // A long field fills the buffer: the write itself fails mid-report.
+                             HalfWayRow{
+                                 "WhileWriting", {QString(200000, u'1'), "2", "3", "4", "5", "6"}, 65536}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace report

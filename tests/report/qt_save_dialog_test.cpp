@@ -4,17 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <QApplication>
 #include <QLineEdit>
-#include <QVBoxLayout>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <cfenv>
 #include <functional>
+#include <ostream>
 
 namespace report {
 namespace {
@@ -41,7 +40,9 @@ struct PositionRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const PositionRow& row, std::ostream* os) { *os << row.name; }
+inline void PrintTo(const PositionRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class DialogPositionRows : public ::testing::TestWithParam<PositionRow> {};
 
@@ -51,12 +52,12 @@ TEST_P(DialogPositionRows, CentresAcrossWithAThirdAbove) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, DialogPositionRows,
-    ::testing::Values(PositionRow{"FullHd", {0, 0, 1920, 1080}, {600, 420}, {660, 220}},
-                      PositionRow{"SecondScreenRightOfFirst", {1920, 0, 1280, 1024}, {600, 420}, {2260, 201}},
-                      PositionRow{"ScreenAboveFirst", {0, -768, 1024, 768}, {600, 420}, {212, -652}},
-                      PositionRow{"OddFreeSpaceTruncates", {0, 0, 801, 602}, {600, 400}, {100, 67}},
-                      PositionRow{"LargerThanScreenTruncatesTowardZero", {0, 0, 800, 600}, {1001, 901},
-                                  {-100, -100}}),
+    ::testing::Values(
+        PositionRow{"FullHd", {0, 0, 1920, 1080}, {600, 420}, {660, 220}},
+        PositionRow{"SecondScreenRightOfFirst", {1920, 0, 1280, 1024}, {600, 420}, {2260, 201}},
+        PositionRow{"ScreenAboveFirst", {0, -768, 1024, 768}, {600, 420}, {212, -652}},
+        PositionRow{"OddFreeSpaceTruncates", {0, 0, 801, 602}, {600, 400}, {100, 67}},
+        PositionRow{"LargerThanScreenTruncatesTowardZero", {0, 0, 800, 600}, {1001, 901}, {-100, -100}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MakeExportDialog, IsPlacedWhenShown) {
@@ -155,7 +156,8 @@ TEST(QtSaveDialog, ChoosesAnExistingFileWithoutAQuestion) {
 }
 
 TEST(QtSaveDialog, EscapeReturnsNothing) {
-  const WhenTheDialogOpens user([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
+  const WhenTheDialogOpens user(
+      [](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
 }
@@ -174,7 +176,8 @@ TEST(QtSaveDialog, GivesTheFocusBackToTheWindowThatHadIt) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   second->setFocus();
   ASSERT_EQ(QApplication::focusWidget(), second);
-  const WhenTheDialogOpens user([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
+  const WhenTheDialogOpens user(
+      [](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(&window), std::nullopt);
   EXPECT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <QTextBlock>
+#include <ostream>
 
 #include "report/export_error.h"
 
@@ -80,7 +79,9 @@ struct CapacityRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const CapacityRow& row, std::ostream* os) { *os << row.name; }
+inline void PrintTo(const CapacityRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class ReportBufferCapacity : public ::testing::TestWithParam<CapacityRow> {};
 

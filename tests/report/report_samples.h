@@ -8,8 +8,8 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QString>
-#include <ostream>
 #include <QStringList>
+#include <ostream>
 #include <vector>
 
 #include "report/build_report.h"
@@ -25,7 +25,9 @@ struct FieldSample {
 };
 
 // Names the row in test output.
-inline void PrintTo(const FieldSample& row, std::ostream* os) { *os << row.name; }
+inline void PrintTo(const FieldSample& row, std::ostream* os) {
+  *os << row.name;
+}
 
 // A tender of 1 250 000 at 12,5 % against a contractor's 1 100 000.
 inline ReportFields TypicalFields() {
@@ -38,8 +40,9 @@ inline std::vector<FieldSample> FieldSamples() {
   return {
       {"Typical", TypicalFields()},
       {"Empty", {}},
-      {"Long", {QString(5000, u'9'), QString(300, u'1'), QString(4000, u'7'), "1,23456789012346E+20",
-                "-0,000123456789012345", QString(2000, u'3')}},
+      {"Long",
+       {QString(5000, u'9'), QString(300, u'1'), QString(4000, u'7'), "1,23456789012346E+20",
+        "-0,000123456789012345", QString(2000, u'3')}},
       {"Backslashes", {"\\", "1\\2", "\\\\", "\\par", "\\'e8", "\\u8364?"}},
       {"Braces", {"{", "}", "{}", "{\\b 1}", "}{", "{{"}},
       {"EGrave", {QString::fromUtf16(u"\u00e8"), QString::fromUtf16(u"perch\u00e8"), "3", "4", "5", "6"}},

@@ -96,7 +96,7 @@ class Reader {
       }
     } else if (word == "red" || word == "green" || word == "blue") {
       const QRgb old = colour_.value_or(qRgb(0, 0, 0));
-      colour_ = word == "red" ? qRgb(param, qGreen(old), qBlue(old))
+      colour_ = word == "red"     ? qRgb(param, qGreen(old), qBlue(old))
                 : word == "green" ? qRgb(qRed(old), param, qBlue(old))
                                   : qRgb(qRed(old), qGreen(old), param);
     } else if (word == "plain") {
@@ -168,8 +168,12 @@ class Reader {
 
 }  // namespace
 
-ReadDocument ReadRtf(const QByteArray& rtf) { return Reader(rtf).Read(); }
+ReadDocument ReadRtf(const QByteArray& rtf) {
+  return Reader(rtf).Read();
+}
 
-QString ReadRtfText(const QByteArray& rtf) { return Reader(rtf).Read().trailing; }
+QString ReadRtfText(const QByteArray& rtf) {
+  return Reader(rtf).Read().trailing;
+}
 
 }  // namespace report::testing

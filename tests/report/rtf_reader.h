@@ -34,8 +34,8 @@ struct ReadDocument {
   QStringList fonts;                         // by \fN index
   std::vector<std::optional<QRgb>> colours;  // by \cfN index; nothing: automatic
   std::vector<ReadParagraph> paragraphs;
-  QString trailing;                     // text after the last \par
-  std::vector<std::string> unknown;     // control words the reader does not know
+  QString trailing;                  // text after the last \par
+  std::vector<std::string> unknown;  // control words the reader does not know
   int groupDepthAtEnd = 0;
 };
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <random>
 
 #include "rtf_reader.h"
@@ -26,7 +25,9 @@ struct EscapeRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const EscapeRow& row, std::ostream* os) { *os << row.name; }
+inline void PrintTo(const EscapeRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class RtfSinkEscape : public ::testing::TestWithParam<EscapeRow> {};
 
@@ -38,11 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
     Corners, RtfSinkEscape,
     ::testing::Values(
         EscapeRow{"PlainAscii", "Importo a base d'asta: 12,5 %", "Importo a base d'asta: 12,5 %"},
-        EscapeRow{"Backslash", "a\\b", "a\\\\b"},
-        EscapeRow{"Braces", "{x}", "\\{x\\}"},
+        EscapeRow{"Backslash", "a\\b", "a\\\\b"}, EscapeRow{"Braces", "{x}", "\\{x\\}"},
         EscapeRow{"TabBeforeDigitsTakesADelimiter", "\t\t1", "\\tab\\tab 1"},
-        EscapeRow{"TabBeforeSpace", "\t ", "\\tab  "},
-        EscapeRow{"TabBeforeBackslash", "\t\\", "\\tab\\\\"},
+        EscapeRow{"TabBeforeSpace", "\t ", "\\tab  "}, EscapeRow{"TabBeforeBackslash", "\t\\", "\\tab\\\\"},
         EscapeRow{"EGrave", QString::fromUtf16(u"\u00e8"), "\\'e8"},
         EscapeRow{"EuroIsInTheCodePage", QString::fromUtf16(u"\u20ac"), "\\'80"},
         EscapeRow{"HexBeforeDigits", QString::fromUtf16(u"\u00e81"), "\\'e81"},

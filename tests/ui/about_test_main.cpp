@@ -3,14 +3,14 @@
 // the error boundary would show, and a guard that fails a test at once when a
 // modal window other than the About window opens, instead of hanging in it.
 
+#include <gtest/gtest.h>
+
 #include <QDialog>
 #include <QFile>
 #include <QFont>
 #include <QTimer>
 #include <cstdlib>
 #include <exception>
-
-#include <gtest/gtest.h>
 
 #include "tests/ui/about_test_support.h"
 #include "ui/calmora_about_unit.h"

@@ -3,6 +3,9 @@
 // centring and the single decode across showings, its layout, the 8-bit
 // picture and the way JPEG faults surface.
 
+#include <gtest/gtest.h>
+#include <jerror.h>
+
 #include <QLabel>
 #include <QScreen>
 #include <QSet>
@@ -11,13 +14,10 @@
 #include <QTimer>
 #include <optional>
 
-#include <gtest/gtest.h>
-#include <jerror.h>
-
 #include "tests/ui/about_test_support.h"
+#include "tests/ui/jpeg_segments.h"
 #include "ui/about_picture.h"
 #include "ui/calmora_about_unit.h"
-#include "tests/ui/jpeg_segments.h"
 #include "ui/jpeg_decoder.h"
 #include "ui/jpeg_screen_depth.h"
 
@@ -79,7 +79,7 @@ TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
     std::optional<QPoint> offset;  // within the part; none: its centre, or with
                                    // cornerOfPart its bottom-right pixel
     bool cornerOfPart;
-    bool clearOfLabels;            // the point must lie on no label
+    bool clearOfLabels;  // the point must lie on no label
     bool closes;
   };
   const Row rows[] = {
@@ -107,7 +107,8 @@ TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
     Open(form);
     QSignalSpy finished(&form, &QDialog::finished);
     QWidget* part = row.part != nullptr ? Part(form, row.part) : &form;
-    const QPoint local = row.cornerOfPart ? part->rect().bottomRight() : row.offset.value_or(part->rect().center());
+    const QPoint local =
+        row.cornerOfPart ? part->rect().bottomRight() : row.offset.value_or(part->rect().center());
     ASSERT_TRUE(part->rect().contains(local));
     const QPoint point = part->mapTo(&form, local);
     if (row.clearOfLabels) {
@@ -186,14 +187,10 @@ TEST_F(AboutWindowTest, ArrowsCycleButtonHeaderFooterAndTabReturnsToTheButton) {
     const char* focusAfter;
   };
   const Row rows[] = {
-      {"Right from the button", Qt::Key_Right, "Panel1"},
-      {"Down from the header", Qt::Key_Down, "Panel2"},
-      {"Right from the footer", Qt::Key_Right, "Button1"},
-      {"Left from the button", Qt::Key_Left, "Panel2"},
-      {"Up from the footer", Qt::Key_Up, "Panel1"},
-      {"Tab from the header", Qt::Key_Tab, "Button1"},
-      {"Tab from the button", Qt::Key_Tab, "Button1"},
-      {"Up from the button", Qt::Key_Up, "Panel2"},
+      {"Right from the button", Qt::Key_Right, "Panel1"},  {"Down from the header", Qt::Key_Down, "Panel2"},
+      {"Right from the footer", Qt::Key_Right, "Button1"}, {"Left from the button", Qt::Key_Left, "Panel2"},
+      {"Up from the footer", Qt::Key_Up, "Panel1"},        {"Tab from the header", Qt::Key_Tab, "Button1"},
+      {"Tab from the button", Qt::Key_Tab, "Button1"},     {"Up from the button", Qt::Key_Up, "Panel2"},
       {"Tab from the footer", Qt::Key_Tab, "Button1"},
   };
   TCalmoraAboutForm form;
@@ -339,7 +336,8 @@ TEST_F(AboutWindowTest, LabelsOverThePictureStayOnItAndClearOfTheButton) {
   TCalmoraAboutForm form;
   const QRect picture = Part(form, "ProgramIcon")->geometry();
   const QRect button = Part(form, "Button1")->geometry();
-  for (const char* name : {"Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
+  for (const char* name :
+       {"Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
     const QRect label = Part(form, name)->geometry();
     EXPECT_TRUE(picture.contains(label)) << name;
     EXPECT_FALSE(label.intersects(button)) << name;
@@ -362,7 +360,8 @@ TEST_F(AboutWindowTest, PictureIsStretchedByDroppingRowsAndColumns) {
       bool found = false;
       for (int dy = -1; dy <= 2 && !found; ++dy) {
         for (int dx = -1; dx <= 2 && !found; ++dx) {
-          const QPoint source(std::clamp(sx + dx, 0, decoded.width() - 1), std::clamp(sy + dy, 0, decoded.height() - 1));
+          const QPoint source(std::clamp(sx + dx, 0, decoded.width() - 1),
+                              std::clamp(sy + dy, 0, decoded.height() - 1));
           found = decoded.pixel(source) == shown.pixel(x, y);
         }
       }
@@ -404,7 +403,8 @@ TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
   Open(form);
   const QStringList expected{QStringLiteral("JPEG error #%1").arg(JERR_NO_QUANT_TABLE)};
   QStringList caught;
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !(caught += RecordingApplication::TakeCaughtErrors()).isEmpty(); }, 2000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return !(caught += RecordingApplication::TakeCaughtErrors()).isEmpty(); }, 2000));
   form.repaint();
   QTest::qWait(kQuietMs);
   caught += RecordingApplication::TakeCaughtErrors();

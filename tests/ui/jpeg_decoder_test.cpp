@@ -1,19 +1,20 @@
 // libjpeg decoding of the About picture: the header read alone, the two output
 // layouts, fatal faults as "JPEG error #N" and silence on warnings.
 
+#include "ui/jpeg_decoder.h"
+
+#include <gtest/gtest.h>
+#include <jerror.h>
+#include <jpeglib.h>
+#include <unistd.h>
+
 #include <QRegularExpression>
 #include <QSet>
 #include <cstdio>
 #include <random>
-#include <unistd.h>
-
-#include <gtest/gtest.h>
-#include <jpeglib.h>
-#include <jerror.h>
 
 #include "tests/ui/about_test_support.h"
 #include "tests/ui/jpeg_segments.h"
-#include "ui/jpeg_decoder.h"
 #include "ui/jpeg_error.h"
 #include "ui/jpeg_picture.h"
 
@@ -131,9 +132,8 @@ TEST(JpegPicture, BodyFaultSurfacesOnceOnTheDecode) {
 TEST(JpegDecoder, TruncatedBodyDecodesSilently) {
   const QByteArray truncated = ProgramJpeg().left(ProgramJpeg().size() / 2);
   QImage image;
-  const std::string written = StandardErrorOf([&] {
-    EXPECT_EQ(MessageCodeOf([&] { image = DecodeJpeg(truncated, JpegOutput::Rgb24); }), 0);
-  });
+  const std::string written = StandardErrorOf(
+      [&] { EXPECT_EQ(MessageCodeOf([&] { image = DecodeJpeg(truncated, JpegOutput::Rgb24); }), 0); });
   EXPECT_EQ(written, "");
   EXPECT_EQ(image.size(), QSize(993, 417));
 }

@@ -12,7 +12,8 @@ inline qsizetype FindSegment(const QByteArray& jpeg, unsigned char code) {
     const auto marker = static_cast<unsigned char>(jpeg[at + 1]);
     if (marker == code) return at;
     if (marker == 0xDA) return -1;
-    const int length = (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
+    const int length =
+        (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
     at += 2 + length;
   }
   return -1;
@@ -21,7 +22,8 @@ inline qsizetype FindSegment(const QByteArray& jpeg, unsigned char code) {
 // The file without any segment of this code before the first scan.
 inline QByteArray WithoutSegments(QByteArray jpeg, unsigned char code) {
   for (qsizetype at = FindSegment(jpeg, code); at >= 0; at = FindSegment(jpeg, code)) {
-    const int length = (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
+    const int length =
+        (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
     jpeg.remove(at, 2 + length);
   }
   return jpeg;

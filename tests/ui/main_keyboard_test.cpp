@@ -12,26 +12,28 @@ namespace {
 std::vector<QWidget*> TabCycle(int presses, Qt::Key key = Qt::Key_Tab) {
   std::vector<QWidget*> seen;
   for (int i = 0; i < presses; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    QTest::keyClick(QApplication::focusWidget(), key,
+                    key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     seen.push_back(QApplication::focusWidget());
   }
   return seen;
 }
 
-TEST_F(MainWindowTest, FirstFocusIsEdit1) { EXPECT_EQ(Focus(), Form1->Edit1); }
+TEST_F(MainWindowTest, FirstFocusIsEdit1) {
+  EXPECT_EQ(Focus(), Form1->Edit1);
+}
 
 TEST_F(MainWindowTest, TabOrderSkipsTheDisabledSaveButton) {
-  const std::vector<QWidget*> expected = {Form1->Edit2,   Form1->Edit3,   Form1->Edit4,   Form1->Edit6,
-                                          Form1->Edit5,   Form1->Button1, Form1->Button2, Form1->Button3,
-                                          Form1->Edit1};
+  const std::vector<QWidget*> expected = {Form1->Edit2,   Form1->Edit3,   Form1->Edit4,
+                                          Form1->Edit6,   Form1->Edit5,   Form1->Button1,
+                                          Form1->Button2, Form1->Button3, Form1->Edit1};
   EXPECT_EQ(TabCycle(9), expected);
 }
 
 TEST_F(MainWindowTest, TabOrderIncludesTheEnabledSaveButton) {
   TypeInputs("1", "2", "3");
-  const std::vector<QWidget*> expected = {Form1->Edit4,   Form1->Edit6,   Form1->Edit5,
-                                          Form1->Button1, Form1->Button2, Form1->Button3,
-                                          Form1->Button4, Form1->Edit1};
+  const std::vector<QWidget*> expected = {Form1->Edit4,   Form1->Edit6,   Form1->Edit5,   Form1->Button1,
+                                          Form1->Button2, Form1->Button3, Form1->Button4, Form1->Edit1};
   EXPECT_EQ(TabCycle(8), expected);
 }
 
@@ -73,7 +75,8 @@ TEST_F(MainWindowTest, AltLetterClearsFromAnInputField) {
   Type("r");
   EXPECT_EQ(Text(Form1->Edit3), "9") << "the letter alone goes to the field and is discarded";
   Key(Qt::Key_R, Qt::AltModifier);
-  for (QLineEdit* field : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5, Form1->Edit6}) {
+  for (QLineEdit* field :
+       {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5, Form1->Edit6}) {
     EXPECT_EQ(Text(field), "") << field->objectName().toStdString();
   }
   EXPECT_FALSE(Form1->Button4->isEnabled());

@@ -49,7 +49,8 @@ TEST_F(MainSaveTest, AltSWritesTheSixFiguresAsShown) {
   EXPECT_TRUE(errors.box.texts.isEmpty()) << errors.box.texts.join(u'|').toStdString();
   const QByteArray rtf = Contents(path);
   EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
-  for (const char* figure : {"2767605", "97 %", "5738745", "83028,1500000001", "5655716,85", "98,5532002206057 %"}) {
+  for (const char* figure :
+       {"2767605", "97 %", "5738745", "83028,1500000001", "5655716,85", "98,5532002206057 %"}) {
     EXPECT_TRUE(rtf.contains(figure)) << figure;
   }
   EXPECT_TRUE(rtf.indexOf("5655716,85") < rtf.indexOf("98,5532002206057")) << "the difference comes first";

@@ -2,10 +2,10 @@
 // error box, through real key presses.
 
 #include <QClipboard>
-#include <random>
 #include <QInputMethodEvent>
 #include <QShortcut>
 #include <QSignalSpy>
+#include <random>
 
 #include "app/title.h"
 #include "tests/ui/main_window_fixture.h"
@@ -29,18 +29,12 @@ struct DiscardedKey {
 };
 
 const DiscardedKey kDiscardedKeys[] = {
-    {"letter", Qt::Key_A, Qt::NoModifier},
-    {"capital letter", Qt::Key_Z, Qt::ShiftModifier},
-    {"space", Qt::Key_Space, Qt::NoModifier},
-    {"minus", Qt::Key_Minus, Qt::NoModifier},
-    {"plus", Qt::Key_Plus, Qt::NoModifier},
-    {"percent", Qt::Key_Percent, Qt::NoModifier},
-    {"enter", Qt::Key_Return, Qt::NoModifier},
-    {"escape", Qt::Key_Escape, Qt::NoModifier},
-    {"ctrl+c", Qt::Key_C, Qt::ControlModifier},
-    {"ctrl+v", Qt::Key_V, Qt::ControlModifier},
-    {"ctrl+x", Qt::Key_X, Qt::ControlModifier},
-    {"ctrl+z", Qt::Key_Z, Qt::ControlModifier},
+    {"letter", Qt::Key_A, Qt::NoModifier},      {"capital letter", Qt::Key_Z, Qt::ShiftModifier},
+    {"space", Qt::Key_Space, Qt::NoModifier},   {"minus", Qt::Key_Minus, Qt::NoModifier},
+    {"plus", Qt::Key_Plus, Qt::NoModifier},     {"percent", Qt::Key_Percent, Qt::NoModifier},
+    {"enter", Qt::Key_Return, Qt::NoModifier},  {"escape", Qt::Key_Escape, Qt::NoModifier},
+    {"ctrl+c", Qt::Key_C, Qt::ControlModifier}, {"ctrl+v", Qt::Key_V, Qt::ControlModifier},
+    {"ctrl+x", Qt::Key_X, Qt::ControlModifier}, {"ctrl+z", Qt::Key_Z, Qt::ControlModifier},
     {"ctrl+a", Qt::Key_A, Qt::ControlModifier},
 };
 
@@ -132,7 +126,8 @@ TEST_F(MainWindowTest, PastedTextWithoutDigitsIsAConversionError) {
   Key(Qt::Key_Insert, Qt::ShiftModifier);  // replaces the selected "10"
   EXPECT_EQ(Text(Form1->Edit2), "xy");
   ASSERT_EQ(errors.box.texts.size(), 1);
-  EXPECT_TRUE(errors.box.texts[0].endsWith("is not a valid floating point value.")) << errors.box.texts[0].toStdString();
+  EXPECT_TRUE(errors.box.texts[0].endsWith("is not a valid floating point value."))
+      << errors.box.texts[0].toStdString();
   EXPECT_TRUE(Form1->Button4->isEnabled());
   EXPECT_EQ(Text(Form1->Edit4), "900") << "results keep the last successful run";
 }

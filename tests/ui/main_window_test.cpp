@@ -26,7 +26,8 @@ TEST_F(MainWindowTest, WindowFrameAndCaption) {
 }
 
 TEST_F(MainWindowTest, StartsEmptyWithSaveDisabled) {
-  for (QLineEdit* field : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5, Form1->Edit6}) {
+  for (QLineEdit* field :
+       {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5, Form1->Edit6}) {
     EXPECT_TRUE(field->text().isEmpty());
   }
   EXPECT_FALSE(Form1->Button4->isEnabled());
@@ -51,9 +52,11 @@ TEST_F(MainWindowTest, ComponentsStandWhereTheTableSays) {
       {Form1->Button2, {280, 72, 75, 25}}, {Form1->Button3, {280, 104, 75, 25}},
       {Form1->Bevel1, {8, 8, 257, 209}},   {Form1->Image1, {298, 135, 41, 60}},
   };
-  for (const Placed& row : rows) EXPECT_EQ(row.widget->geometry(), row.rect) << row.widget->objectName().toStdString();
+  for (const Placed& row : rows)
+    EXPECT_EQ(row.widget->geometry(), row.rect) << row.widget->objectName().toStdString();
   for (QWidget* widget : Form1->findChildren<QWidget*>()) {
-    EXPECT_TRUE(Form1->rect().contains(widget->geometry())) << widget->objectName().toStdString() << " is clipped";
+    EXPECT_TRUE(Form1->rect().contains(widget->geometry()))
+        << widget->objectName().toStdString() << " is clipped";
   }
 }
 
@@ -113,7 +116,8 @@ TEST_F(MainWindowTest, ClearWithFilledFieldsComputesNothing) {
   Form1->Button1->click();
   // Edit1 emptied first: its run disables save; the two later runs find it empty.
   EXPECT_EQ(seenDuringClear, (std::vector<std::string>{"900|0", "900|0", "900|0"}));
-  for (QLineEdit* field : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5, Form1->Edit6}) {
+  for (QLineEdit* field :
+       {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5, Form1->Edit6}) {
     EXPECT_TRUE(field->text().isEmpty()) << field->objectName().toStdString();
   }
   EXPECT_FALSE(Form1->Button4->isEnabled());
@@ -122,7 +126,8 @@ TEST_F(MainWindowTest, ClearWithFilledFieldsComputesNothing) {
 
 TEST_F(MainWindowTest, ClearWithEmptyFieldsFiresNothing) {
   std::vector<std::unique_ptr<QSignalSpy>> spies;
-  for (QLineEdit* field : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5, Form1->Edit6}) {
+  for (QLineEdit* field :
+       {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5, Form1->Edit6}) {
     spies.push_back(std::make_unique<QSignalSpy>(field, &QLineEdit::textChanged));
   }
   Form1->Button1->click();
