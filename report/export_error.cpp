@@ -1,9 +1,11 @@
 #include "report/export_error.h"
 
+#include <string>
+
 namespace report {
 
-ExportError ExportError::CannotCreateFile(const QString& path) {
-  return ExportError("Cannot create file " + path.toStdString());
+ExportError ExportError::CannotCreateFile(std::string_view path) {
+  return ExportError("Cannot create file " + std::string(path));
 }
 
 ExportError ExportError::FailedToSaveStream() {

@@ -2,8 +2,8 @@
 // ExportError: every failure of the report export. what() is the exact text
 // that the error box shows (UTF-8); the export raises nothing else of its own.
 
-#include <QString>
 #include <stdexcept>
+#include <string_view>
 
 namespace report {
 
@@ -12,7 +12,7 @@ class ExportError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 
   // "Cannot create file %s", with the full path as the dialog returned it.
-  static ExportError CannotCreateFile(const QString& path);
+  static ExportError CannotCreateFile(std::string_view path);
   // "Failed to Save Stream": writing or replacing the file failed part way.
   static ExportError FailedToSaveStream();
   // "RichEdit line insertion error": the report buffer did not take a line whole.

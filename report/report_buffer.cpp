@@ -1,68 +1,47 @@
 #include "report/report_buffer.h"
 
-#include <QTextCursor>
+#include <utility>
 
 #include "report/export_error.h"
+#include "report/utf8.h"
 
 namespace report {
 
-ReportBuffer::ReportBuffer(qsizetype capacity) : capacity_(capacity) {
-  document_.setUndoRedoEnabled(false);
-}
+namespace {
 
-void ReportBuffer::SetDefaultFace(const QString& face) {
-  QFont font = document_.defaultFont();
-  font.setFamilies({face});
-  document_.setDefaultFont(font);
+constexpr std::size_t kLineEnd = 2;  // CR LF
+
+}  // namespace
+
+ReportBuffer::ReportBuffer(std::size_t capacity) : capacity_(capacity) {}
+
+void ReportBuffer::SetDefaultFace(std::string face) {
+  face_ = std::move(face);
 }
 
 void ReportBuffer::SetDefaultSize(int points) {
-  QFont font = document_.defaultFont();
-  font.setPointSize(points);
-  document_.setDefaultFont(font);
+  points_ = points;
 }
 
 void ReportBuffer::Clear() {
-  document_.clear();
-  document_.setModified(false);
+  lines_.clear();
+  length_ = 0;
 }
 
-void ReportBuffer::SetInsertionColour(std::optional<QColor> colour) {
-  if (colour) {
-    insertion_.setForeground(*colour);
-  } else {
-    insertion_.clearForeground();
-  }
+void ReportBuffer::SetInsertionColour(std::optional<Rgb> colour) {
+  insertion_.colour = colour;
 }
 
 void ReportBuffer::SetInsertionStyle(TextStyle style) {
-  insertion_.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
-  insertion_.setFontItalic(style.italic);
-  insertion_.setFontUnderline(style.underline);
-  insertion_.setFontStrikeOut(style.strikeOut);
+  insertion_.style = style;
 }
 
-void ReportBuffer::AppendLine(const QString& text) {
-  const qsizetype start = Length();
-  const qsizetype room = capacity_ - start;
-  QTextCursor cursor(&document_);
-  cursor.movePosition(QTextCursor::End);
-  if (text.size() + 2 <= room) {
-    cursor.insertText(text, insertion_);
-    cursor.insertBlock(QTextBlockFormat(), insertion_);
-  } else if (room > 0) {
-    cursor.insertText(text.left(room), insertion_);
-  }
-  if (Length() != start + text.size() + 2) {
-    throw ExportError::LineInsertion();
-  }
-}
-
-qsizetype ReportBuffer::Length() const {
-  // characterCount() counts every block separator once, the final one too.
-  const qsizetype lineEnds = document_.blockCount() - 1;
-  const qsizetype characters = document_.characterCount() - document_.blockCount();
-  return characters + 2 * lineEnds;
+void ReportBuffer::AppendLine(std::string_view text) {
+  if (text.find_first_of("\r\n") != std::string_view::npos) throw ExportError::LineInsertion();
+  const std::size_t added = Utf16Length(text) + kLineEnd;
+  if (added > capacity_ - length_) throw ExportError::LineInsertion();
+  lines_.push_back({std::string(text), insertion_});
+  length_ += added;
 }
 
 }  // namespace report

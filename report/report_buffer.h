@@ -1,19 +1,27 @@
 #pragma once
 // ReportBuffer: the hidden rich-text buffer (RichEdit1) in which the report is
-// built before it is saved. It holds lines of characters, each character with
-// its format; a default face and size apply to all text, while colour and
-// style are taken by each line from the insertion format at the moment it is
-// appended. The buffer knows nothing of any file format: writers read its
-// Document(). Its capacity is fixed; a line it cannot take whole raises
-// "RichEdit line insertion error".
+// built before it is written. It holds lines of UTF-8 text, each line with its
+// character format, which its line end shares; a default face and size apply
+// to all text, while colour and style are taken by each line from the
+// insertion format at the moment it is appended. The buffer knows nothing of
+// any file format. Its capacity is fixed: a line it cannot take whole raises
+// "RichEdit line insertion error", so the report is either whole or refused.
 
-#include <QColor>
-#include <QString>
-#include <QTextCharFormat>
-#include <QTextDocument>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace report {
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  bool operator==(const Rgb&) const = default;
+};
 
 // The style part of the insertion format; every member is always set.
 struct TextStyle {
@@ -21,55 +29,62 @@ struct TextStyle {
   bool italic = false;
   bool underline = false;
   bool strikeOut = false;
+  bool operator==(const TextStyle&) const = default;
+};
+
+struct CharacterFormat {
+  std::optional<Rgb> colour;  // none: the automatic colour (the reader's window text)
+  TextStyle style;
+  bool operator==(const CharacterFormat&) const = default;
+};
+
+struct ReportLine {
+  std::string text;  // UTF-8, without its line end
+  CharacterFormat format;
 };
 
 class ReportBuffer {
  public:
-  // About a thousand times what a report of typical figures needs, and more
-  // than five times the longest report the main window can produce (six
-  // fields of at most 32767 characters each), so the limit only guards
-  // against runaway input.
-  static constexpr qsizetype kDefaultCapacity = qsizetype{1} << 20;
+  // Far beyond any report a person types (the report needs a few hundred
+  // characters plus the six field texts), so the limit only guards against
+  // runaway input.
+  static constexpr std::size_t kDefaultCapacity = std::size_t{1} << 26;
 
-  // capacity: the most characters the buffer holds, each line end counted as
-  // two (CR LF), as Length() counts them.
-  explicit ReportBuffer(qsizetype capacity = kDefaultCapacity);
-  ReportBuffer(const ReportBuffer&) = delete;
-  ReportBuffer& operator=(const ReportBuffer&) = delete;
+  // capacity: the most characters the buffer holds, counted as Length() counts.
+  explicit ReportBuffer(std::size_t capacity = kDefaultCapacity);
 
   // The default format, used by all text: changed at once, text included.
-  void SetDefaultFace(const QString& face);
+  void SetDefaultFace(std::string face);
   void SetDefaultSize(int points);
 
-  // Removes all text and resets the modified flag; the default format stays.
+  // Removes all lines; the default and insertion formats stay.
   void Clear();
 
-  // The format that the next appended line takes. No colour is the automatic
-  // colour (the reader's window text colour).
-  void SetInsertionColour(std::optional<QColor> colour);
+  // The format that the next appended line takes.
+  void SetInsertionColour(std::optional<Rgb> colour);
   void SetInsertionStyle(TextStyle style);
 
   // Adds text and its line end after the last line, in the insertion format.
-  // Takes at most what fits the capacity; if the buffer did not grow by the
-  // text's length plus two, raises ExportError::LineInsertion() and keeps
-  // what it took. A lone CR, LF or paragraph separator inside the text would
-  // start a line of its own, which counts two characters, so such a text is
-  // not taken whole either.
-  void AppendLine(const QString& text);
+  // Raises ExportError::LineInsertion(), and takes nothing, when the line
+  // does not fit the capacity or when the text holds a CR or LF: those would
+  // start a line of their own, and the report keeps its fourteen lines.
+  void AppendLine(std::string_view text);
 
-  // Characters held, each line end counted as two.
-  qsizetype Length() const;
-  qsizetype Capacity() const { return capacity_; }
+  // Characters held: UTF-16 code units, each line end counted as two (CR LF).
+  std::size_t Length() const { return length_; }
+  std::size_t Capacity() const { return capacity_; }
 
-  // The content: one block per appended line, then an empty last block. The
-  // character format of block n + 1 (QTextBlock::charFormat) is the format of
-  // the line end of line n.
-  const QTextDocument& Document() const { return document_; }
+  const std::string& DefaultFace() const { return face_; }
+  int DefaultSize() const { return points_; }
+  const std::vector<ReportLine>& Lines() const { return lines_; }
 
  private:
-  qsizetype capacity_;
-  QTextDocument document_;
-  QTextCharFormat insertion_;
+  std::size_t capacity_;
+  std::size_t length_ = 0;
+  std::string face_;
+  int points_ = 0;
+  CharacterFormat insertion_;
+  std::vector<ReportLine> lines_;
 };
 
 }  // namespace report

@@ -1,9 +1,9 @@
 #include "report/rtf_sink.h"
 
 #include <cstdint>
-#include <string>
 #include <utility>
 
+#include "report/utf8.h"
 #include "report/windows1252.h"
 
 namespace report {
@@ -18,7 +18,7 @@ void RtfSink::CloseGroup() {
 
 void RtfSink::ControlWord(std::string_view word) {
   Token("\\");
-  bytes_.append(word.data(), static_cast<qsizetype>(word.size()));
+  bytes_.append(word);
   wordOpen_ = true;
 }
 
@@ -27,23 +27,27 @@ void RtfSink::ControlWord(std::string_view word, int parameter) {
   bytes_.append(std::to_string(parameter));
 }
 
-void RtfSink::Text(QStringView text) {
+void RtfSink::Text(std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
-  for (const QChar ch : text) {
-    const char16_t unit = ch.unicode();
-    if (unit == u'\\' || unit == u'{' || unit == u'}') {
+  for (std::size_t at = 0; at < text.size();) {
+    const char32_t character = NextCodePoint(text, &at);
+    if (character == U'\\' || character == U'{' || character == U'}') {
       Token("\\");
-      bytes_.append(static_cast<char>(unit));
-    } else if (unit == u'\t') {
+      bytes_.push_back(static_cast<char>(character));
+    } else if (character == U'\t') {
       ControlWord("tab");
-    } else if (unit >= 0x20 && unit < 0x7F) {
-      Literal(static_cast<char>(unit));
-    } else if (const auto byte = ToWindows1252(unit)) {
+    } else if (character >= 0x20 && character < 0x7F) {
+      Literal(static_cast<char>(character));
+    } else if (const auto byte = ToWindows1252(character)) {
       Token("\\'");
-      bytes_.append(kHex[*byte >> 4]);
-      bytes_.append(kHex[*byte & 0xF]);
+      bytes_.push_back(kHex[*byte >> 4]);
+      bytes_.push_back(kHex[*byte & 0xF]);
+    } else if (character > 0xFFFF) {
+      const char32_t offset = character - 0x10000;
+      Unicode(static_cast<char16_t>(0xD800 + (offset >> 10)));
+      Unicode(static_cast<char16_t>(0xDC00 + (offset & 0x3FF)));
     } else {
-      Unicode(unit);
+      Unicode(static_cast<char16_t>(character));
     }
   }
 }
@@ -52,22 +56,20 @@ void RtfSink::NewLine() {
   Token("\r\n");
 }
 
-QByteArray RtfSink::TakeBytes() {
-  return std::exchange(bytes_, QByteArray());
+std::string RtfSink::TakeBytes() {
+  return std::exchange(bytes_, std::string());
 }
 
 void RtfSink::Token(std::string_view token) {
-  bytes_.append(token.data(), static_cast<qsizetype>(token.size()));
+  bytes_.append(token);
   wordOpen_ = false;
 }
 
 void RtfSink::Literal(char c) {
   // A control word swallows the letters and digits that follow it; the space
   // that ends it is swallowed in turn, so it is written only here.
-  if (wordOpen_) {
-    bytes_.append(' ');
-  }
-  bytes_.append(c);
+  if (wordOpen_) bytes_.push_back(' ');
+  bytes_.push_back(c);
   wordOpen_ = false;
 }
 

@@ -6,8 +6,7 @@
 // as the same characters; the sink places the space that ends a control word
 // only where literal text follows it.
 
-#include <QByteArray>
-#include <QStringView>
+#include <string>
 #include <string_view>
 
 namespace report {
@@ -19,25 +18,26 @@ class RtfSink {
   void ControlWord(std::string_view word);
   void ControlWord(std::string_view word, int parameter);
 
-  // Writes text: backslash and braces escaped, a tab as \tab, printable ASCII
-  // as itself, any other character that Windows-1252 holds as \'hh, and every
-  // other UTF-16 code unit as \uN? (N its signed 16-bit value, "?" the one
-  // fallback character that \uc1 announces): a character beyond the Basic
-  // Multilingual Plane is written as its two surrogates.
-  void Text(QStringView text);
+  // Writes UTF-8 text: backslash and braces escaped, a tab as \tab, printable
+  // ASCII as itself, any other character that Windows-1252 holds as \'hh,
+  // and every other character as \uN? (N a signed 16-bit UTF-16 code unit,
+  // "?" the one fallback character that \uc1 announces): a character beyond
+  // the Basic Multilingual Plane is written as its two surrogates. A
+  // malformed UTF-8 sequence is written as U+FFFD.
+  void Text(std::string_view text);
 
   // An RTF line break between tokens; readers ignore it.
   void NewLine();
 
   // The bytes written since the last call.
-  QByteArray TakeBytes();
+  std::string TakeBytes();
 
  private:
   void Token(std::string_view token);
   void Literal(char c);
   void Unicode(char16_t unit);
 
-  QByteArray bytes_;
+  std::string bytes_;
   bool wordOpen_ = false;  // the last token was a control word
 };
 

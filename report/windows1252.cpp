@@ -16,14 +16,14 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 }  // namespace
 
-std::optional<unsigned char> ToWindows1252(char16_t unit) {
+std::optional<unsigned char> ToWindows1252(char32_t character) {
   // Below 0x80 and from 0xA0 to 0xFF the code page is ISO 8859-1, the first
   // 256 code points.
-  if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
-    return static_cast<unsigned char>(unit);
+  if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+    return static_cast<unsigned char>(character);
   }
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] != 0 && kHighControls[i] == unit) {
+    if (kHighControls[i] != 0 && kHighControls[i] == character) {
       return static_cast<unsigned char>(0x80 + i);
     }
   }

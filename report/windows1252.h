@@ -1,6 +1,6 @@
 #pragma once
 // Windows-1252: the single-byte code page in which RTF text is written. Maps
-// one UTF-16 code unit to its byte, or to nothing when the code page has no
+// one character to its byte, or to nothing when the code page has no
 // such character (its five unassigned bytes included), so that the caller can
 // write it another way.
 
@@ -8,6 +8,6 @@
 
 namespace report {
 
-std::optional<unsigned char> ToWindows1252(char16_t unit);
+std::optional<unsigned char> ToWindows1252(char32_t character);
 
 }  // namespace report

@@ -14,12 +14,12 @@
 #include "app/guard.h"
 #include "app/modal.h"
 #include "calc/compute_discrepancy.h"
-#include "report/export_report.h"
-#include "report/qt_save_dialog.h"
+#include "report/qt/export_report.h"
 #include "ui/calmora_about_unit.h"
 #include "ui/main_fields.h"
 #include "ui/main_key_filter.h"
 #include "ui/main_layout.h"
+#include "ui/qt_save_dialog.h"
 
 TForm1* Form1 = nullptr;
 
@@ -117,7 +117,7 @@ QPixmap TransparentLogo() {
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent),
       keyFilter_(new MainKeyFilter(this)),
-      saveDialog_(std::make_unique<report::QtSaveDialog>()) {
+      saveDialog_(std::make_unique<ui::QtSaveDialog>()) {
   SetUpWindow();
   CreateBevel();
   CreateInputBand();
@@ -240,12 +240,16 @@ void TForm1::Button3Click(QObject* /*sender*/) {
 
 void TForm1::Button4Click(QObject* /*sender*/) {
   if (!RichEdit1) RichEdit1 = std::make_unique<report::ReportBuffer>();
-  const report::ReportFields fields{Edit1->text(), Edit2->text(), Edit3->text(),
-                                    Edit4->text(), Edit5->text(), Edit6->text()};
-  report::ExportReport(*RichEdit1, fields, *saveDialog_, this);
+  const report::ReportFields fields{.baseAmount = Edit1->text().toStdString(),
+                                    .discount = Edit2->text().toStdString(),
+                                    .contractorTotal = Edit3->text().toStdString(),
+                                    .computedTotal = Edit4->text().toStdString(),
+                                    .difference = Edit6->text().toStdString(),
+                                    .percentage = Edit5->text().toStdString()};
+  report::qt::ExportReport(*RichEdit1, fields, [this] { return saveDialog_->AskFileName(this); });
 }
 
-void TForm1::UseSaveDialog(std::unique_ptr<report::SaveDialog> dialog) {
+void TForm1::UseSaveDialog(std::unique_ptr<ui::SaveDialog> dialog) {
   saveDialog_ = std::move(dialog);
 }
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "report/report_buffer.h"
-#include "report/save_dialog.h"
+#include "ui/save_dialog.h"
 
 class QFrame;
 class QLabel;
@@ -63,7 +63,7 @@ class TForm1 : public QWidget {
 
   // The dialog that asks for the report's file name; the toolkit's file
   // dialog unless replaced (tests answer it themselves).
-  void UseSaveDialog(std::unique_ptr<report::SaveDialog> dialog);
+  void UseSaveDialog(std::unique_ptr<ui::SaveDialog> dialog);
 
  private:
   void SetUpWindow();
@@ -76,7 +76,7 @@ class TForm1 : public QWidget {
   void ConnectHandlers();
 
   MainKeyFilter* keyFilter_;
-  std::unique_ptr<report::SaveDialog> saveDialog_;
+  std::unique_ptr<ui::SaveDialog> saveDialog_;
 };
 
 // The one main window, created first at start-up.

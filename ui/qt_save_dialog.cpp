@@ -1,4 +1,4 @@
-#include "report/qt_save_dialog.h"
+#include "ui/qt_save_dialog.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -6,7 +6,7 @@
 #include <QShowEvent>
 #include <cfenv>
 
-namespace report {
+namespace ui {
 
 namespace {
 
@@ -112,4 +112,4 @@ QPoint DialogPosition(const QRect& screen, const QSize& frame) {
           screen.top() + (screen.height() - frame.height()) / 3};
 }
 
-}  // namespace report
+}  // namespace ui

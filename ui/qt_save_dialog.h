@@ -14,9 +14,9 @@
 #include <QSize>
 #include <memory>
 
-#include "report/save_dialog.h"
+#include "ui/save_dialog.h"
 
-namespace report {
+namespace ui {
 
 class QtSaveDialog final : public SaveDialog {
  public:
@@ -35,4 +35,4 @@ std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* owner);
 // zero, so a frame larger than the screen starts above or left of it).
 QPoint DialogPosition(const QRect& screen, const QSize& frame);
 
-}  // namespace report
+}  // namespace ui

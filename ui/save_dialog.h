@@ -1,5 +1,5 @@
 #pragma once
-// SaveDialog: asks the user for the name of the report file. The export sees
+// SaveDialog: asks the user for the name of the report file. The window sees
 // only this interface, so that tests can answer it with a name or a cancel;
 // QtSaveDialog is the real one.
 
@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace report {
+namespace ui {
 
 class SaveDialog {
  public:
@@ -20,4 +20,4 @@ class SaveDialog {
   virtual std::optional<QString> AskFileName(QWidget* owner) = 0;
 };
 
-}  // namespace report
+}  // namespace ui

@@ -1,16 +1,13 @@
-#include "report/export_report.h"
+#include "report/qt/export_report.h"
 
 #include "report/build_report.h"
-#include "report/report_file.h"
+#include "report/qt/report_file.h"
 
-namespace report {
+namespace report::qt {
 
-void ExportReport(ReportBuffer& buffer, const ReportFields& fields, SaveDialog& dialog, QWidget* owner) {
+void ExportReport(ReportBuffer& buffer, const ReportFields& fields, const AskFileName& askFileName) {
   BuildReport(buffer, fields);
-  const std::optional<QString> path = dialog.AskFileName(owner);
-  if (path) {
-    SaveReportFile(buffer, *path);
-  }
+  if (const std::optional<QString> path = askFileName()) SaveReportFile(buffer, *path);
 }
 
-}  // namespace report
+}  // namespace report::qt

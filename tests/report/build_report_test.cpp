@@ -1,13 +1,11 @@
-// The report in the buffer: its fourteen lines and every character's format,
-// for each group of field texts, and nothing left of an earlier report.
+// The report in the buffer: its fourteen lines and every line's format, for
+// each group of field texts, and nothing left of an earlier report.
 #include "report/build_report.h"
 
 #include <gtest/gtest.h>
 
-#include <QTextBlock>
-
 #include "report/export_error.h"
-#include "report_samples.h"
+#include "tests/report/report_samples.h"
 
 namespace report {
 namespace {
@@ -15,43 +13,16 @@ namespace {
 using testing::ExpectedLines;
 using testing::FieldSample;
 
-struct Looks {
-  bool bold;
-  bool navy;
-};
-
-// Checks a character format as the reader of the document would resolve it.
-void ExpectLooks(const QTextDocument& document, const QTextCharFormat& format, Looks looks,
-                 const char* where) {
-  const QFont font = format.font().resolve(document.defaultFont());
-  EXPECT_EQ(font.family(), "Arial") << where;
-  EXPECT_EQ(font.pointSizeF(), 12.0) << where;
-  EXPECT_EQ(font.bold(), looks.bold) << where;
-  EXPECT_FALSE(font.italic()) << where;
-  EXPECT_FALSE(font.underline()) << where;
-  EXPECT_FALSE(font.strikeOut()) << where;
-  if (looks.navy) {
-    EXPECT_EQ(format.foreground().color(), QColor(0, 0, 128)) << where;
-  } else {
-    EXPECT_FALSE(format.hasProperty(QTextFormat::ForegroundBrush)) << where << ": automatic colour";
-  }
-}
-
 void ExpectReport(const ReportBuffer& buffer, const ReportFields& fields) {
-  const QTextDocument& document = buffer.Document();
-  const QStringList expected = ExpectedLines(fields);
-  ASSERT_EQ(document.blockCount(), 15) << "14 lines and the empty line after the last line end";
-  QTextBlock block = document.firstBlock();
-  for (int line = 0; line < 14; ++line, block = block.next()) {
-    EXPECT_EQ(block.text(), expected[line]) << "line " << line + 1;
-    const Looks looks{.bold = line == 0, .navy = line == 0};
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-      ExpectLooks(document, it.fragment().charFormat(), looks, "text");
-    }
-    ExpectLooks(document, block.next().charFormat(), looks, "line end");
+  EXPECT_EQ(buffer.DefaultFace(), "Arial");
+  EXPECT_EQ(buffer.DefaultSize(), 12);
+  const std::vector<std::string> expected = ExpectedLines(fields);
+  ASSERT_EQ(buffer.Lines().size(), 14u);
+  const CharacterFormat title{.colour = Rgb{.red = 0, .green = 0, .blue = 128}, .style = {.bold = true}};
+  for (std::size_t line = 0; line < 14; ++line) {
+    EXPECT_EQ(buffer.Lines()[line].text, expected[line]) << "line " << line + 1;
+    EXPECT_EQ(buffer.Lines()[line].format, line == 0 ? title : CharacterFormat{}) << "line " << line + 1;
   }
-  EXPECT_TRUE(block.text().isEmpty()) << "nothing after the last line end";
-  EXPECT_EQ(buffer.Length(), document.toPlainText().size() + 14);
 }
 
 class BuildReportSamples : public ::testing::TestWithParam<FieldSample> {};
@@ -64,7 +35,7 @@ TEST_P(BuildReportSamples, HoldsTheFourteenLinesInTheirFormats) {
 
 TEST_P(BuildReportSamples, LeavesNothingOfAnEarlierReport) {
   ReportBuffer buffer;
-  BuildReport(buffer, {"9", "8", "7", "6", "5", "4"});
+  BuildReport(buffer, testing::Fields("9", "8", "7", "6", "5", "4"));
   BuildReport(buffer, GetParam().fields);
   ExpectReport(buffer, GetParam().fields);
 }
@@ -72,18 +43,19 @@ TEST_P(BuildReportSamples, LeavesNothingOfAnEarlierReport) {
 INSTANTIATE_TEST_SUITE_P(Fields, BuildReportSamples, ::testing::ValuesIn(testing::FieldSamples()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BuildReport, AFieldBeyondTheCapacityIsALineInsertionError) {
-  ReportBuffer buffer;
+TEST(BuildReport, AFieldBeyondTheCapacityIsALineInsertionErrorAndKeepsTheLinesBefore) {
+  ReportBuffer buffer(1000);
   ReportFields fields = testing::TypicalFields();
-  fields.contractorTotal = QString(ReportBuffer::kDefaultCapacity, u'1');
+  fields.contractorTotal = std::string(1000, '1');
   try {
     BuildReport(buffer, fields);
     FAIL() << "no error";
   } catch (const ExportError& error) {
     EXPECT_STREQ(error.what(), "RichEdit line insertion error");
   }
-  const QStringList kept = buffer.Document().toPlainText().split(u'\n');
-  EXPECT_EQ(kept.mid(0, 7), ExpectedLines(fields).mid(0, 7)) << "the lines before stay";
+  const std::vector<std::string> expected = ExpectedLines(fields);
+  ASSERT_EQ(buffer.Lines().size(), 7u) << "the lines before the contractor's total stay";
+  for (std::size_t line = 0; line < 7; ++line) EXPECT_EQ(buffer.Lines()[line].text, expected[line]);
 }
 
 }  // namespace

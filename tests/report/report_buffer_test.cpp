@@ -1,10 +1,10 @@
-// The report buffer: lengths with two-character line ends, the default and
-// insertion formats, clearing, and the capacity that makes a line fail.
+// The report buffer: lengths in UTF-16 units with two-character line ends,
+// the default and insertion formats, clearing, and the lines it refuses: one
+// beyond its capacity, or one holding a line break.
 #include "report/report_buffer.h"
 
 #include <gtest/gtest.h>
 
-#include <QTextBlock>
 #include <ostream>
 
 #include "report/export_error.h"
@@ -12,15 +12,17 @@
 namespace report {
 namespace {
 
-TEST(ReportBuffer, CountsEveryLineEndAsTwoCharacters) {
+TEST(ReportBuffer, CountsUtf16UnitsAndEveryLineEndAsTwoCharacters) {
   ReportBuffer buffer;
-  EXPECT_EQ(buffer.Length(), 0);
+  EXPECT_EQ(buffer.Length(), 0u);
   buffer.AppendLine("abc");
-  EXPECT_EQ(buffer.Length(), 5);
+  EXPECT_EQ(buffer.Length(), 5u);
   buffer.AppendLine("");
-  EXPECT_EQ(buffer.Length(), 7);
-  EXPECT_EQ(buffer.Document().blockCount(), 3);
-  EXPECT_EQ(buffer.Document().toPlainText(), "abc\n\n");
+  EXPECT_EQ(buffer.Length(), 7u);
+  buffer.AppendLine("\u00e8\u20ac\U0001F600");  // one, one and two units
+  EXPECT_EQ(buffer.Length(), 13u);
+  ASSERT_EQ(buffer.Lines().size(), 3u);
+  EXPECT_EQ(buffer.Lines()[2].text, "\u00e8\u20ac\U0001F600");
 }
 
 TEST(ReportBuffer, ClearEmptiesAndKeepsTheDefaultFormat) {
@@ -29,43 +31,32 @@ TEST(ReportBuffer, ClearEmptiesAndKeepsTheDefaultFormat) {
   buffer.SetDefaultSize(12);
   buffer.AppendLine("old");
   buffer.Clear();
-  EXPECT_EQ(buffer.Length(), 0);
-  EXPECT_TRUE(buffer.Document().isEmpty());
-  EXPECT_FALSE(buffer.Document().isModified());
-  EXPECT_EQ(buffer.Document().defaultFont().family(), "Arial");
-  EXPECT_EQ(buffer.Document().defaultFont().pointSize(), 12);
+  EXPECT_EQ(buffer.Length(), 0u);
+  EXPECT_TRUE(buffer.Lines().empty());
+  EXPECT_EQ(buffer.DefaultFace(), "Arial");
+  EXPECT_EQ(buffer.DefaultSize(), 12);
 }
 
 TEST(ReportBuffer, LinesTakeTheInsertionFormatOfTheirMoment) {
   ReportBuffer buffer;
-  buffer.SetInsertionColour(QColor(0, 0, 128));
+  const Rgb navy{.red = 0, .green = 0, .blue = 128};
+  buffer.SetInsertionColour(navy);
   buffer.SetInsertionStyle({.bold = true, .italic = true});
   buffer.AppendLine("first");
   buffer.SetInsertionColour(std::nullopt);
   buffer.SetInsertionStyle({});
   buffer.AppendLine("second");
 
-  const QTextBlock first = buffer.Document().firstBlock();
-  const QTextCharFormat title = first.begin().fragment().charFormat();
-  EXPECT_EQ(title.foreground().color(), QColor(0, 0, 128));
-  EXPECT_EQ(title.fontWeight(), QFont::Bold);
-  EXPECT_TRUE(title.fontItalic());
-  EXPECT_EQ(first.next().charFormat(), title) << "the first line end";
-
-  const QTextBlock second = first.next();
-  const QTextCharFormat plain = second.begin().fragment().charFormat();
-  EXPECT_FALSE(plain.hasProperty(QTextFormat::ForegroundBrush));
-  EXPECT_EQ(plain.fontWeight(), QFont::Normal);
-  EXPECT_FALSE(plain.fontItalic());
-  EXPECT_FALSE(plain.fontUnderline());
-  EXPECT_FALSE(plain.fontStrikeOut());
-  EXPECT_EQ(second.next().charFormat(), plain) << "the second line end";
+  ASSERT_EQ(buffer.Lines().size(), 2u);
+  EXPECT_EQ(buffer.Lines()[0].format,
+            (CharacterFormat{.colour = navy, .style = {.bold = true, .italic = true}}));
+  EXPECT_EQ(buffer.Lines()[1].format, CharacterFormat{});
 }
 
-void ExpectLineInsertionError(ReportBuffer& buffer, const QString& text) {
+void ExpectLineInsertionError(ReportBuffer& buffer, std::string_view text) {
   try {
     buffer.AppendLine(text);
-    ADD_FAILURE() << "no error for " << text.size() << " characters";
+    ADD_FAILURE() << "no error for a text of " << text.size() << " bytes";
   } catch (const ExportError& error) {
     EXPECT_STREQ(error.what(), "RichEdit line insertion error");
   }
@@ -73,8 +64,8 @@ void ExpectLineInsertionError(ReportBuffer& buffer, const QString& text) {
 
 struct CapacityRow {
   const char* name;
-  qsizetype capacity;
-  qsizetype lineLength;
+  std::size_t capacity;
+  std::size_t lineLength;
   bool fits;
 };
 
@@ -90,14 +81,15 @@ TEST_P(ReportBufferCapacity, TakesALineOnlyWhole) {
   const CapacityRow& row = GetParam();
   ReportBuffer buffer(row.capacity);
   buffer.AppendLine("abc");
-  const QString line(row.lineLength, u'9');
+  const std::string line(row.lineLength, '9');
   if (row.fits) {
     buffer.AppendLine(line);
     EXPECT_EQ(buffer.Length(), 5 + row.lineLength + 2);
   } else {
     ExpectLineInsertionError(buffer, line);
-    EXPECT_LE(buffer.Length(), row.capacity);
-    EXPECT_TRUE(buffer.Document().toPlainText().startsWith("abc\n")) << "earlier lines kept";
+    EXPECT_EQ(buffer.Length(), 5u) << "nothing of the refused line taken";
+    ASSERT_EQ(buffer.Lines().size(), 1u);
+    EXPECT_EQ(buffer.Lines()[0].text, "abc") << "earlier lines kept";
   }
 }
 
@@ -111,11 +103,14 @@ INSTANTIATE_TEST_SUITE_P(
                                   ReportBuffer::kDefaultCapacity - 6, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A lone line feed would open a line of its own; the buffer does not take
-// such a text as one line.
-TEST(ReportBuffer, ALoneLineBreakInsideALineIsAnInsertionError) {
-  ReportBuffer buffer;
-  ExpectLineInsertionError(buffer, "12\n3");
+// A line break would open a line of its own and move every later line of the
+// report down; the buffer refuses such a text whatever the break.
+TEST(ReportBuffer, ALineBreakInsideALineIsAnInsertionError) {
+  for (const std::string_view text : {"12\n3", "12\r3", "12\r\n3", "\n", "123\r\n"}) {
+    ReportBuffer buffer;
+    ExpectLineInsertionError(buffer, text);
+    EXPECT_TRUE(buffer.Lines().empty());
+  }
 }
 
 }  // namespace

@@ -1,21 +1,13 @@
 #pragma once
 // Field texts that the report tests share, grouped by the corner they guard,
 // and the fourteen lines that a report of them must hold, written out here
-// independently of the code that builds them; and the RTF of such a report.
+// independently of the code that builds them.
 
-#include <gtest/gtest.h>
-
-#include <QBuffer>
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
 #include <ostream>
+#include <string>
 #include <vector>
 
-#include "report/build_report.h"
-#include "report/report_buffer.h"
 #include "report/report_fields.h"
-#include "report/rtf_writer.h"
 
 namespace report::testing {
 
@@ -31,29 +23,43 @@ inline void PrintTo(const FieldSample& row, std::ostream* os) {
 
 // A tender of 1 250 000 at 12,5 % against a contractor's 1 100 000.
 inline ReportFields TypicalFields() {
-  return {"1250000", "12,5", "1100000", "1093750", "0,568181818181818", "6250"};
+  return {.baseAmount = "1250000",
+          .discount = "12,5",
+          .contractorTotal = "1100000",
+          .computedTotal = "1093750",
+          .difference = "6250",
+          .percentage = "0,568181818181818"};
+}
+
+inline ReportFields Fields(std::string a, std::string b, std::string c, std::string d, std::string e,
+                           std::string f) {
+  return {.baseAmount = std::move(a),
+          .discount = std::move(b),
+          .contractorTotal = std::move(c),
+          .computedTotal = std::move(d),
+          .difference = std::move(e),
+          .percentage = std::move(f)};
 }
 
 inline std::vector<FieldSample> FieldSamples() {
-  const QString cjk = QString::fromUtf16(u"\u6570\u5b57\u91d1\u984d");
-  const QString emoji = QString::fromUtf16(u"\U0001F4B6\U0001F600");
+  const std::string cjk = "\u6570\u5b57\u91d1\u984d";
+  const std::string emoji = "\U0001F4B6\U0001F600";
   return {
       {"Typical", TypicalFields()},
       {"Empty", {}},
-      {"Long",
-       {QString(5000, u'9'), QString(300, u'1'), QString(4000, u'7'), "1,23456789012346E+20",
-        "-0,000123456789012345", QString(2000, u'3')}},
-      {"Backslashes", {"\\", "1\\2", "\\\\", "\\par", "\\'e8", "\\u8364?"}},
-      {"Braces", {"{", "}", "{}", "{\\b 1}", "}{", "{{"}},
-      {"EGrave", {QString::fromUtf16(u"\u00e8"), QString::fromUtf16(u"perch\u00e8"), "3", "4", "5", "6"}},
-      {"Euro", {QString::fromUtf16(u"\u20ac 1.000"), "2", QString::fromUtf16(u"3\u20ac"), "4", "5", "6"}},
-      {"Cjk", {cjk, "2", "3", cjk + "4", "5", cjk}},
-      {"Emoji", {emoji, "2", "3", "4", emoji + "5", "6"}},
-      {"NegativeAndExponent", {"1E15", "0,0001", "1", "-1,5E-5", "-99,9999999999999", "-1E-6"}},
+      {"Long", Fields(std::string(5000, '9'), std::string(300, '1'), std::string(4000, '7'),
+                      "1,23456789012346E+20", std::string(2000, '3'), "-0,000123456789012345")},
+      {"Backslashes", Fields("\\", "1\\2", "\\\\", "\\par", "\\'e8", "\\u8364?")},
+      {"Braces", Fields("{", "}", "{}", "{\\b 1}", "}{", "{{")},
+      {"EGrave", Fields("\u00e8", "perch\u00e8", "3", "4", "5", "6")},
+      {"Euro", Fields("\u20ac 1.000", "2", "3\u20ac", "4", "5", "6")},
+      {"Cjk", Fields(cjk, "2", "3", cjk + "4", cjk, "5")},
+      {"Emoji", Fields(emoji, "2", "3", "4", "6", emoji + "5")},
+      {"NegativeAndExponent", Fields("1E15", "0,0001", "1", "-1,5E-5", "-1E-6", "-99,9999999999999")},
   };
 }
 
-inline QStringList ExpectedLines(const ReportFields& f) {
+inline std::vector<std::string> ExpectedLines(const ReportFields& f) {
   return {
       "Calcolo della percentuale di discordanza.",
       "",
@@ -70,16 +76,6 @@ inline QStringList ExpectedLines(const ReportFields& f) {
       "",
       "Percentuale di discordanza:\t\t\t\t" + f.percentage + " %",
   };
-}
-
-// The report of these fields as the writer puts it out.
-inline QByteArray ReportRtf(const ReportFields& fields) {
-  ReportBuffer buffer;
-  BuildReport(buffer, fields);
-  QBuffer out;
-  out.open(QIODevice::WriteOnly);
-  EXPECT_TRUE(WriteRtf(buffer.Document(), out));
-  return out.data();
 }
 
 }  // namespace report::testing

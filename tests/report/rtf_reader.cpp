@@ -1,7 +1,10 @@
-#include "rtf_reader.h"
+#include "tests/report/rtf_reader.h"
+
+#include <iconv.h>
 
 #include <array>
 #include <cctype>
+#include <stdexcept>
 
 #include "report/windows1252.h"
 
@@ -14,7 +17,7 @@ char16_t FromWindows1252(unsigned char byte) {
     std::array<char16_t, 256> table;
     table.fill(u'\xFFFD');
     for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
-      if (const auto b = ToWindows1252(static_cast<char16_t>(unit))) table[*b] = static_cast<char16_t>(unit);
+      if (const auto b = ToWindows1252(unit)) table[*b] = static_cast<char16_t>(unit);
     }
     return table;
   }();
@@ -30,7 +33,7 @@ struct State {
 
 class Reader {
  public:
-  explicit Reader(const QByteArray& rtf) : rtf_(rtf) {}
+  explicit Reader(std::string_view rtf) : rtf_(rtf) {}
 
   ReadDocument Read() {
     std::vector<State> stack{State{}};
@@ -60,7 +63,7 @@ class Reader {
       ++pos_;
       Character(state, c);
     } else if (c == '\'') {
-      const int byte = rtf_.mid(pos_ + 1, 2).toInt(nullptr, 16);
+      const int byte = std::stoi(std::string(rtf_.substr(pos_ + 1, 2)), nullptr, 16);
       pos_ += 3;
       Unit(state, FromWindows1252(static_cast<unsigned char>(byte)));
     } else {
@@ -89,16 +92,17 @@ class Reader {
       colour_.reset();
     } else if (word == "f") {
       if (state.destination == Destination::FontTable) {
-        while (doc_.fonts.size() <= param) doc_.fonts.append(QString());
+        while (doc_.fonts.size() <= static_cast<std::size_t>(param)) doc_.fonts.emplace_back();
         font_ = param;
       } else {
         f.font = param;
       }
     } else if (word == "red" || word == "green" || word == "blue") {
-      const QRgb old = colour_.value_or(qRgb(0, 0, 0));
-      colour_ = word == "red"     ? qRgb(param, qGreen(old), qBlue(old))
-                : word == "green" ? qRgb(qRed(old), param, qBlue(old))
-                                  : qRgb(qRed(old), qGreen(old), param);
+      Rgb colour = colour_.value_or(Rgb{});
+      (word == "red"     ? colour.red
+       : word == "green" ? colour.green
+                         : colour.blue) = static_cast<std::uint8_t>(param);
+      colour_ = colour;
     } else if (word == "plain") {
       f = ReadFormat{};
     } else if (word == "fs") {
@@ -134,7 +138,7 @@ class Reader {
   void Character(State& state, char c) {
     if (state.destination == Destination::FontTable) {
       if (c == ';') return;
-      doc_.fonts[font_] += QLatin1Char(c);
+      doc_.fonts[font_] += c;
     } else if (state.destination == Destination::ColourTable) {
       if (c == ';') {
         doc_.colours.push_back(colour_);
@@ -151,29 +155,48 @@ class Reader {
       return;
     }
     if (state.destination != Destination::Body) return;
-    current_.text += QChar(unit);
+    current_.text += unit;
     current_.formats.push_back(state.format);
-    doc_.trailing += QChar(unit);
+    doc_.trailing += unit;
   }
 
-  const QByteArray& rtf_;
-  qsizetype pos_ = 0;
+  std::string_view rtf_;
+  std::size_t pos_ = 0;
   ReadDocument doc_;
   ReadParagraph current_;
   int font_ = 0;
-  std::optional<QRgb> colour_;
+  std::optional<Rgb> colour_;
   int uc_ = 1;
   int skip_ = 0;
 };
 
 }  // namespace
 
-ReadDocument ReadRtf(const QByteArray& rtf) {
+ReadDocument ReadRtf(std::string_view rtf) {
   return Reader(rtf).Read();
 }
 
-QString ReadRtfText(const QByteArray& rtf) {
+std::u16string ReadRtfText(std::string_view rtf) {
   return Reader(rtf).Read().trailing;
+}
+
+std::u16string Utf16(std::string_view utf8) {
+  iconv_t cd = iconv_open("UTF-16LE", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no UTF-8 to UTF-16LE");
+  std::string in(utf8);
+  std::string out(in.size() * 4 + 4, '\0');
+  char* inPtr = in.data();
+  char* outPtr = out.data();
+  std::size_t inLeft = in.size();
+  std::size_t outLeft = out.size();
+  const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+  iconv_close(cd);
+  if (result == static_cast<std::size_t>(-1)) throw std::runtime_error("not UTF-8: " + in);
+  std::u16string units;
+  for (const char* p = out.data(); p + 1 < outPtr; p += 2) {
+    units += static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8);
+  }
+  return units;
 }
 
 }  // namespace report::testing

@@ -1,16 +1,17 @@
 #pragma once
 // RtfReader: a small reader of the RTF subset that the report writer uses, so
 // that tests can check what a word processor would see: the font and colour
-// tables, and every paragraph's characters with the format each one carries
-// (the paragraph mark's format last). It knows the code page only through
-// the windows-1252 table, which its own test checks against iconv.
+// tables, and every paragraph's characters (UTF-16 code units, as RTF's \u
+// counts them) with the format each one carries (the paragraph mark's format
+// last). It knows the code page only through the windows-1252 table, which
+// its own test checks against iconv.
 
-#include <QRgb>
-#include <QString>
-#include <QStringList>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "report/report_buffer.h"
 
 namespace report::testing {
 
@@ -26,22 +27,26 @@ struct ReadFormat {
 };
 
 struct ReadParagraph {
-  QString text;
-  std::vector<ReadFormat> formats;  // one per character of text, then the \par's
+  std::u16string text;
+  std::vector<ReadFormat> formats;  // one per code unit of text, then the \par's
 };
 
 struct ReadDocument {
-  QStringList fonts;                         // by \fN index
-  std::vector<std::optional<QRgb>> colours;  // by \cfN index; nothing: automatic
+  std::vector<std::string> fonts;           // by \fN index
+  std::vector<std::optional<Rgb>> colours;  // by \cfN index; nothing: automatic
   std::vector<ReadParagraph> paragraphs;
-  QString trailing;                  // text after the last \par
+  std::u16string trailing;           // text after the last \par
   std::vector<std::string> unknown;  // control words the reader does not know
   int groupDepthAtEnd = 0;
 };
 
-ReadDocument ReadRtf(const QByteArray& rtf);
+ReadDocument ReadRtf(std::string_view rtf);
 
 // Only the text of a stream of escaped characters (no groups, no \par).
-QString ReadRtfText(const QByteArray& rtf);
+std::u16string ReadRtfText(std::string_view rtf);
+
+// UTF-8 as UTF-16, converted by the C library (iconv), independently of the
+// report's own decoder.
+std::u16string Utf16(std::string_view utf8);
 
 }  // namespace report::testing

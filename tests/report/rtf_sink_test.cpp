@@ -7,12 +7,13 @@
 #include <ostream>
 #include <random>
 
-#include "rtf_reader.h"
+#include "report/utf8.h"
+#include "tests/report/rtf_reader.h"
 
 namespace report {
 namespace {
 
-QByteArray Escaped(const QString& text) {
+std::string Escaped(std::string_view text) {
   RtfSink sink;
   sink.Text(text);
   return sink.TakeBytes();
@@ -20,8 +21,8 @@ QByteArray Escaped(const QString& text) {
 
 struct EscapeRow {
   const char* name;
-  QString text;
-  QByteArray rtf;
+  std::string text;
+  std::string rtf;
 };
 
 // Names the row in test output.
@@ -42,16 +43,18 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeRow{"Backslash", "a\\b", "a\\\\b"}, EscapeRow{"Braces", "{x}", "\\{x\\}"},
         EscapeRow{"TabBeforeDigitsTakesADelimiter", "\t\t1", "\\tab\\tab 1"},
         EscapeRow{"TabBeforeSpace", "\t ", "\\tab  "}, EscapeRow{"TabBeforeBackslash", "\t\\", "\\tab\\\\"},
-        EscapeRow{"EGrave", QString::fromUtf16(u"\u00e8"), "\\'e8"},
-        EscapeRow{"EuroIsInTheCodePage", QString::fromUtf16(u"\u20ac"), "\\'80"},
-        EscapeRow{"HexBeforeDigits", QString::fromUtf16(u"\u00e81"), "\\'e81"},
-        EscapeRow{"Delete", QString::fromUtf16(u"\u007f"), "\\'7f"},
-        EscapeRow{"ControlCharacter", QString::fromUtf16(u"\u0001"), "\\'01"},
-        EscapeRow{"UnassignedByteOfTheCodePage", QString::fromUtf16(u"\u0081"), "\\u129?"},
-        EscapeRow{"Cjk", QString::fromUtf16(u"\u6570\u5b57"), "\\u25968?\\u23383?"},
-        EscapeRow{"NegativeSixteenBitValue", QString::fromUtf16(u"\uff05"), "\\u-251?"},
-        EscapeRow{"EmojiAsTwoSurrogates", QString::fromUtf16(u"\U0001F600"), "\\u-10179?\\u-8704?"},
-        EscapeRow{"UnicodeBeforeDigits", QString::fromUtf16(u"\u6570") + "7", "\\u25968?7"}),
+        EscapeRow{"EGrave", "\u00e8", "\\'e8"}, EscapeRow{"EuroIsInTheCodePage", "\u20ac", "\\'80"},
+        EscapeRow{"HexBeforeDigits", "\u00e81", "\\'e81"}, EscapeRow{"Delete", "\u007f", "\\'7f"},
+        EscapeRow{"ControlCharacter", "\u0001", "\\'01"},
+        EscapeRow{"UnassignedByteOfTheCodePage", "\u0081", "\\u129?"},
+        EscapeRow{"Cjk", "\u6570\u5b57", "\\u25968?\\u23383?"},
+        EscapeRow{"NegativeSixteenBitValue", "\uff05", "\\u-251?"},
+        EscapeRow{"EmojiAsTwoSurrogates", "\U0001F600", "\\u-10179?\\u-8704?"},
+        EscapeRow{"UnicodeBeforeDigits",
+                  "\u6570"
+                  "7",
+                  "\\u25968?7"},
+        EscapeRow{"MalformedUtf8AsReplacement", "a\xff\xc3", "a\\u-3?\\u-3?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RtfSink, ControlWordsAndGroups) {
@@ -59,7 +62,7 @@ TEST(RtfSink, ControlWordsAndGroups) {
   sink.OpenGroup();
   sink.ControlWord("rtf", 1);
   sink.ControlWord("b");
-  sink.Text(u"x");
+  sink.Text("x");
   sink.ControlWord("b", 0);
   sink.NewLine();
   sink.CloseGroup();
@@ -67,28 +70,49 @@ TEST(RtfSink, ControlWordsAndGroups) {
   EXPECT_EQ(sink.TakeBytes(), "");
 }
 
+// UTF-8 of one code point.
+std::string Utf8(char32_t c) {
+  std::string out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | c >> 6);
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | c >> 12);
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | c >> 18);
+    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
 // Any text, escaped, is 7-bit and reads back as itself.
 TEST(RtfSink, RandomTextRoundTrips) {
   std::mt19937 random(20261208);
-  const std::vector<std::pair<char16_t, char16_t>> ranges = {
+  const std::vector<std::pair<char32_t, char32_t>> ranges = {
       {0x01, 0x7F}, {0x80, 0xFF}, {0x100, 0x2FFF}, {0x4E00, 0x9FFF}, {0xE000, 0xFFFF}};
   for (int round = 0; round < 2000; ++round) {
-    QString text;
+    std::string text;
     const int length = std::uniform_int_distribution<int>(0, 12)(random);
     for (int i = 0; i < length; ++i) {
       if (std::uniform_int_distribution<int>(0, 9)(random) == 0) {
         const char32_t astral = std::uniform_int_distribution<char32_t>(0x10000, 0x10FFFF)(random);
-        text += QString::fromUcs4(&astral, 1);
+        text += Utf8(astral);
         continue;
       }
       const auto& range = ranges[std::uniform_int_distribution<std::size_t>(0, ranges.size() - 1)(random)];
-      text += QChar(std::uniform_int_distribution<int>(range.first, range.second)(random));
+      text += Utf8(std::uniform_int_distribution<char32_t>(range.first, range.second)(random));
     }
-    const QByteArray rtf = Escaped(text);
+    const std::string rtf = Escaped(text);
     for (const char byte : rtf) {
       ASSERT_LT(static_cast<unsigned char>(byte), 0x80) << "round " << round;
     }
-    ASSERT_EQ(testing::ReadRtfText(rtf), text) << "round " << round << ": " << rtf.toStdString();
+    ASSERT_EQ(testing::ReadRtfText(rtf), testing::Utf16(text)) << "round " << round << ": " << rtf;
   }
 }
 

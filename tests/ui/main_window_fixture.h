@@ -12,13 +12,13 @@
 #include <optional>
 
 #include "calc/decimal_separator.h"
-#include "report/save_dialog.h"
+#include "ui/save_dialog.h"
 #include "tests/app/recording_error_box.h"
 #include "ui/main_startup.h"
 #include "ui/main_unit.h"
 
 // Answers the save dialog with a fixed name, or cancels when it has none.
-class AnsweringDialog : public report::SaveDialog {
+class AnsweringDialog : public ui::SaveDialog {
  public:
   AnsweringDialog(std::optional<QString> answer, int& asked) : answer_(std::move(answer)), asked_(asked) {}
   std::optional<QString> AskFileName(QWidget* /*owner*/) override {

@@ -1,6 +1,6 @@
 // The real save dialog: how it is configured, where it is placed, and what
 // it returns when a user types a name and presses Enter, or Escape.
-#include "report/qt_save_dialog.h"
+#include "ui/qt_save_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include <functional>
 #include <ostream>
 
-namespace report {
+namespace ui {
 namespace {
 
 TEST(MakeExportDialog, IsConfiguredForTheReport) {
@@ -201,4 +201,4 @@ TEST(QtSaveDialog, KeepsTheFloatingPointModesAndClearsTheFlags) {
 }
 
 }  // namespace
-}  // namespace report
+}  // namespace ui

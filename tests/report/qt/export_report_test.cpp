@@ -1,36 +1,40 @@
-// The whole export against real files in a temporary folder, with the save
-// dialog answered by the test: cancel, names as typed, replacing, the
-// failures with their messages, and an earlier file that always survives.
-#include "report/export_report.h"
+// The whole export against real files in a temporary folder, with the file
+// name answered by the test: cancel, names as typed, replacing, writing in
+// place where no temporary file can be made, a device, the failures with
+// their messages, and an earlier file that survives every atomic failure.
+#include "report/qt/export_report.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <ostream>
 
-#include "report/build_report.h"
 #include "report/export_error.h"
-#include "report/rtf_writer.h"
-#include "report_samples.h"
+#include "report/report_rtf.h"
+#include "tests/report/report_samples.h"
 
-namespace report {
+namespace report::qt {
 namespace {
 
-using testing::ReportRtf;
+QByteArray Rtf(const ReportFields& fields) {
+  return QByteArray::fromStdString(ReportRtf(fields));
+}
 
 // Answers every request with the same name, or with a cancel.
-class AnsweringDialog final : public SaveDialog {
+class AnsweringDialog final {
  public:
   explicit AnsweringDialog(std::optional<QString> answer) : answer_(std::move(answer)) {}
-  std::optional<QString> AskFileName(QWidget*) override {
-    ++asked;
-    return answer_;
+  AskFileName Asker() {
+    return [this] {
+      ++asked;
+      return answer_;
+    };
   }
   int asked = 0;
 
@@ -56,7 +60,7 @@ QStringList Entries(const QString& folder) {
 // Runs the export and returns the message it raised, or nothing.
 std::optional<std::string> Export(ReportBuffer& buffer, const ReportFields& fields, AnsweringDialog& dialog) {
   try {
-    ExportReport(buffer, fields, dialog, nullptr);
+    ExportReport(buffer, fields, dialog.Asker());
     return std::nullopt;
   } catch (const ExportError& error) {
     return error.what();
@@ -83,7 +87,7 @@ class ExportReportTest : public ::testing::Test {
 TEST_F(ExportReportTest, CancelWritesNothingAndRaisesNothing) {
   EXPECT_EQ(ExportTo(std::nullopt), std::nullopt);
   EXPECT_TRUE(Entries(Folder()).isEmpty());
-  EXPECT_EQ(buffer_.Document().blockCount(), 15) << "the buffer keeps the report";
+  EXPECT_EQ(buffer_.Lines().size(), 14u) << "the buffer keeps the report";
 }
 
 struct NameRow {
@@ -102,7 +106,7 @@ TEST_P(ExportReportNames, WritesRtfUnderTheNameAsTyped) {
   const QString path = Path(GetParam().fileName);
   EXPECT_EQ(ExportTo(path), std::nullopt);
   EXPECT_EQ(Entries(Folder()), QStringList{GetParam().fileName}) << "no suffix added, no temporary left";
-  EXPECT_EQ(Contents(path), ReportRtf(testing::TypicalFields()));
+  EXPECT_EQ(Contents(path), Rtf(testing::TypicalFields()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -116,7 +120,7 @@ TEST_F(ExportReportTest, ReplacesAnExistingFileWholly) {
   const QString path = Path("old.rtf");
   WriteFile(path, QByteArray(100000, 'x'));
   EXPECT_EQ(ExportTo(path), std::nullopt);
-  EXPECT_EQ(Contents(path), ReportRtf(testing::TypicalFields()));
+  EXPECT_EQ(Contents(path), Rtf(testing::TypicalFields()));
   EXPECT_EQ(Entries(Folder()), QStringList{"old.rtf"});
 }
 
@@ -125,7 +129,7 @@ TEST_F(ExportReportTest, ASecondExportLeavesNothingOfTheFirst) {
   const ReportFields longer = testing::FieldSamples()[2].fields;
   ASSERT_EQ(ExportTo(path, longer), std::nullopt);
   ASSERT_EQ(ExportTo(path), std::nullopt);
-  EXPECT_EQ(Contents(path), ReportRtf(testing::TypicalFields()));
+  EXPECT_EQ(Contents(path), Rtf(testing::TypicalFields()));
 }
 
 TEST_F(ExportReportTest, TwoExportsOfTheSameFieldsGiveTheSameBytes) {
@@ -162,18 +166,20 @@ TEST_F(ExportReportTest, AMissingFolderCannotBeCreated) {
   EXPECT_TRUE(Entries(Folder()).isEmpty());
 }
 
-// Without administrator rights for the scope of the object: a process that
-// has them would write into any folder.
+// Without administrator rights for the scope of the object (as nobody in
+// nogroup): a process that has them would write into any folder.
 class WithoutAdministratorRights {
  public:
   WithoutAdministratorRights() : dropped_(geteuid() == 0) {
     if (dropped_) {
+      EXPECT_EQ(setegid(65534), 0) << "cannot join nogroup";
       EXPECT_EQ(seteuid(65534), 0) << "cannot become nobody";
     }
   }
   ~WithoutAdministratorRights() {
     if (dropped_) {
       EXPECT_EQ(seteuid(0), 0);
+      EXPECT_EQ(setegid(0), 0);
     }
   }
   WithoutAdministratorRights(const WithoutAdministratorRights&) = delete;
@@ -183,28 +189,39 @@ class WithoutAdministratorRights {
   bool dropped_;
 };
 
-TEST_F(ExportReportTest, AFolderWithoutWriteRightsCannotBeWritten) {
+// Without a temporary file beside it, a new file cannot be made, while an
+// existing writable file is written in place.
+TEST_F(ExportReportTest, AFolderWithoutCreateRightsStillLetsAWritableFileBeReplaced) {
   const QString locked = Path("locked");
   ASSERT_TRUE(QDir(Folder()).mkdir("locked"));
-  WriteFile(locked + "/earlier.rtf", "earlier report");
+  WriteFile(locked + "/earlier.rtf", QByteArray(100000, 'x'));
   const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
                             QFile::ReadOther | QFile::ExeOther;
   ASSERT_TRUE(QFile::setPermissions(Folder(), readAndEnter | QFile::WriteOwner));
   ASSERT_TRUE(QFile::setPermissions(locked + "/earlier.rtf",
                                     QFile::permissions(locked + "/earlier.rtf") | QFile::WriteOther));
   ASSERT_TRUE(QFile::setPermissions(locked, readAndEnter));
-  for (const QString& name : {QString("new.rtf"), QString("earlier.rtf")}) {
-    const QString path = locked + "/" + name;
-    std::optional<std::string> error;
-    {
-      const WithoutAdministratorRights user;
-      error = ExportTo(path);
-    }
-    EXPECT_EQ(error, "Cannot create file " + path.toStdString()) << name.toStdString();
+  std::optional<std::string> newError;
+  std::optional<std::string> replaceError;
+  {
+    const WithoutAdministratorRights user;
+    newError = ExportTo(locked + "/new.rtf");
+    replaceError = ExportTo(locked + "/earlier.rtf");
   }
+  EXPECT_EQ(newError, "Cannot create file " + (locked + "/new.rtf").toStdString());
+  EXPECT_EQ(replaceError, std::nullopt);
   EXPECT_EQ(Entries(locked), QStringList{"earlier.rtf"});
-  EXPECT_EQ(Contents(locked + "/earlier.rtf"), "earlier report");
+  EXPECT_EQ(Contents(locked + "/earlier.rtf"), Rtf(testing::TypicalFields())) << "replaced wholly";
   QFile::setPermissions(locked, readAndEnter | QFile::WriteOwner);
+}
+
+// A device cannot be replaced by a file: it is written as it is, and a full
+// one fails the save.
+TEST_F(ExportReportTest, AFullDeviceFailsTheSave) {
+  EXPECT_EQ(ExportTo("/dev/full"), "Failed to Save Stream");
+  EXPECT_TRUE(QFileInfo("/dev/full").exists());
+  EXPECT_FALSE(QFileInfo("/dev/full").isFile()) << "still the device";
+  EXPECT_EQ(ExportTo("/dev/null"), std::nullopt);
 }
 
 // Files of the process may not grow beyond `bytes` for the scope of the
@@ -245,8 +262,7 @@ class ExportReportHalfWay : public ExportReportTest, public ::testing::WithParam
 TEST_P(ExportReportHalfWay, LeavesTheEarlierFileIntactAndNoPartialFile) {
   const QString path = Path("kept.rtf");
   WriteFile(path, "earlier report");
-  ASSERT_GT(ReportRtf(GetParam().fields).size(), static_cast<qsizetype>(GetParam().limit))
-      << "the limit bites";
+  ASSERT_GT(Rtf(GetParam().fields).size(), static_cast<qsizetype>(GetParam().limit)) << "the limit bites";
   std::optional<std::string> error;
   {
     const FileSizeLimit limit(GetParam().limit);
@@ -263,9 +279,10 @@ INSTANTIATE_TEST_SUITE_P(Failures, ExportReportHalfWay,
                              // when it is flushed and committed.
                              HalfWayRow{"WhenCommitting", testing::TypicalFields(), 300},
                              // A long field fills the buffer: the write itself fails mid-report.
-                             HalfWayRow{
-                                 "WhileWriting", {QString(200000, u'1'), "2", "3", "4", "5", "6"}, 65536}),
+                             HalfWayRow{"WhileWriting",
+                                        testing::Fields(std::string(200000, '1'), "2", "3", "4", "5", "6"),
+                                        65536}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace report
+}  // namespace report::qt

@@ -1,0 +1,17 @@
+#pragma once
+// ReportRtf: the whole RTF file of the fourteen-line report of six field
+// texts, in one string: the same bytes that the window's "&Salva" writes for
+// the same texts. For the companion and the web edition, which have no report
+// buffer of their own.
+
+#include <string>
+
+#include "report/report_fields.h"
+
+namespace report {
+
+// Raises ExportError::LineInsertion() when a text holds a line break or the
+// report exceeds the buffer's capacity.
+std::string ReportRtf(const ReportFields& fields);
+
+}  // namespace report
