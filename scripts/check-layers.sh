@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Fails when a folder includes from a layer above it. The layers, bottom to
+# top, each using only those below:
+#   calc/        the numbers; no Qt
+#   report/      the report's lines and RTF writer in plain C++; no Qt
+#   report/qt/   the report file and export of the window program, on Qt Core
+#   app/         the frame: application object, error boundary and box, modal showing
+#   ui/          the windows and dialogs
+#   program/     main of the window program, the only place that knows every layer
+#   cli/         the command-line companion, on calc and the plain report
+#   web/         the web edition, on calc and the plain report
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+# The layers each folder may include from; the folders that may use Qt.
+declare -A allowed=(
+  [calc]="calc"
+  [report]="calc report"
+  [report/qt]="calc report report/qt"
+  [app]="calc app"
+  [ui]="calc report report/qt app ui"
+  [program]="calc report report/qt app ui"
+  [cli]="calc report cli"
+  [web]="calc report web"
+)
+declare -A qt=([report/qt]=1 [app]=1 [ui]=1 [program]=1)
+
+failures=0
+for folder in "${!allowed[@]}"; do
+  [ -d "$folder" ] || continue
+  # The folder's own files; report/ without its qt/ part.
+  files=$(git ls-files --cached --others --exclude-standard -- "$folder" |
+    grep -E '\.(h|cpp)$' | { if [ "$folder" = report ]; then grep -v '^report/qt/'; else cat; fi } || true)
+  for file in $files; do
+    while IFS= read -r include; do
+      top=${include%%/*}
+      if [ "$top" = report ] && [[ "$include" == report/qt/* ]]; then top=report/qt; fi
+      ok=false
+      for layer in ${allowed[$folder]}; do [ "$top" = "$layer" ] && ok=true; done
+      if ! $ok; then
+        echo "layers: $file includes \"$include\", above its layer" >&2
+        failures=$((failures + 1))
+      fi
+    done < <(sed -n 's/^#include "\([^"]*\/[^"]*\)".*/\1/p' "$file")
+    if [ -z "${qt[$folder]:-}" ] && grep -qE '^#include <Q' "$file"; then
+      echo "layers: $file includes a Qt header; $folder/ is plain C++" >&2
+      failures=$((failures + 1))
+    fi
+  done
+done
+if [ "$failures" -gt 0 ]; then
+  echo "layers: $failures includes point upward" >&2
+  exit 1
+fi
+echo "Layer check: every include points down."
