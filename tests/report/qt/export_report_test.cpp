@@ -26,20 +26,17 @@ QByteArray Rtf(const ReportFields& fields) {
   return QByteArray::fromStdString(ReportRtf(fields));
 }
 
-// Answers every request with the same name, or with a cancel.
-class AnsweringDialog final {
- public:
-  explicit AnsweringDialog(std::optional<QString> answer) : answer_(std::move(answer)) {}
+// The file name the user gives: every request answered with the same name,
+// or with a cancel, and counted.
+struct FileNameAnswer {
+  std::optional<QString> name;
+  int asked = 0;
   AskFileName Asker() {
     return [this] {
       ++asked;
-      return answer_;
+      return name;
     };
   }
-  int asked = 0;
-
- private:
-  std::optional<QString> answer_;
 };
 
 QByteArray Contents(const QString& path) {
@@ -58,9 +55,9 @@ QStringList Entries(const QString& folder) {
 }
 
 // Runs the export and returns the message it raised, or nothing.
-std::optional<std::string> Export(ReportBuffer& buffer, const ReportFields& fields, AnsweringDialog& dialog) {
+std::optional<std::string> Export(ReportBuffer& buffer, const ReportFields& fields, FileNameAnswer& answer) {
   try {
-    ExportReport(buffer, fields, dialog.Asker());
+    ExportReport(buffer, fields, answer.Asker());
     return std::nullopt;
   } catch (const ExportError& error) {
     return error.what();
@@ -74,9 +71,9 @@ class ExportReportTest : public ::testing::Test {
 
   std::optional<std::string> ExportTo(const std::optional<QString>& path,
                                       const ReportFields& fields = testing::TypicalFields()) {
-    AnsweringDialog dialog(path);
-    const auto error = Export(buffer_, fields, dialog);
-    EXPECT_EQ(dialog.asked, 1);
+    FileNameAnswer answer{.name = path};
+    const auto error = Export(buffer_, fields, answer);
+    EXPECT_EQ(answer.asked, 1);
     return error;
   }
 
@@ -140,9 +137,9 @@ TEST_F(ExportReportTest, TwoExportsOfTheSameFieldsGiveTheSameBytes) {
 
 TEST_F(ExportReportTest, ALineTheBufferCannotTakeStopsBeforeTheDialog) {
   ReportBuffer small(200);
-  AnsweringDialog dialog(Path("never.rtf"));
-  EXPECT_EQ(Export(small, testing::TypicalFields(), dialog), "RichEdit line insertion error");
-  EXPECT_EQ(dialog.asked, 0);
+  FileNameAnswer answer{.name = Path("never.rtf")};
+  EXPECT_EQ(Export(small, testing::TypicalFields(), answer), "RichEdit line insertion error");
+  EXPECT_EQ(answer.asked, 0);
   EXPECT_TRUE(Entries(Folder()).isEmpty());
 }
 
