@@ -8,7 +8,8 @@
 
 namespace app {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+Application::Application(int& argc, char** argv, ErrorBox& errorBox)
+    : QApplication(argc, argv), errorBox_(errorBox) {
   setWindowIcon(QIcon(QStringLiteral(":/assets/main_icon.png")));
   // The main window's close ends the loop explicitly (see notify).
   setQuitOnLastWindowClosed(false);

@@ -9,13 +9,19 @@
 
 namespace app {
 
+class ErrorBox;
+
 class Application : public QApplication {
   Q_OBJECT
 
  public:
   // Carries the program's icon. Does not set applicationDisplayName, which
-  // would change every window caption.
-  Application(int& argc, char** argv);
+  // would change every window caption. Errors are shown in errorBox, which
+  // must outlive the application object.
+  Application(int& argc, char** argv, ErrorBox& errorBox);
+
+  // The box of the frame's error handling.
+  ErrorBox& errorBox() const { return errorBox_; }
 
   // Closing this window (close box, Alt+F4, close()) ends the event loop with
   // exit code 0, whatever other windows exist, hidden or not.
@@ -27,6 +33,7 @@ class Application : public QApplication {
   bool event(QEvent* event) override;
 
  private:
+  ErrorBox& errorBox_;
   QPointer<QWidget> mainWindow_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
-// ErrorBox: where the frame shows an error message to the user. The program
-// always uses MessageErrorBox (critical icon, one OK button, modal to the
-// whole program); tests install a recorder instead so nothing blocks.
+// ErrorBox: where the frame shows an error message to the user, handed to
+// the application object when it is made. The program uses MessageErrorBox
+// (critical icon, one OK button, modal to the whole program).
 
 #include <QString>
 

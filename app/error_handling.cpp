@@ -1,10 +1,10 @@
 #include "app/error_handling.h"
 
-#include <QApplication>
-#include <QPointer>
 #include <QWidget>
 
+#include "app/application.h"
 #include "app/error_box.h"
+#include "app/focus_return.h"
 #include "app/full_stop.h"
 #include "app/silent_abort.h"
 #include "app/title.h"
@@ -12,11 +12,11 @@
 namespace app {
 namespace {
 
-MessageErrorBox messageBox;
-ErrorBox* installedBox = nullptr;
-
+// The application object's box; the message box while there is none.
 ErrorBox& CurrentBox() {
-  return installedBox ? *installedBox : messageBox;
+  static MessageErrorBox messageBox;
+  auto* application = qobject_cast<Application*>(QCoreApplication::instance());
+  return application != nullptr ? application->errorBox() : messageBox;
 }
 
 QString MessageOf(std::exception_ptr error) {
@@ -41,19 +41,12 @@ bool IsSilentAbort(std::exception_ptr error) {
 
 }  // namespace
 
-void SetErrorBox(ErrorBox* box) {
-  installedBox = box;
-}
-
 void HandleError(std::exception_ptr error) {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   if (IsSilentAbort(error)) return;
 
-  const QPointer<QWidget> focus = QApplication::focusWidget();
-  const QPointer<QWidget> active = QApplication::activeWindow();
+  const FocusReturn focusReturn;
   CurrentBox().Show(ApplicationTitle(), WithFullStop(MessageOf(error)));
-  if (active) active->activateWindow();
-  if (focus) focus->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace app

@@ -1,9 +1,8 @@
 #include "app/modal.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QPointer>
 
+#include "app/focus_return.h"
 #include "app/frame_error.h"
 
 namespace app {
@@ -14,13 +13,9 @@ int ShowModal(QDialog& dialog) {
   }
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
 
-  const QPointer<QWidget> focus = QApplication::focusWidget();
-  const QPointer<QWidget> active = QApplication::activeWindow();
+  const FocusReturn focusReturn;
   dialog.setWindowModality(Qt::ApplicationModal);
-  const int result = dialog.exec();
-  if (active) active->activateWindow();
-  if (focus) focus->setFocus(Qt::OtherFocusReason);
-  return result;
+  return dialog.exec();
 }
 
 }  // namespace app

@@ -1,11 +1,14 @@
 #include "app/run_program.h"
 
 #include <QWidget>
+#include <memory>
 
 #include "app/application.h"
+#include "app/error_box.h"
 #include "app/floating_point.h"
 #include "app/font_substitutions.h"
 #include "app/startup_error.h"
+#include "app/startup_fatal_guard.h"
 #include "app/toolkit_translation.h"
 #include "calc/decimal_separator.h"
 
@@ -24,24 +27,38 @@ class WindowsOwner {
   const StartupWindows& windows_;
 };
 
+// The application object, or the start-up report and exit code 1 when no
+// window system can be reached.
+std::unique_ptr<Application> MakeApplication(int& argc, char** argv, ErrorBox& errorBox) {
+  const StartupFatalGuard guard;
+  return std::make_unique<Application>(argc, argv, errorBox);
+}
+
 }  // namespace
 
-int RunProgram(int& argc, char** argv, const StartupWindows& windows) {
+int RunProgram(int argc, char** argv, const StartupWindows& windows) {
   SetFloatingPointEnvironment();
   calc::LoadDecimalSeparator();
-  Application application(argc, argv);
+
+  // The toolkit gets the program's name alone: none of its own options
+  // (-platform, -qwindowtitle, -qwindowgeometry...) act on this program.
+  char programName[] = "discordanza";
+  char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : programName, nullptr};
+  int toolkitArgc = 1;
+  MessageErrorBox errorBox;
+  const std::unique_ptr<Application> application = MakeApplication(toolkitArgc, toolkitArgv, errorBox);
   InstallFontSubstitutions();
-  InstallToolkitTranslation(application);
+  InstallToolkitTranslation(*application);
 
   WindowsOwner owner(windows);
   try {
     QWidget* mainWindow = windows.create();
-    application.SetMainWindow(mainWindow);
+    application->SetMainWindow(mainWindow);
     mainWindow->show();
   } catch (...) {
     return ReportStartupError(std::current_exception());
   }
-  return application.exec();
+  return application->exec();
 }
 
 }  // namespace app

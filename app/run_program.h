@@ -4,7 +4,9 @@
 // and its fonts, the windows (main window first), the main window shown, the
 // event loop; the windows destroyed before the application object. An error
 // while the windows are built ends the program with the start-up report and
-// exit code 1; closing the main window ends it with exit code 0.
+// exit code 1, and so does a window system that cannot be reached; closing
+// the main window ends it with exit code 0. Of the command line only the
+// program's name is read.
 
 class QWidget;
 
@@ -15,6 +17,6 @@ struct StartupWindows {
   void (*destroy)();     // destroys whatever create built; safe after a failed create
 };
 
-int RunProgram(int& argc, char** argv, const StartupWindows& windows);
+int RunProgram(int argc, char** argv, const StartupWindows& windows);
 
 }  // namespace app

@@ -36,12 +36,11 @@ Described Describe(std::exception_ptr error) {
   }
 }
 
-QString ModuleName() {
-  if (QCoreApplication::instance()) return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}  // namespace
+
+QString StartupModuleName() {
   return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget().section(u'/', -1);
 }
-
-}  // namespace
 
 QString StartupErrorText(const QString& kind, const QString& module, const QString& message) {
   const QString stop = message.endsWith(u'.') ? QString() : QStringLiteral(".");
@@ -50,7 +49,7 @@ QString StartupErrorText(const QString& kind, const QString& module, const QStri
 
 int ReportStartupError(std::exception_ptr error) {
   const Described described = Describe(error);
-  const QString text = StartupErrorText(described.kind, ModuleName(), described.message);
+  const QString text = StartupErrorText(described.kind, StartupModuleName(), described.message);
   std::fputs(text.toLocal8Bit().constData(), stderr);
   std::fflush(stderr);
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {

@@ -13,6 +13,9 @@ namespace app {
 // is left out; the full stop is added when the message does not end in one.
 QString StartupErrorText(const QString& kind, const QString& module, const QString& message);
 
+// The program file's name, as the report names its module.
+QString StartupModuleName();
+
 // Reports the error as above and returns the exit code 1. The error's kind is
 // the demangled name of its exception class.
 int ReportStartupError(std::exception_ptr error);

@@ -1,6 +1,6 @@
-// The main of the GUI tests: the offscreen platform unless one is chosen,
-// the program's own application object, fonts and toolkit texts, and the
-// modal guard.
+// The one main of the GUI tests: the offscreen platform unless one is chosen,
+// the program's own application object with the recording error box, its
+// fonts and toolkit texts, and the modal guard.
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,16 @@
 #include "app/font_substitutions.h"
 #include "app/toolkit_translation.h"
 #include "tests/app/modal_guard.h"
+#include "tests/app/recording_error_box.h"
+
+RecordingErrorBox& TestErrorBox() {
+  static RecordingErrorBox box;
+  return box;
+}
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  app::Application application(argc, argv);
+  app::Application application(argc, argv, TestErrorBox());
   app::InstallFontSubstitutions();
   app::InstallToolkitTranslation(application);
   StartModalGuard();

@@ -10,6 +10,7 @@
 namespace {
 
 std::function<void(QWidget&)> expected;
+QList<QPointer<QWidget>> allowed;
 
 void CloseModal(QWidget& modal) {
   if (auto* dialog = qobject_cast<QDialog*>(&modal)) {
@@ -21,7 +22,7 @@ void CloseModal(QWidget& modal) {
 
 void CheckForModal() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (modal == nullptr || !modal->isVisible()) return;
+  if (modal == nullptr || !modal->isVisible() || allowed.contains(modal)) return;
   QPointer<QWidget> watched = modal;
   if (expected) {
     auto handler = std::move(expected);
@@ -44,6 +45,11 @@ void StartModalGuard() {
 
 void ExpectModal(std::function<void(QWidget&)> handler) {
   expected = std::move(handler);
+}
+
+void AllowModal(QWidget& window) {
+  allowed.removeAll(nullptr);
+  allowed.append(&window);
 }
 
 bool ModalStillExpected() {

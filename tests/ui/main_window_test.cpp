@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 
-#include "app/error_handling.h"
 #include "app/title.h"
 #include "tests/app/modal_guard.h"
 #include "tests/ui/main_window_fixture.h"
@@ -138,7 +137,7 @@ TEST_F(MainWindowTest, ClearWithEmptyFieldsFiresNothing) {
 // With the real error box: after OK the focus is back in the field and the
 // user types on.
 TEST_F(MainWindowTest, FocusReturnsToTheFieldAfterTheErrorBox) {
-  app::SetErrorBox(nullptr);
+  errors.box.showsMessageBox = true;
   TypeInputs("1000", "10", "");
   QString shown;
   ExpectModal([&](QWidget& modal) {

@@ -1,0 +1,24 @@
+#pragma once
+// StartupFatalGuard: while the application object is being made, the toolkit
+// ends the process with an abort when it cannot reach a window system (no
+// display, an unknown platform). For as long as a guard lives, such a fatal
+// message takes the start-up error path instead: the start-up report on
+// standard error and exit code 1. Other messages go on as before.
+
+#include <QtGlobal>
+
+namespace app {
+
+class StartupFatalGuard {
+ public:
+  StartupFatalGuard();
+  ~StartupFatalGuard();
+  StartupFatalGuard(const StartupFatalGuard&) = delete;
+  StartupFatalGuard& operator=(const StartupFatalGuard&) = delete;
+};
+
+// The message of that report.
+inline constexpr const char* kNoWindowSystem =
+    "No window system could be reached: start the program in a desktop session or under a virtual display";
+
+}  // namespace app
