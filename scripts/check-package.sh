@@ -50,11 +50,11 @@ diff <(cd "$work/deb-root/usr" && find . -type f | sort) \
   fail "the package and cmake --install install different files"
 
 # A virtual X display for the window program, on the first free number.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
-read -r -t 10 display_number <&"$display_fd" || fail "Xvfb did not start"
-export DISPLAY=":$display_number"
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
 
 check_validators() {
   local prefix=$1 out
