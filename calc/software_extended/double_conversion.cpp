@@ -3,8 +3,7 @@
 #include "calc/extended.h"  // decides whether the software arithmetic is in use
 #ifdef DISCORDANZA_SOFT_EXTENDED
 
-#include <bit>
-
+#include "calc/bit_cast.h"
 #include "calc/software_extended/round_and_pack.h"
 #include "calc/software_extended/unpacked.h"
 
@@ -17,14 +16,14 @@ constexpr std::uint64_t kDoubleQuietBit = std::uint64_t{1} << 51;
 constexpr std::uint64_t kDoubleExponentField = std::uint64_t{0x7FF} << 52;
 
 double DoubleNaN(bool negative, std::uint64_t fraction) {
-  return std::bit_cast<double>((negative ? std::uint64_t{1} << 63 : 0) | kDoubleExponentField |
-                               kDoubleQuietBit | (fraction & kDoubleFractionMask));
+  return BitCast<double>((negative ? std::uint64_t{1} << 63 : 0) | kDoubleExponentField | kDoubleQuietBit |
+                         (fraction & kDoubleFractionMask));
 }
 
 }  // namespace
 
 Float80 FromDouble(double value, Flags& flags) {
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+  const std::uint64_t bits = BitCast<std::uint64_t>(value);
   const bool negative = (bits >> 63) != 0;
   const int field = static_cast<int>((bits >> 52) & 0x7FF);
   const std::uint64_t fraction = bits & kDoubleFractionMask;

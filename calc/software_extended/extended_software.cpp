@@ -5,9 +5,9 @@
 #include "calc/extended.h"  // decides whether the software arithmetic is in use
 #ifdef DISCORDANZA_SOFT_EXTENDED
 
-#include <bit>
 #include <type_traits>
 
+#include "calc/bit_cast.h"
 #include "calc/software_extended/float80.h"
 
 namespace calc {
@@ -21,10 +21,10 @@ static_assert(sizeof(Extended) == sizeof(se::Float80));
 static_assert(std::is_trivially_copyable_v<Extended>);
 
 se::Float80 Bits(Extended x) {
-  return std::bit_cast<se::Float80>(x);
+  return BitCast<se::Float80>(x);
 }
 Extended FromBits(se::Float80 x) {
-  return std::bit_cast<Extended>(x);
+  return BitCast<Extended>(x);
 }
 
 }  // namespace

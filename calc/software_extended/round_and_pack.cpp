@@ -3,9 +3,9 @@
 #include "calc/extended.h"  // decides whether the software arithmetic is in use
 #ifdef DISCORDANZA_SOFT_EXTENDED
 
-#include <bit>
 #include <cassert>
 
+#include "calc/bit_cast.h"
 #include "calc/software_extended/round_and_pack.h"
 #include "calc/software_extended/unpacked.h"
 
@@ -94,7 +94,7 @@ double PackDouble(const Rounded& value) {
     const std::uint64_t field = normal ? static_cast<std::uint64_t>(value.exponent + 1023) : 0;
     bits |= (field << 52) | ((value.significand >> 11) & ((std::uint64_t{1} << 52) - 1));
   }
-  return std::bit_cast<double>(bits);
+  return BitCast<double>(bits);
 }
 
 }  // namespace calc::soft_extended
