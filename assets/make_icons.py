@@ -10,9 +10,11 @@ water, orange arch with its deck and two piers), with the same proportions,
 on a transparent background. make_main_assets.py keeps drawing the window's
 own 32 x 32 palette icon, pixel by pixel, as the window has always shown it.
 Renders with rsvg-convert (librsvg2-bin); the output is the same on every run.
+  assets/make_icons.py [OUTPUT_DIR]   (default: assets/icons)
 """
 import os
 import subprocess
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ICON_ID = "example.calmora.discordanza"
@@ -73,7 +75,8 @@ def svg():
 
 
 def main():
-    root = os.path.join(HERE, "icons", "hicolor")
+    output = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "icons")
+    root = os.path.join(output, "hicolor")
     scalable = os.path.join(root, "scalable", "apps", ICON_ID + ".svg")
     os.makedirs(os.path.dirname(scalable), exist_ok=True)
     with open(scalable, "w", encoding="utf-8") as out:

@@ -8,7 +8,8 @@
 # virtual X display until its main window has painted, then closes it.
 #   scripts/check-package.sh [BUILD_DIR]   (default: build, as ./test makes it)
 # Needs the packages of scripts/packages.txt (lintian, appstream,
-# desktop-file-utils, dpkg-dev, man-db, xvfb, xdotool, imagemagick).
+# desktop-file-utils, dpkg-dev, man-db, xvfb, xdotool, imagemagick,
+# librsvg2-bin).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -27,13 +28,20 @@ fail() { echo "check-package: $*" >&2; exit 1; }
 # folder), build what it holds, and let CPack make the .deb in $work.
 cmake "$build" >/dev/null
 cmake --build "$build" --target discordanza discordanza-cli discordanza_compressed_docs
-(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null 2>&1) || fail "cpack failed"
+(cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) ||
+  { cat "$work/cpack.log"; fail "cpack failed"; }
 debs=("$work"/deb/discordanza_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "CPack made no single discordanza_*.deb"
 deb=${debs[0]}
 version=$(dpkg-deb -f "$deb" Version)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes, installed size $(dpkg-deb -f "$deb" Installed-Size) KiB"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
+
+# The scalable icon is the drawing of assets/make_icons.py as committed.
+/usr/bin/python3 "$root/assets/make_icons.py" "$work/icons"
+cmp "$work/icons/hicolor/scalable/apps/example.calmora.discordanza.svg" \
+  "$root/assets/icons/hicolor/scalable/apps/example.calmora.discordanza.svg" ||
+  fail "assets/icons differ from what assets/make_icons.py draws; run it and commit"
 
 # 2. lintian: errors fail, everything else is shown.
 lintian_status=0
@@ -78,9 +86,11 @@ check_companion() {
   [ "$got" = "discordanza-cli $version" ] || fail "$cli --version printed '$got', not 'discordanza-cli $version'"
 }
 
-# The window program: its main window must appear with its title and paint
-# (a captured picture of it has many colours, an unpainted one has one);
-# Alt+E (Esci) then ends it, with exit code 0.
+# The window program on the X11 platform of a virtual display (the offscreen
+# platform shows no window that a process outside can find or capture): its
+# main window must appear with its title and paint (a captured picture of it
+# has hundreds of colours, an unpainted one a single one); Alt+E (Esci) then
+# ends it, with exit code 0.
 check_window() {
   local program=$1/bin/discordanza pid window= colours=0 status
   LC_ALL=it_IT.UTF-8 QT_QPA_PLATFORM=xcb "$program" &
