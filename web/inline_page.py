@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Builds the web edition's single HTML file from its template.
+
+Replaces every marker of the template:
+  {{text:NAME}}  the text of NAME, a file next to the template;
+  {{data:NAME}}  a data: URL (base64) of NAME, a file of the assets folder;
+  {{module}}     the WebAssembly module's JavaScript (with its WebAssembly).
+A "</script" inside inlined text would end its element early, so it is
+written "<\\/script", which JavaScript reads the same. Fails on a marker it
+does not know, so nothing half-inlined is written.
+"""
+import argparse
+import base64
+import mimetypes
+import os
+import re
+import sys
+
+MIME_TYPES = {".bmp": "image/bmp", ".jpg": "image/jpeg", ".png": "image/png"}
+
+
+def data_url(path):
+    kind = MIME_TYPES.get(os.path.splitext(path)[1]) or mimetypes.guess_type(path)[0]
+    with open(path, "rb") as file:
+        return "data:%s;base64,%s" % (kind, base64.b64encode(file.read()).decode("ascii"))
+
+
+def script_safe(text):
+    return re.sub(r"</(script)", r"<\\/\1", text, flags=re.IGNORECASE)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--template", required=True)
+    parser.add_argument("--module", required=True)
+    parser.add_argument("--assets", required=True)
+    parser.add_argument("--output", required=True)
+    args = parser.parse_args()
+
+    here = os.path.dirname(os.path.abspath(args.template))
+    with open(args.template, encoding="utf-8") as file:
+        page = file.read()
+
+    def replace(match):
+        kind, _, name = match.group(1).partition(":")
+        if kind == "text":
+            with open(os.path.join(here, name), encoding="utf-8") as file:
+                return script_safe(file.read())
+        if kind == "data":
+            return data_url(os.path.join(args.assets, name))
+        if kind == "module":
+            with open(args.module, encoding="utf-8") as file:
+                return script_safe(file.read())
+        sys.exit("inline_page.py: unknown marker {{%s}}" % match.group(1))
+
+    page = re.sub(r"\{\{([a-z]+(?::[A-Za-z0-9_.-]+)?)\}\}", replace, page)
+    temporary = args.output + ".part"
+    with open(temporary, "w", encoding="utf-8") as file:
+        file.write(page)
+    os.replace(temporary, args.output)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,52 @@
+'use strict';
+// The About window: the maker's credits over the picture, shown modally by
+// the main window's About button. A click on the picture, on either panel
+// or on Chiudi closes it; a click on a label does nothing; Escape does
+// nothing. Chiudi takes Enter, Space, Alt+C and the C key alone; the arrow
+// keys move the focus between Chiudi and the two panels, and a later showing
+// starts where the focus was when the window closed.
+
+const aboutWindow = (() => {
+  const dialog = document.getElementById('CalmoraAboutForm');
+  const close = document.getElementById('Button1About');
+  const closers = [close, document.getElementById('ProgramIcon'), document.getElementById('Panel1'),
+                   document.getElementById('Panel2')];
+  const focusCycle = [close, closers[2], closers[3]];
+  let lastFocus = close;
+  let returnFocus = null;
+
+  dialog.addEventListener('click', (event) => {
+    if (closers.includes(event.target)) hide();
+  });
+  dialog.addEventListener('cancel', (event) => event.preventDefault());
+  dialog.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') event.preventDefault();
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    const at = focusCycle.indexOf(event.target);
+    if (at < 0) return;
+    const step = {ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1}[event.key];
+    if (step) {
+      event.preventDefault();
+      focusCycle[(at + step + focusCycle.length) % focusCycle.length].focus();
+    } else if (event.key === 'c' || event.key === 'C') {
+      event.preventDefault();
+      close.click();
+    }
+  });
+
+  function hide() {
+    lastFocus = focusCycle.includes(document.activeElement) ? document.activeElement : close;
+    dialog.close();
+    if (returnFocus && returnFocus.isConnected) returnFocus.focus();
+    returnFocus = null;
+  }
+
+  return {
+    // Shows the window; `focusAfter` gets the focus back when it closes.
+    show(focusAfter) {
+      returnFocus = focusAfter;
+      dialog.showModal();
+      lastFocus.focus();
+    },
+  };
+})();
