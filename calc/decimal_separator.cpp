@@ -14,12 +14,12 @@ char separator = '.';
 
 // The first of LC_ALL, LC_NUMERIC and LANG that is set and not empty, as the
 // C library picks the numeric locale; "C" when none is.
-const char* NumericLocaleName() {
+NumericLocale NamedNumericLocale() {
   for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
     const char* value = std::getenv(variable);
-    if (value != nullptr && value[0] != '\0') return value;
+    if (value != nullptr && value[0] != '\0') return {.name = value, .variable = variable, .loaded = false};
   }
-  return "C";
+  return {.name = "C", .variable = "", .loaded = false};
 }
 
 }  // namespace
@@ -32,13 +32,19 @@ void SetDecimalSeparator(char newSeparator) {
   separator = newSeparator;
 }
 
-char LocaleDecimalSeparator() {
-  locale_t locale = newlocale(LC_NUMERIC_MASK, NumericLocaleName(), static_cast<locale_t>(0));
-  if (locale == static_cast<locale_t>(0)) return '.';
+NumericLocale ReadNumericLocale() {
+  NumericLocale numeric = NamedNumericLocale();
+  locale_t locale = newlocale(LC_NUMERIC_MASK, numeric.name.c_str(), static_cast<locale_t>(0));
+  if (locale == static_cast<locale_t>(0)) return numeric;
+  numeric.loaded = true;
   const char* radix = nl_langinfo_l(RADIXCHAR, locale);
-  const char result = (radix != nullptr && std::strlen(radix) == 1) ? radix[0] : '.';
+  if (radix != nullptr && std::strlen(radix) == 1) numeric.separator = radix[0];
   freelocale(locale);
-  return result;
+  return numeric;
+}
+
+char LocaleDecimalSeparator() {
+  return ReadNumericLocale().separator;
 }
 
 void LoadDecimalSeparator() {

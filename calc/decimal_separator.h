@@ -4,6 +4,8 @@
 // numeric locale and is "." when the locale has no one-byte separator.
 // Only LoadDecimalSeparator (and tests, through SetDecimalSeparator) write it.
 
+#include <string>
+
 namespace calc {
 
 char DecimalSeparator();
@@ -13,6 +15,16 @@ void SetDecimalSeparator(char separator);
 // else LANG): its decimal point when that is exactly one byte, "." otherwise
 // or when the locale cannot be loaded. Never fails.
 char LocaleDecimalSeparator();
+
+// The same choice with what it was made from, for a program that tells its
+// user when a named locale is missing from the system.
+struct NumericLocale {
+  std::string name;      // the locale named; "C" when no variable names one
+  std::string variable;  // LC_ALL, LC_NUMERIC or LANG; empty for "C"
+  bool loaded = false;   // whether the system has that locale
+  char separator = '.';  // as LocaleDecimalSeparator gives it
+};
+NumericLocale ReadNumericLocale();
 
 // Sets the process-wide separator from LocaleDecimalSeparator().
 void LoadDecimalSeparator();

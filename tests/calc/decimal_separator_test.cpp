@@ -81,6 +81,48 @@ TEST_F(LocaleEnvironment, ChoosesTheNumericLocaleAsTheCLibraryDoes) {
   }
 }
 
+// Which locale was named, by which variable, and whether the system has it:
+// what a program needs to warn that a named locale is missing.
+TEST_F(LocaleEnvironment, TellsWhichLocaleWasNamedAndWhetherItLoaded) {
+  struct Row {
+    const char* name;
+    std::optional<std::string> lcAll, lcNumeric, lang;
+    calc::NumericLocale expected;
+  };
+  const Row rows[] = {
+      {"Italian",
+       std::nullopt,
+       std::nullopt,
+       "it_IT.UTF-8",
+       {.name = "it_IT.UTF-8", .variable = "LANG", .loaded = true, .separator = ','}},
+      {"MissingFromLang",
+       std::string(),
+       std::nullopt,
+       "it_IT",
+       {.name = "it_IT", .variable = "LANG", .loaded = false, .separator = '.'}},
+      {"MissingFromLcNumeric",
+       std::nullopt,
+       "xx_NOWHERE.UTF-8",
+       "it_IT.UTF-8",
+       {.name = "xx_NOWHERE.UTF-8", .variable = "LC_NUMERIC", .loaded = false, .separator = '.'}},
+      {"NothingNamed",
+       std::nullopt,
+       std::nullopt,
+       std::nullopt,
+       {.name = "C", .variable = "", .loaded = true, .separator = '.'}},
+  };
+  for (const Row& row : rows) {
+    Set("LC_ALL", row.lcAll);
+    Set("LC_NUMERIC", row.lcNumeric);
+    Set("LANG", row.lang);
+    const calc::NumericLocale actual = calc::ReadNumericLocale();
+    EXPECT_EQ(actual.name, row.expected.name) << row.name;
+    EXPECT_EQ(actual.variable, row.expected.variable) << row.name;
+    EXPECT_EQ(actual.loaded, row.expected.loaded) << row.name;
+    EXPECT_EQ(actual.separator, row.expected.separator) << row.name;
+  }
+}
+
 TEST_F(LocaleEnvironment, LoadSetsTheProcessWideSeparator) {
   Set("LC_ALL", "it_IT.UTF-8");
   calc::SetDecimalSeparator('.');
