@@ -29,12 +29,14 @@ std::string LinePrefix(std::size_t line) {
 
 class Batch {
  public:
+  // A failed flush before waiting is not reported there: the writer stays
+  // failed, and the next row or the end of the input reports it.
   Batch(std::FILE* input, std::FILE* output, const BatchOptions& options)
-      : reader_(input, options.delimiter, kInputFields),
-        writer_(output, options.delimiter),
+      : writer_(output, options.delimiter),
+        reader_(input, options.delimiter, kInputFields, [this] { writer_.Flush(); }),
         options_(options) {}
 
-  void Run() {
+  BatchSummary Run() {
     try {
       WriteRows();
     } catch (const BatchError&) {
@@ -42,6 +44,7 @@ class Batch {
       throw;
     }
     if (!writer_.Flush()) FailWrite(lastLine_);
+    return summary_;
   }
 
  private:
@@ -73,11 +76,11 @@ class Batch {
   }
 
   static void CheckFieldCount(const CsvRow& row) {
-    if (row.fieldCount != kInputFields) {
+    if (row.fieldCount < kInputFields || !row.extraFieldsEmpty) {
       throw BatchError(row.line, LinePrefix(row.line) + "la riga ha " + std::to_string(row.fieldCount) +
                                      (row.fieldCount == 1 ? " campo" : " campi") +
                                      " invece di 3 (importo a base d'asta, percentuale di ribasso, "
-                                     "importo dell'Impresa)");
+                                     "importo dell'Impresa; dopo il terzo sono ammessi solo campi vuoti)");
     }
   }
 
@@ -98,6 +101,8 @@ class Batch {
         message = error.what();
       }
     }
+    ++summary_.rows;
+    if (!message.empty()) ++summary_.failedRows;
     Write(row, {f[0], f[1], f[2], texts.computedTotal, texts.difference, texts.percentage, message});
   }
 
@@ -110,10 +115,11 @@ class Batch {
         line, LinePrefix(line) + "scrittura dei risultati non riuscita: " + std::strerror(writer_.failure()));
   }
 
+  CsvWriter writer_;  // before reader_, which flushes it
   CsvRowReader reader_;
-  CsvWriter writer_;
   BatchOptions options_;
   std::size_t lastLine_ = 1;
+  BatchSummary summary_;
 };
 
 }  // namespace
@@ -121,8 +127,8 @@ class Batch {
 BatchError::BatchError(std::size_t line, const std::string& message)
     : std::runtime_error(message), line_(line) {}
 
-void RunBatch(std::FILE* input, std::FILE* output, const BatchOptions& options) {
-  Batch(input, output, options).Run();
+BatchSummary RunBatch(std::FILE* input, std::FILE* output, const BatchOptions& options) {
+  return Batch(input, output, options).Run();
 }
 
 }  // namespace cli

@@ -4,9 +4,12 @@
 // then the computed total, the difference, the discrepancy percentage and the
 // error message. A row whose computation fails is data (its message goes in
 // the last column); a row with an empty field is not computed, as in the main
-// window, and gets four empty columns. A UTF-8 byte-order mark opening the
-// input opens the output. Rows stream through: memory does not grow with
-// their number.
+// window, and gets four empty columns. A row may end with empty fields after
+// the third (a trailing delimiter, as spreadsheets export an empty column):
+// they are dropped, so every output row has seven fields. A UTF-8 byte-order
+// mark opening the input opens the output. Rows stream through: memory does
+// not grow with their number, and each answer is flushed before the batch
+// waits for more input, so rows typed or piped in are answered at once.
 
 #include <cstddef>
 #include <cstdio>
@@ -21,6 +24,12 @@ struct BatchOptions {
   bool header = false;   // the first row holds column titles, copied and extended
 };
 
+// What a batch that ran to its end did.
+struct BatchSummary {
+  std::size_t rows = 0;        // rows read, the title row apart
+  std::size_t failedRows = 0;  // rows whose computation failed (a message in the last column)
+};
+
 // Input that cannot be read or output that cannot be written. The message
 // names the input line (counted from 1) and the fault, in Italian.
 class BatchError : public std::runtime_error {
@@ -33,8 +42,9 @@ class BatchError : public std::runtime_error {
 };
 
 // Processes `input` to its end (rows already written stay written when a
-// BatchError stops it). Raises BatchError for malformed quoting, a row
-// without exactly three fields, a read error or a write error.
-void RunBatch(std::FILE* input, std::FILE* output, const BatchOptions& options);
+// BatchError stops it). Raises BatchError for malformed quoting, a UTF-16
+// input, a row without three fields (and nothing but empty ones after them),
+// a read error or a write error.
+BatchSummary RunBatch(std::FILE* input, std::FILE* output, const BatchOptions& options);
 
 }  // namespace cli

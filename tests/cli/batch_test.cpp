@@ -69,6 +69,14 @@ const BatchCase kBatchCases[] = {
      "\xEF\xBB\xBF"
      "1000;10;9;900;-891;-9900;\n"},
     {"empty_input", "", ""},
+    {"trailing_delimiters_dropped",
+     "Base;Ribasso;Offerta;\n1000;10;9;\n250000;12,5;220000;;\"\"\n",
+     "Base;Ribasso;Offerta;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"
+     "Percentuale di "
+     "discordanza;Errore\n1000;10;9;900;-891;-9900;\n250000;12,5;220000;218750;1250;0,568181818181818;\n",
+     {';', ',', true}},
+    {"lines_of_spaces_skipped", "  \n1000;10;9\n \r\n", "1000;10;9;900;-891;-9900;\n"},
+    {"space_before_opening_quote", "1000; \"10\"; \"9\"\n", "1000;10;9;900;-891;-9900;\n"},
 };
 
 class BatchRows : public testing::TestWithParam<BatchCase> {};
@@ -95,6 +103,17 @@ const StopCase kStopCases[] = {
     {"two_fields", "1000;10;9\n1;2\n1000;10;9\n", "1000;10;9;900;-891;-9900;\n", 2,
      "riga 2: la riga ha 2 campi"},
     {"four_fields", "1;2;3;4\n", "", 1, "riga 1: la riga ha 4 campi"},
+    {"text_after_trailing_delimiter", "1000;10;9;\n1;2;3;;x\n", "1000;10;9;900;-891;-9900;\n", 2,
+     "riga 2: la riga ha 5 campi"},
+    {"utf16_before_any_row",
+     std::string("\xFF\xFE"
+                 "1\0;\0"
+                 "2\0;\0"
+                 "3\0\n\0",
+                 14),
+     "", 1, "UTF-16 LE"},
+    {"line_after_lone_cr_lines", "1000;10;9\r\r1;2\r", "1000;10;9;900;-891;-9900;\n", 3,
+     "riga 3: la riga ha 2 campi"},
     {"one_field", "\n\n12345\n", "", 3, "riga 3: la riga ha 1 campo "},
     {"unterminated_quote", "1000;10;9\n1000;\"10;9\n", "1000;10;9;900;-891;-9900;\n", 2, "non è chiuso"},
     {"stray_quote", "1000;10;9\n1000;1\"0;9\n", "1000;10;9;900;-891;-9900;\n", 2, "virgolette fuori posto"},
@@ -113,6 +132,17 @@ TEST_P(BatchStops, NamesTheLineAndKeepsEarlierRows) {
 
 INSTANTIATE_TEST_SUITE_P(Table, BatchStops, testing::ValuesIn(kStopCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Rows whose computation failed are counted apart from rows not computed
+// for an empty field; the title row is no row.
+TEST(BatchCounts, RowsAndFailures) {
+  auto in = cli_test::ReadableFile("A;B;C\n1000;10;9\n1000;10;0\n;10;9\nx;y;z\n");
+  cli_test::File out(std::tmpfile());
+  const BatchSummary summary =
+      RunBatch(in.get(), out.get(), {.delimiter = ';', .separator = ',', .header = true});
+  EXPECT_EQ(summary.rows, 4u);
+  EXPECT_EQ(summary.failedRows, 2u);
+}
 
 TEST(BatchWriting, FullDeviceStopsWithTheLine) {
   std::string input;

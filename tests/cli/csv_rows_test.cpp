@@ -16,19 +16,23 @@ struct ExpectedRow {
   std::size_t line;
   std::size_t fieldCount;
   std::vector<std::string> fields;  // the kept ones
+  bool extraFieldsEmpty = true;
   bool operator==(const ExpectedRow&) const = default;
 };
 
 void PrintTo(const ExpectedRow& row, std::ostream* out) {
   *out << "line " << row.line << ", " << row.fieldCount << " fields:";
   for (const std::string& field : row.fields) *out << " [" << field << "]";
+  if (!row.extraFieldsEmpty) *out << " and text beyond them";
 }
 
 std::vector<ExpectedRow> ReadAll(std::string_view content, char delimiter = ';', std::size_t kept = 3) {
   auto file = ReadableFile(content);
   CsvRowReader reader(file.get(), delimiter, kept);
   std::vector<ExpectedRow> rows;
-  while (const CsvRow* row = reader.Next()) rows.push_back({row->line, row->fieldCount, row->fields});
+  while (const CsvRow* row = reader.Next()) {
+    rows.push_back({row->line, row->fieldCount, row->fields, row->extraFieldsEmpty});
+  }
   return rows;
 }
 
@@ -43,11 +47,35 @@ const ReadCase kReadCases[] = {
     {"plain_rows", "1;2;3\n4;5;6\n", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
     {"no_final_line_end", "1;2;3\n4;5;6", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
     {"crlf", "1;2;3\r\n4;5;6\r\n", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
-    {"lone_cr", "1;2;3\r4;5;6", {{1, 3, {"1", "2", "3"}}, {1, 3, {"4", "5", "6"}}}},
+    {"lone_cr", "1;2;3\r4;5;6", {{1, 3, {"1", "2", "3"}}, {2, 3, {"4", "5", "6"}}}},
+    {"lone_cr_blank_lines_counted",
+     "\r\r1;2;3\r\r4;5;6\r",
+     {{3, 3, {"1", "2", "3"}}, {5, 3, {"4", "5", "6"}}}},
+    {"crlf_counts_once_beside_lone_cr",
+     "1;2;3\r\n\r4;5;6\r\n\n7;8;9\r",
+     {{1, 3, {"1", "2", "3"}}, {3, 3, {"4", "5", "6"}}, {5, 3, {"7", "8", "9"}}}},
+    {"lone_cr_inside_quotes_counts",
+     "\"a\rb\";\"\r\";c\r;\"\";d\r",
+     {{1, 3, {"a\rb", "\r", "c"}}, {4, 3, {"", "", "d"}}}},
+    {"cr_after_quoted_field_then_lf_row",
+     "\"a\r\";b;c\n;;\n",
+     {{1, 3, {"a\r", "b", "c"}}, {3, 3, {"", "", ""}}}},
     {"blank_lines_skipped_but_counted",
      "\n1;2;3\n\r\n\n4;5;6\n\n",
      {{2, 3, {"1", "2", "3"}}, {5, 3, {"4", "5", "6"}}}},
     {"empty_input", "", {}},
+    {"lines_of_spaces_are_blank",
+     "   \n1;2;3\n \r\n  \r4;5;6\n ",
+     {{2, 3, {"1", "2", "3"}}, {5, 3, {"4", "5", "6"}}}},
+    {"quoted_spaces_are_a_field", "\"  \"\n", {{1, 1, {"  "}}}},
+    {"tab_line_is_a_field", "\t\n", {{1, 1, {"\t"}}}},
+    {"spaces_before_opening_quote_dropped", "1; \"2;5\";   \"\"\"3\"\n", {{1, 3, {"1", "2;5", "\"3"}}}},
+    {"empty_last_field_at_end_of_input", "a;b;c\n1;2;", {{1, 3, {"a", "b", "c"}}, {2, 3, {"1", "2", ""}}}},
+    {"trailing_delimiter", "1;2;3;\n4;5;6;\"\"", {{1, 4, {"1", "2", "3"}}, {2, 4, {"4", "5", "6"}}}},
+    {"several_empty_extra_fields", "1;2;3;;;\n", {{1, 6, {"1", "2", "3"}}}},
+    {"extra_field_with_text", "1;2;3;;x\n", {{1, 5, {"1", "2", "3"}, false}}},
+    {"extra_field_of_spaces_is_text", "1;2;3; \n", {{1, 4, {"1", "2", "3"}, false}}},
+    {"spaces_before_empty_quoted_extra_field", "1;2;3;  \"\"\n", {{1, 4, {"1", "2", "3"}}}},
     {"spaces_kept", " 1 ; 2,5 ;3 \n", {{1, 3, {" 1 ", " 2,5 ", "3 "}}}},
     {"empty_fields", ";;\n1;;3\n", {{1, 3, {"", "", ""}}, {2, 3, {"1", "", "3"}}}},
     {"quoted_empty_field", "\"\";\"\";\"\"\n", {{1, 3, {"", "", ""}}}},
@@ -58,7 +86,7 @@ const ReadCase kReadCases[] = {
      {{1, 3, {"a\nb", "c\r\nd", "e"}}, {4, 3, {"f", "g", "h"}}}},
     {"any_bytes", "\xe2\x82\xac 12;\t;\x01\n", {{1, 3, {"\xe2\x82\xac 12", "\t", "\x01"}}}},
     {"two_fields", "1;2\n", {{1, 2, {"1", "2"}}}},
-    {"four_fields_three_kept", "1;2;3;4\n", {{1, 4, {"1", "2", "3"}}}},
+    {"four_fields_three_kept", "1;2;3;4\n", {{1, 4, {"1", "2", "3"}, false}}},
     {"one_field", "abc\n", {{1, 1, {"abc"}}}},
     {"comma_delimiter", "\"1,5\",2,3\n", {{1, 3, {"1,5", "2", "3"}}}, ','},
     {"tab_delimiter", "1\t 2 \t3\n", {{1, 3, {"1", " 2 ", "3"}}}, '\t'},
@@ -94,6 +122,9 @@ const MalformedCase kMalformedCases[] = {
     {"quote_inside_unquoted_field", "1;2;3\n4;5\"x;6\n", 1, 2},
     {"text_after_closing_quote", "1;2;3\n\n\"4\"x;5;6\n", 1, 3},
     {"space_after_closing_quote", "\"1\" ;2;3\n", 0, 1},
+    {"quote_after_text_and_space", "1;x \"2\";3\n", 0, 1},
+    {"stray_quote_on_lone_cr_line", "1;2;3\r\r4;5\"x;6\r", 1, 3},
+    {"unterminated_quote_after_crlf_lines", "1;2;3\r\n4;5;6\r\n\"7;8;9\r\n", 2, 3},
     {"stray_quote_after_multiline_field", "\"a\n\nb\";c;d\ne;f\"g;h\n", 1, 4},
 };
 
@@ -136,6 +167,67 @@ TEST(CsvReadingLarge, RowsAcrossBlocksKeepTextAndLines) {
   EXPECT_EQ(rows[5'001].line, 5'003u);
   EXPECT_EQ(rows.back().line, rowCount + 1);
   EXPECT_EQ(rows.back().fields, (std::vector<std::string>{std::to_string(rowCount - 1), "a\"b", "c"}));
+}
+
+// The same malformed row far into a file is reported on the line an editor
+// shows, whatever the line ends.
+TEST(CsvReadingLarge, MalformedRowLineWithEveryLineEnd) {
+  const std::size_t badLine = 100'008;
+  for (std::string_view lineEnd : {"\n", "\r\n", "\r"}) {
+    std::string content;
+    for (std::size_t line = 1; line < badLine; ++line) {
+      content += line % 10 == 0 ? std::string(lineEnd) : "1;2;\"3\"" + std::string(lineEnd);
+    }
+    content += "4;5\"x;6" + std::string(lineEnd) + "7;8;9" + std::string(lineEnd);
+    auto file = ReadableFile(content);
+    CsvRowReader reader(file.get(), ';', 3);
+    try {
+      while (reader.Next()) {
+      }
+      FAIL() << "accepted";
+    } catch (const CsvReadError& error) {
+      EXPECT_EQ(error.line(), badLine) << "line end "
+                                       << (lineEnd == "\r"   ? "CR"
+                                           : lineEnd == "\n" ? "LF"
+                                                             : "CR LF");
+    }
+  }
+}
+
+// A UTF-16 input is refused before its first row, whatever it holds, with a
+// message naming its encoding.
+TEST(CsvReadingEncoding, Utf16IsRefusedBeforeAnyRow) {
+  struct Case {
+    std::string content;
+    const char* encoding;
+  };
+  const Case cases[] = {
+      {std::string("\xFF\xFE"
+                   "1\0;\0"
+                   "2\0;\0"
+                   "3\0\n\0",
+                   14),
+       "UTF-16 LE"},
+      {std::string("\xFE\xFF"
+                   "\0"
+                   "1\0;\0"
+                   "2\0;\0"
+                   "3\0\n",
+                   14),
+       "UTF-16 BE"},
+      {"\xFF\xFE", "UTF-16 LE"},
+  };
+  for (const Case& c : cases) {
+    auto file = ReadableFile(c.content);
+    CsvRowReader reader(file.get(), ';', 3);
+    try {
+      reader.Next();
+      FAIL() << "read " << c.encoding;
+    } catch (const CsvReadError& error) {
+      EXPECT_NE(std::string(error.what()).find(c.encoding), std::string::npos) << error.what();
+      EXPECT_EQ(error.line(), 1u);
+    }
+  }
 }
 
 TEST(CsvReadingByteOrderMark, IsReportedOnlyWhenPresent) {

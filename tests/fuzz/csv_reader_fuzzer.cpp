@@ -1,10 +1,11 @@
 // The companion's CSV reader on any bytes: it never crashes, fails only with
 // CsvReadError (and keeps failing once it has), keeps at most the fields it
-// was asked to keep, and numbers rows by non-decreasing lines. Then the same
-// bytes cut into three fields go through the companion's CSV writer, after a
-// header row, and must read back as exactly those three fields. (The header
-// comes first because the reader drops a UTF-8 byte-order mark at the start
-// of a stream, so a first field beginning with one would not come back.)
+// was asked to keep, says that fields beyond them are empty only when they
+// are, and numbers rows by increasing lines that never pass the line ends of
+// the input. Then the same bytes cut into three fields go through the
+// companion's CSV writer, after a header row, and must read back as exactly
+// those three fields. (The header comes first because the reader drops a
+// UTF-8 byte-order mark at the start of a stream and refuses a UTF-16 one.)
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +34,15 @@ std::FILE* OpenMemory(const std::string& bytes) {
   return fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
 }
 
+// The lines of `bytes` as an editor counts them: LF, CR LF and a lone CR end one.
+std::size_t Lines(const std::string& bytes) {
+  std::size_t lines = 1;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) ++lines;
+  }
+  return lines;
+}
+
 // Every row of `bytes`; false when the reader failed (with CsvReadError).
 bool ReadAll(const std::string& bytes, char delimiter, std::vector<cli::CsvRow>& rows) {
   std::FILE* input = OpenMemory(bytes);
@@ -41,10 +51,12 @@ bool ReadAll(const std::string& bytes, char delimiter, std::vector<cli::CsvRow>&
   {
     cli::CsvRowReader reader(input, delimiter, kKeptFields);
     std::size_t lastLine = 0;
+    const std::size_t lines = Lines(bytes);
     try {
       while (const cli::CsvRow* row = reader.Next()) {
         if (row->fields.size() != std::min(row->fieldCount, kKeptFields)) std::abort();
-        if (row->line < lastLine || row->line == 0) std::abort();
+        if (row->fieldCount <= kKeptFields && !row->extraFieldsEmpty) std::abort();
+        if (row->line <= lastLine || row->line > lines) std::abort();
         lastLine = row->line;
         rows.push_back(*row);
       }
