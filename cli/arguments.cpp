@@ -17,22 +17,33 @@ std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
 
+std::string QuotedList(const std::vector<std::string>& texts) {
+  std::string list;
+  for (const std::string& text : texts) list += (list.empty() ? "" : " ") + Quoted(text);
+  return list;
+}
+
+bool IsDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
 // Walks the arguments once; options with a value accept "--name VALUE" and
 // "--name=VALUE". Everything after "--", a lone "-" and any text not starting
-// with "-" is positional.
+// with "-" is an operand, wherever it stands: the three amounts, or with
+// --csv the file.
 class Parser {
  public:
   explicit Parser(std::span<const std::string_view> arguments) : arguments_(arguments) {}
 
   Arguments Parse() {
-    if (AsksForHelp()) {
-      result_.mode = Mode::Help;
+    if (std::optional<Mode> request = InformationRequest()) {
+      result_.mode = *request;
       return result_;
     }
     for (next_ = 0; next_ < arguments_.size();) {
       std::string_view argument = arguments_[next_++];
       if (optionsEnded_ || argument == "-" || !argument.starts_with("-")) {
-        positional_.emplace_back(argument);
+        operands_.emplace_back(argument);
       } else if (argument == "--") {
         optionsEnded_ = true;
       } else {
@@ -43,13 +54,15 @@ class Parser {
   }
 
  private:
-  // A request for help wins over every mistake on the same command line.
-  bool AsksForHelp() const {
+  // A request for help or for the version wins over every mistake on the
+  // same command line; the first one given is answered.
+  std::optional<Mode> InformationRequest() const {
     for (std::string_view argument : arguments_) {
-      if (argument == "--") return false;
-      if (argument == "--help" || argument == "-h") return true;
+      if (argument == "--") break;
+      if (argument == "--help" || argument == "-h") return Mode::Help;
+      if (argument == "--version") return Mode::Version;
     }
-    return false;
+    return std::nullopt;
   }
 
   void Option(std::string_view argument) {
@@ -59,35 +72,28 @@ class Parser {
       name = argument.substr(0, equals);
       inlineValue = argument.substr(equals + 1);
     }
-    if (name == "--header") {
-      RejectValue(name, inlineValue);
-      MarkSeen(header_, name);
+    if (name == "--csv") {
+      MarkSeen(csv_, argument);
+      if (inlineValue) csvFileOption_ = std::string(*inlineValue);
+    } else if (name == "--header") {
+      Flag(header_, argument, inlineValue);
       result_.header = true;
-    } else if (name == "--csv") {
-      MarkSeen(csv_, name);
-      CsvFile(inlineValue);
+    } else if (name == "--strict") {
+      Flag(strict_, argument, inlineValue);
+      result_.strict = true;
     } else if (name == "--delimiter") {
-      MarkSeen(delimiter_, name);
+      MarkSeen(delimiter_, argument);
       result_.delimiter = Delimiter(Value(name, inlineValue));
     } else if (name == "--separator") {
-      MarkSeen(separator_, name);
+      MarkSeen(separator_, argument);
       result_.separator = Separator(Value(name, inlineValue));
+    } else if (name == "--rtf") {
+      MarkSeen(rtf_, argument);
+      result_.rtfFile = FileName(name, Value(name, inlineValue));
     } else {
       throw UsageError("opzione sconosciuta: " + Quoted(argument) +
                        " (un importo che comincia con \"-\" va scritto dopo \"--\")");
     }
-  }
-
-  // FILE is optional: the next argument is taken when it does not look like
-  // an option; "-" names standard input.
-  void CsvFile(std::optional<std::string_view> inlineValue) {
-    std::optional<std::string_view> file = inlineValue;
-    if (!file && !optionsEnded_ && next_ < arguments_.size() &&
-        (arguments_[next_] == "-" || !arguments_[next_].starts_with("-"))) {
-      file = arguments_[next_++];
-    }
-    if (file && file->empty()) throw UsageError("--csv: il nome del file è vuoto");
-    if (file && *file != "-") result_.csvFile = std::string(*file);
   }
 
   std::string_view Value(std::string_view name, std::optional<std::string_view> inlineValue) {
@@ -97,13 +103,19 @@ class Parser {
     return arguments_[next_++];
   }
 
-  static void RejectValue(std::string_view name, std::optional<std::string_view> inlineValue) {
-    if (inlineValue) throw UsageError("l'opzione " + std::string(name) + " non accetta un valore");
+  static void Flag(bool& seen, std::string_view argument, std::optional<std::string_view> inlineValue) {
+    if (inlineValue) throw UsageError("l'opzione non accetta un valore: " + Quoted(argument));
+    MarkSeen(seen, argument);
   }
 
-  static void MarkSeen(bool& seen, std::string_view name) {
-    if (seen) throw UsageError("opzione ripetuta: " + std::string(name));
+  static void MarkSeen(bool& seen, std::string_view argument) {
+    if (seen) throw UsageError("opzione ripetuta: " + Quoted(argument));
     seen = true;
+  }
+
+  static std::string FileName(std::string_view name, std::string_view value) {
+    if (value.empty()) throw UsageError(std::string(name) + ": il nome del file è vuoto");
+    return std::string(value);
   }
 
   static char Delimiter(std::string_view value) {
@@ -111,38 +123,52 @@ class Parser {
     if (value.size() != 1) {
       throw UsageError("--delimiter: serve un solo carattere (\\t per il tabulatore), non " + Quoted(value));
     }
-    if (value[0] == '"' || value[0] == '\r' || value[0] == '\n') {
-      throw UsageError("--delimiter: le virgolette e gli a capo non possono separare i campi");
+    if (value[0] == '"' || value[0] == '\r' || value[0] == '\n' || IsDigit(value[0])) {
+      throw UsageError("--delimiter: le virgolette, gli a capo e le cifre non possono separare i campi, " +
+                       std::string("non ") + Quoted(value));
     }
     return value[0];
   }
 
   static char Separator(std::string_view value) {
     if (value.size() != 1) throw UsageError("--separator: serve un solo carattere, non " + Quoted(value));
-    if (std::isdigit(static_cast<unsigned char>(value[0]))) {
-      throw UsageError("--separator: una cifra non può fare da separatore decimale");
+    if (IsDigit(value[0])) {
+      throw UsageError("--separator: una cifra non può fare da separatore decimale, non " + Quoted(value));
     }
     return value[0];
   }
 
   Arguments FinishCsv() {
-    if (!positional_.empty()) {
-      throw UsageError("con --csv gli importi si leggono dal file, non dalla riga di comando: " +
-                       Quoted(positional_.front()));
+    if (rtf_) throw UsageError("--rtf vale solo con i tre importi, non con --csv");
+    if (result_.separator == result_.delimiter) {
+      throw UsageError("--separator " + Quoted(std::string(1, *result_.separator)) +
+                       " è anche il delimitatore dei campi: scegliere due caratteri diversi");
     }
+    std::vector<std::string> files = operands_;
+    if (csvFileOption_) files.insert(files.begin(), *csvFileOption_);
+    if (files.size() > 1) {
+      throw UsageError(
+          "con --csv si legge un solo file e gli importi si leggono dal file, non dalla riga di "
+          "comando: " +
+          QuotedList(files));
+    }
+    if (!files.empty() && FileName("--csv", files.front()) != "-") result_.csvFile = files.front();
     result_.mode = Mode::Csv;
     return result_;
   }
 
   Arguments FinishDirect() {
-    if (delimiter_ || header_) throw UsageError("--delimiter e --header valgono solo con --csv");
-    if (positional_.size() != result_.amounts.size()) {
-      throw UsageError("servono tre importi (base d'asta, percentuale di ribasso, totale dell'Impresa), " +
-                       std::string("non ") + std::to_string(positional_.size()));
+    if (delimiter_ || header_) {
+      throw UsageError(std::string(delimiter_ ? "--delimiter" : "--header") + " vale solo con --csv");
     }
-    for (std::size_t i = 0; i < positional_.size(); ++i) {
-      if (positional_[i].empty()) throw UsageError(std::string(kEmptyAmountMessages[i]));
-      result_.amounts[i] = positional_[i];
+    if (operands_.size() != result_.amounts.size()) {
+      throw UsageError(
+          "servono tre importi (base d'asta, percentuale di ribasso, totale dell'Impresa), non " +
+          std::to_string(operands_.size()) + (operands_.empty() ? "" : ": " + QuotedList(operands_)));
+    }
+    for (std::size_t i = 0; i < operands_.size(); ++i) {
+      if (operands_[i].empty()) throw UsageError(std::string(kEmptyAmountMessages[i]));
+      result_.amounts[i] = operands_[i];
     }
     result_.mode = Mode::Direct;
     return result_;
@@ -151,8 +177,9 @@ class Parser {
   std::span<const std::string_view> arguments_;
   std::size_t next_ = 0;
   bool optionsEnded_ = false;
-  bool csv_ = false, header_ = false, delimiter_ = false, separator_ = false;
-  std::vector<std::string> positional_;
+  bool csv_ = false, header_ = false, strict_ = false, delimiter_ = false, separator_ = false, rtf_ = false;
+  std::optional<std::string> csvFileOption_;  // the FILE of "--csv=FILE"
+  std::vector<std::string> operands_;
   Arguments result_;
 };
 

@@ -1,7 +1,9 @@
 #pragma once
-// The companion's command line, parsed into what to do. Parsing never reads a
-// file or the locale: it only checks the shape of the arguments, so every
-// mistake of the user is reported as a UsageError before any work starts.
+// The companion's command line, parsed into what to do. Options and operands
+// come in any order, GNU style ("--" ends the options, "-" is an operand).
+// Parsing never reads a file or the locale: it only checks the shape of the
+// arguments, so every mistake of the user is reported as a UsageError, naming
+// what the user gave, before any work starts.
 
 #include <array>
 #include <optional>
@@ -13,17 +15,20 @@
 namespace cli {
 
 enum class Mode {
-  Help,    // --help: print the help text
-  Direct,  // three amounts on the command line
-  Csv,     // --csv [FILE]: a file of rows
+  Help,     // -h, --help: print the help text
+  Version,  // --version: print the program's name and version
+  Direct,   // three amounts on the command line
+  Csv,      // --csv [FILE]: a file of rows
 };
 
 struct Arguments {
   Mode mode = Mode::Direct;
   std::array<std::string, 3> amounts;  // Direct: base amount, discount, contractor's total
+  std::optional<std::string> rtfFile;  // Direct: where the report goes; "-" is standard output
   std::optional<std::string> csvFile;  // Csv: standard input when absent
   char delimiter = ';';                // Csv: between fields, in and out
   bool header = false;                 // Csv: the first row holds titles
+  bool strict = false;                 // Csv: a row that failed to compute fails the run
   std::optional<char> separator;       // decimal separator; the locale's when absent
 };
 
@@ -32,10 +37,12 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// `arguments` excludes the program name. Raises UsageError with an Italian
+// `arguments` excludes the program name. --help and --version win over every
+// mistake (the first of them given). Raises UsageError with an Italian
 // message for an unknown or repeated option, a missing or malformed option
-// value, a wrong number of amounts, an empty amount, or an option that does
-// not fit the mode.
+// value, a separator equal to the delimiter, a wrong number of amounts or
+// files, an empty amount or file name, or an option that does not fit the
+// mode.
 Arguments ParseArguments(std::span<const std::string_view> arguments);
 
 }  // namespace cli

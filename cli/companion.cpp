@@ -12,6 +12,9 @@
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/help_text.h"
+#include "cli/replace_file.h"
+#include "report/export_error.h"
+#include "report/report_rtf.h"
 
 namespace cli {
 namespace {
@@ -35,22 +38,63 @@ int WriteAll(std::FILE* output, std::FILE* errors, std::string_view text) {
   return kExitSuccess;
 }
 
-char ChosenSeparator(const Arguments& arguments) {
+// The separator of --separator, else the locale's. A locale that the user
+// named but the system lacks gives "." silently in the C library; the user is
+// told once, since "12,5" would then read as 125.
+char ChosenSeparator(const Arguments& arguments, std::FILE* errors) {
   if (arguments.separator) return *arguments.separator;
-  calc::LoadDecimalSeparator();
-  return calc::DecimalSeparator();
+  const calc::NumericLocale locale = calc::ReadNumericLocale();
+  if (!locale.loaded) {
+    Report(errors, "la localizzazione \"" + locale.name + "\" (da " + locale.variable +
+                       ") non è installata: il separatore decimale è \"" + locale.separator +
+                       "\"; per sceglierne un altro: --separator C");
+  }
+  return locale.separator;
+}
+
+// The report of the row as the window's Salva writes it: to the file named,
+// replaced whole, or to standard output for "-".
+int WriteReport(const std::string& file, const report::ReportFields& fields, std::FILE* output,
+                std::FILE* errors) {
+  std::string rtf;
+  try {
+    rtf = report::ReportRtf(fields);
+  } catch (const report::ExportError& error) {
+    Report(errors, std::string("resoconto RTF non creato: ") + error.what());
+    return kExitFailure;
+  }
+  if (file == "-") return WriteAll(output, errors, rtf);
+  try {
+    ReplaceFile(file, rtf);
+  } catch (const FileWriteError& error) {
+    Report(errors, std::string("resoconto RTF non salvato: ") + error.what());
+    return kExitFailure;
+  }
+  return kExitSuccess;
 }
 
 // A computation error is reported with its message alone, as the error box
-// shows it, so that scripts can match it.
+// shows it, so that scripts can match it. With --rtf the report is written
+// first; the three lines follow unless the report went to standard output.
 int RunDirect(const Arguments& arguments, std::FILE* output, std::FILE* errors) {
+  const auto& [base, discount, contractorTotal] = arguments.amounts;
   calc::DiscrepancyTexts texts;
   try {
-    texts = calc::ComputeTexts(arguments.amounts[0], arguments.amounts[1], arguments.amounts[2],
-                               ChosenSeparator(arguments));
+    texts = calc::ComputeTexts(base, discount, contractorTotal, ChosenSeparator(arguments, errors));
   } catch (const calc::CalcError& error) {
     std::fprintf(errors, "%s\n", error.what());
     return kExitFailure;
+  }
+  if (arguments.rtfFile) {
+    const report::ReportFields fields{.baseAmount = base,
+                                      .discount = discount,
+                                      .contractorTotal = contractorTotal,
+                                      .computedTotal = texts.computedTotal,
+                                      .difference = texts.difference,
+                                      .percentage = texts.percentage};
+    if (int status = WriteReport(*arguments.rtfFile, fields, output, errors); status != kExitSuccess)
+      return status;
+    if (*arguments.rtfFile == "-") return kExitSuccess;
   }
   return WriteAll(output, errors,
                   "Importo totale dei lavori calcolato: " + texts.computedTotal +
@@ -70,11 +114,19 @@ int RunCsv(const Arguments& arguments, std::FILE* input, std::FILE* output, std:
     }
     input = file.get();
   }
-  BatchOptions options{arguments.delimiter, ChosenSeparator(arguments), arguments.header};
+  const BatchOptions options{.delimiter = arguments.delimiter,
+                             .separator = ChosenSeparator(arguments, errors),
+                             .header = arguments.header};
+  BatchSummary summary;
   try {
-    RunBatch(input, output, options);
+    summary = RunBatch(input, output, options);
   } catch (const BatchError& error) {
     Report(errors, inputName + ", " + error.what());
+    return kExitFailure;
+  }
+  if (arguments.strict && summary.failedRows > 0) {
+    Report(errors, inputName + ": righe con il calcolo non riuscito: " + std::to_string(summary.failedRows) +
+                       " su " + std::to_string(summary.rows) + " (--strict)");
     return kExitFailure;
   }
   return kExitSuccess;
@@ -88,6 +140,7 @@ int RunCompanion(std::span<const std::string_view> argumentTexts, std::FILE* inp
     Arguments arguments = ParseArguments(argumentTexts);
     switch (arguments.mode) {
       case Mode::Help: return WriteAll(output, errors, HelpText());
+      case Mode::Version: return WriteAll(output, errors, VersionText());
       case Mode::Direct: return RunDirect(arguments, output, errors);
       case Mode::Csv: return RunCsv(arguments, input, output, errors);
     }

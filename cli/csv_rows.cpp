@@ -59,7 +59,7 @@ const CsvRow* CsvRowReader::NextRow() {
   while (!finished_) {
     if (ParseRow()) return &row_;
     if (Refill()) continue;
-    // 1. The end of the input ends an open row, unless a quote is open.
+    // The end of the input ends an open row, unless a quote is open.
     finished_ = true;
     if (state_ == State::Quoted)
       Fail("un campo aperto con le virgolette non è chiuso prima della fine del file");

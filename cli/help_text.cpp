@@ -4,9 +4,9 @@ namespace cli {
 
 std::string_view HelpText() {
   return R"(Uso:
-  discordanza-cli [--separator C] BASE RIBASSO TOTALE
-  discordanza-cli --csv [FILE] [--delimiter C] [--header] [--separator C]
-  discordanza-cli --help
+  discordanza-cli [--separator C] [--rtf FILE] BASE RIBASSO TOTALE
+  discordanza-cli --csv [FILE] [--delimiter C] [--header] [--separator C] [--strict]
+  discordanza-cli --help | --version
 
 Confronta l'importo totale dei lavori proposto dall'Impresa con quello che
 segue dall'importo a base d'asta e dalla percentuale di ribasso
@@ -21,6 +21,8 @@ Un importo si legge come nella finestra: contano solo le cifre e il primo
 separatore decimale, ogni altro carattere è ignorato. Se il calcolo non
 riesce, il messaggio d'errore va sullo standard error.
 
+Le opzioni e gli argomenti si scrivono in qualsiasi ordine.
+
 Opzioni:
   --csv [FILE]    legge righe di tre campi (importo a base d'asta,
                   percentuale di ribasso, importo dell'Impresa) dal FILE,
@@ -28,44 +30,74 @@ Opzioni:
                   ogni riga scrive sullo standard output i tre campi
                   invariati seguiti da importo calcolato, differenza,
                   percentuale di discordanza e messaggio d'errore (vuoto se
-                  il calcolo è riuscito).
+                  il calcolo è riuscito). Il FILE può stare in qualsiasi
+                  punto della riga di comando.
   --delimiter C   il carattere fra i campi, in lettura e in scrittura
                   (predefinito ";", come nei fogli di calcolo italiani;
-                  "\t" o un tabulatore vero per il tabulatore).
+                  "\t" o un tabulatore vero per il tabulatore; non le
+                  virgolette, un a capo o una cifra).
   --header        la prima riga contiene i titoli delle colonne: è copiata e
                   completata con i titoli delle quattro colonne aggiunte.
   --separator C   il separatore decimale degli importi e dei risultati
-                  (un carattere, non una cifra), in entrambi i modi; senza
-                  questa opzione è quello della localizzazione (LC_ALL,
-                  altrimenti LC_NUMERIC, altrimenti LANG), oppure "." se
-                  questa non ne ha uno di un solo carattere.
-  --              fine delle opzioni: gli argomenti seguenti sono importi.
+                  (un carattere, non una cifra e, con --csv, non il
+                  delimitatore), in entrambi i modi; senza questa opzione è
+                  quello della localizzazione (LC_ALL, altrimenti
+                  LC_NUMERIC, altrimenti LANG), oppure "." se questa non ne
+                  ha uno di un solo carattere. Se la localizzazione indicata
+                  non è installata, un avviso sullo standard error dice
+                  quale separatore è usato.
+  --strict        con --csv, termina con codice 1 se il calcolo di almeno
+                  una riga non è riuscito (le righe sono scritte comunque);
+                  senza --strict quelle righe portano solo il messaggio.
+                  Con i tre importi un calcolo non riuscito dà sempre 1.
+  --rtf FILE      con i tre importi, scrive anche il resoconto in formato
+                  RTF, identico a quello che salva il pulsante Salva della
+                  finestra; un FILE esistente è sostituito solo a scrittura
+                  completata. Con "-" il resoconto va sullo standard output
+                  al posto delle tre righe.
+  --              fine delle opzioni: gli argomenti seguenti sono importi
+                  o, con --csv, il FILE.
   -h, --help      mostra questo aiuto.
+  --version       mostra il nome e la versione del programma.
 Le opzioni con un valore si scrivono anche come --opzione=VALORE.
 
 Il CSV:
   - virgolette come nella RFC 4180: un campo tra virgolette può contenere
-    il delimitatore, gli a capo e virgolette raddoppiate (""); i testi sono
+    il delimitatore, gli a capo e virgolette raddoppiate (""); gli spazi
+    prima delle virgolette di apertura sono ignorati; gli altri testi sono
     copiati byte per byte, spazi compresi;
-  - le righe lette finiscono con LF, CRLF o CR, le righe vuote sono
-    ignorate; le righe scritte finiscono con LF e un campo è scritto tra
-    virgolette solo se contiene il delimitatore, virgolette o un a capo;
+  - le righe lette finiscono con LF, CRLF o CR, e i numeri di riga dei
+    messaggi sono quelli che mostra un editor; le righe vuote o di soli
+    spazi sono ignorate; le righe scritte finiscono con LF e un campo è
+    scritto tra virgolette solo se contiene il delimitatore, virgolette o
+    un a capo;
+  - i campi vuoti dopo il terzo (un delimitatore in fondo alla riga) sono
+    ammessi e non sono ricopiati: ogni riga scritta ha sette campi;
   - il segno BOM UTF-8 con cui alcuni fogli di calcolo aprono il file non
-    fa parte del primo campo, e apre anche l'uscita;
+    fa parte del primo campo, e apre anche l'uscita; un file UTF-16 (il
+    "testo Unicode" dei fogli di calcolo) è rifiutato prima di scrivere
+    qualsiasi riga;
+  - ogni riga riceve la sua risposta appena è completa, anche da una pipe
+    o dal terminale;
   - una riga con un campo vuoto non è calcolata, come nella finestra: le
     quattro colonne aggiunte restano vuote;
   - una riga il cui calcolo non riesce porta il messaggio nell'ultima
     colonna, e la lettura continua;
-  - una riga senza esattamente tre campi, virgolette non chiuse o fuori
-    posto, un file illeggibile o un errore di scrittura fermano il programma
-    con un messaggio che indica la riga; le righe già scritte restano.
+  - una riga senza tre campi, virgolette non chiuse o fuori posto, un file
+    illeggibile o un errore di scrittura fermano il programma con un
+    messaggio che indica la riga; le righe già scritte restano.
 
 Codici di uscita:
   0  risultati scritti (con --csv: ogni riga letta e scritta);
-  1  calcolo non riuscito; con --csv un file illeggibile o malformato;
-     un errore di scrittura;
+  1  calcolo non riuscito (con --csv solo con --strict); con --csv un file
+     illeggibile o malformato; un errore di scrittura, anche del
+     resoconto RTF;
   2  argomenti sbagliati.
 )";
+}
+
+std::string_view VersionText() {
+  return "discordanza-cli " DISCORDANZA_VERSION "\n";
 }
 
 }  // namespace cli

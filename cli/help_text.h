@@ -1,11 +1,14 @@
 #pragma once
-// The Italian text that --help prints: both modes, every option, the CSV
-// rules (quoting, line ends, empty and failing rows) and the exit codes.
+// The Italian texts that --help and --version print: the help tells both
+// modes, every option, the CSV rules (quoting, line ends, empty and failing
+// rows) and the exit codes; the version line names the program and the
+// project's version.
 
 #include <string_view>
 
 namespace cli {
 
 std::string_view HelpText();
+std::string_view VersionText();
 
 }  // namespace cli

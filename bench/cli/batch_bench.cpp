@@ -48,7 +48,7 @@ void BM_BatchMillionRows(benchmark::State& state) {
   File output(std::fopen("/dev/null", "wb"));
   for (auto _ : state) {
     std::rewind(input.get());
-    cli::RunBatch(input.get(), output.get(), {';', ',', false});
+    cli::RunBatch(input.get(), output.get(), {.delimiter = ';', .separator = ',', .header = false});
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * rows));
 }

@@ -55,16 +55,19 @@ const BatchCase kBatchCases[] = {
      "Base;Ribasso;Offerta\n1000;10;9\n",
      "Base;Ribasso;Offerta;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"
      "Percentuale di discordanza;Errore\n1000;10;9;900;-891;-9900;\n",
-     {';', ',', true}},
+     {.delimiter = ';', .separator = ',', .header = true}},
     {"point_separator",
      "250000;12.5;220000\n",
      "250000;12.5;220000;218750;1250;0.568181818181818;\n",
-     {';', '.', false}},
+     {.delimiter = ';', .separator = '.', .header = false}},
     {"comma_delimiter_quotes_results",
      "250000,\"12,5\",220000\n",
      "250000,\"12,5\",220000,218750,1250,\"0,568181818181818\",\n",
-     {',', ',', false}},
-    {"tab_delimiter", "1000\t10\t9\n", "1000\t10\t9\t900\t-891\t-9900\t\n", {'\t', ',', false}},
+     {.delimiter = ',', .separator = ',', .header = false}},
+    {"tab_delimiter",
+     "1000\t10\t9\n",
+     "1000\t10\t9\t900\t-891\t-9900\t\n",
+     {.delimiter = '\t', .separator = ',', .header = false}},
     {"byte_order_mark_kept_before_the_rows", "\xEF\xBB\xBF\"1000\";10;9\n",
      "\xEF\xBB\xBF"
      "1000;10;9;900;-891;-9900;\n"},
@@ -74,7 +77,7 @@ const BatchCase kBatchCases[] = {
      "Base;Ribasso;Offerta;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"
      "Percentuale di "
      "discordanza;Errore\n1000;10;9;900;-891;-9900;\n250000;12,5;220000;218750;1250;0,568181818181818;\n",
-     {';', ',', true}},
+     {.delimiter = ';', .separator = ',', .header = true}},
     {"lines_of_spaces_skipped", "  \n1000;10;9\n \r\n", "1000;10;9;900;-891;-9900;\n"},
     {"space_before_opening_quote", "1000; \"10\"; \"9\"\n", "1000;10;9;900;-891;-9900;\n"},
 };
@@ -124,7 +127,9 @@ class BatchStops : public testing::TestWithParam<StopCase> {};
 
 TEST_P(BatchStops, NamesTheLineAndKeepsEarlierRows) {
   const StopCase& c = GetParam();
-  BatchRun run = RunRows(c.input, {';', ',', std::string_view(c.name).starts_with("header")});
+  BatchRun run =
+      RunRows(c.input,
+              {.delimiter = ';', .separator = ',', .header = std::string_view(c.name).starts_with("header")});
   EXPECT_NE(run.error.find(c.messagePart), std::string::npos) << run.error;
   EXPECT_EQ(run.errorLine, c.line);
   EXPECT_EQ(run.output, c.outputBefore);

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "process_run.h"
+#include "report/report_rtf.h"
 
 namespace {
 
@@ -36,17 +38,85 @@ class Companion : public testing::Test {
     return result;
   }
 
+  std::string Read(const std::string& name) const {
+    std::ifstream in(directory_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
   std::filesystem::path directory_;
 };
+
+const std::string kWorkedExampleLines =
+    "Importo totale dei lavori calcolato: 83028,1500000001\n"
+    "Importo Impresa meno importo calcolato: 5655716,85\n"
+    "Percentuale di discordanza: 98,5532002206057 %\n";
+
+// The report of the window's Salva for the worked example: the three amounts
+// as typed and the three results as shown.
+std::string WorkedExampleRtf() {
+  return report::ReportRtf({.baseAmount = "2767605",
+                            .discount = "97",
+                            .contractorTotal = "5738745",
+                            .computedTotal = "83028,1500000001",
+                            .difference = "5655716,85",
+                            .percentage = "98,5532002206057"});
+}
 
 TEST_F(Companion, WorkedExampleWithCommaSeparator) {
   ProcessResult result = Run({"--separator", ",", "2767605", "97", "5738745"});
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_EQ(result.output,
-            "Importo totale dei lavori calcolato: 83028,1500000001\n"
-            "Importo Impresa meno importo calcolato: 5655716,85\n"
-            "Percentuale di discordanza: 98,5532002206057 %\n");
+  EXPECT_EQ(result.output, kWorkedExampleLines);
   EXPECT_EQ(result.errors, "");
+}
+
+TEST_F(Companion, RtfReportIsTheWindowsReport) {
+  const std::string target = (directory_ / "report.rtf").string();
+  ProcessResult result = Run({"--separator", ",", "--rtf", target, "2767605", "97", "5738745"});
+  EXPECT_EQ(result.exitCode, 0) << result.errors;
+  EXPECT_EQ(result.output, kWorkedExampleLines);
+  EXPECT_EQ(Read("report.rtf"), WorkedExampleRtf());
+}
+
+TEST_F(Companion, RtfReportToStandardOutputAlone) {
+  ProcessResult result = Run({"2767605", "97", "5738745", "--rtf", "-", "--separator", ","});
+  EXPECT_EQ(result.exitCode, 0) << result.errors;
+  EXPECT_EQ(result.output, WorkedExampleRtf());
+}
+
+// A report that cannot be made or written: exit 1, a message naming the
+// cause, and an existing file left as it was.
+TEST_F(Companion, RtfReportFailuresKeepTheOldFile) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> amounts;
+    std::string target;
+    std::string errorPart;
+  };
+  const std::string old = (directory_ / "old.rtf").string();
+  const Case cases[] = {
+      {"computation_fails", {"1000", "10", "0"}, old, "Floating point division by zero\n"},
+      {"line_break_in_an_amount",
+       {"1000\n", "10", "9"},
+       old,
+       "discordanza-cli: resoconto RTF non creato: RichEdit line insertion error"},
+      {"missing_folder",
+       {"1000", "10", "9"},
+       (directory_ / "missing" / "r.rtf").string(),
+       "discordanza-cli: resoconto RTF non salvato: impossibile scrivere \"" +
+           (directory_ / "missing" / "r.rtf").string() + "\": No such file or directory\n"},
+      {"full_device", {"1000", "10", "9"}, "/dev/full", "No space left on device"},
+  };
+  for (const Case& c : cases) {
+    WriteFile("old.rtf", "old report");
+    std::vector<std::string> arguments = {"--rtf", c.target, "--separator", ","};
+    arguments.insert(arguments.end(), c.amounts.begin(), c.amounts.end());
+    ProcessResult result = Run(arguments);
+    EXPECT_EQ(result.exitCode, 1) << c.name;
+    EXPECT_EQ(result.output, "") << c.name;
+    EXPECT_NE(result.errors.find(c.errorPart), std::string::npos) << c.name << ": " << result.errors;
+    EXPECT_EQ(Read("old.rtf"), "old report") << c.name;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory_), {}), 1) << c.name;
+  }
 }
 
 TEST_F(Companion, SeparatorFromTheLocaleWithoutOption) {
@@ -104,9 +174,124 @@ INSTANTIATE_TEST_SUITE_P(Table, CompanionFailure, testing::ValuesIn(kDirectFailu
 TEST_F(Companion, HelpExplainsEveryOption) {
   ProcessResult result = Run({"--help"});
   EXPECT_EQ(result.exitCode, 0);
-  for (const char* part : {"--csv [FILE]", "--delimiter", "--header", "--separator", "Codici di uscita"}) {
+  for (const char* part : {"--csv [FILE]", "--delimiter C", "--header", "--separator C", "--strict",
+                           "--rtf FILE", "--version", "-h, --help", "\n  --  ", "Codici di uscita"}) {
     EXPECT_NE(result.output.find(part), std::string::npos) << part;
   }
+}
+
+TEST_F(Companion, VersionNamesTheProjectVersion) {
+  ProcessResult result = Run({"--version"});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.output, "discordanza-cli " PROJECT_VERSION "\n");
+  EXPECT_EQ(result.errors, "");
+}
+
+// A locale that is named but not installed gives "." with a warning, once,
+// whatever the number of rows; a locale that loads, or --separator, gives
+// none.
+TEST_F(Companion, WarnsOnceWhenTheNamedLocaleIsMissing) {
+  const std::string warning =
+      "discordanza-cli: la localizzazione \"it_IT\" (da LANG) non è installata: il separatore decimale è "
+      "\".\"; per sceglierne un altro: --separator C\n";
+  const std::string rows = WriteFile("rows.csv", "250000;12.5;220000\n1000;10;9\n");
+  struct Case {
+    const char* name;
+    std::vector<std::string> environment;
+    std::vector<std::string> arguments;
+    std::string errors;
+    std::string outputStart;
+  };
+  const std::vector<std::string> missingItalian = {"LC_ALL=", "LC_NUMERIC=", "LANG=it_IT"};
+  const Case cases[] = {
+      {"direct",
+       missingItalian,
+       {"250000", "12,5", "220000"},
+       warning,
+       "Importo totale dei lavori calcolato: -62500\n"},  // "12,5" read as 125
+      {"csv",
+       missingItalian,
+       {"--csv", rows},
+       warning,
+       "250000;12.5;220000;218750;1250;0.568181818181818;\n1000"},
+      {"silenced_by_separator",
+       missingItalian,
+       {"--separator", ",", "250000", "12,5", "220000"},
+       "",
+       "Importo totale dei lavori calcolato: 218750\n"},
+      {"installed_locale",
+       {"LC_ALL=", "LC_NUMERIC=it_IT.UTF-8"},
+       {"250000", "12,5", "220000"},
+       "",
+       "Importo totale dei lavori calcolato: 218750\n"},
+  };
+  for (const Case& c : cases) {
+    ProcessSetup setup;
+    setup.environment = c.environment;
+    ProcessResult result = Run(c.arguments, setup);
+    EXPECT_EQ(result.exitCode, 0) << c.name;
+    EXPECT_EQ(result.errors, c.errors) << c.name;
+    EXPECT_TRUE(result.output.starts_with(c.outputStart)) << c.name << ": " << result.output;
+  }
+}
+
+// --strict turns a row whose computation failed into exit status 1, after
+// every row has been written; rows without one field are not failures.
+TEST_F(Companion, StrictFailsTheRunOnFailedRows) {
+  struct Case {
+    const char* name;
+    std::string content;
+    bool strict;
+    int exitCode;
+    std::string errors;
+  };
+  const std::string input = (directory_ / "rows.csv").string();
+  const Case cases[] = {
+      {"failed_row_strict", "1000;10;0\n1000;10;9\n", true, 1,
+       "discordanza-cli: " + input + ": righe con il calcolo non riuscito: 1 su 2 (--strict)\n"},
+      {"failed_row_default", "1000;10;0\n1000;10;9\n", false, 0, ""},
+      {"empty_field_strict", ";10;9\n1000;10;9\n", true, 0, ""},
+  };
+  for (const Case& c : cases) {
+    WriteFile("rows.csv", c.content);
+    std::vector<std::string> arguments = {"--csv", input, "--separator", ","};
+    if (c.strict) arguments.push_back("--strict");
+    ProcessResult result = Run(arguments);
+    EXPECT_EQ(result.exitCode, c.exitCode) << c.name;
+    EXPECT_EQ(result.errors, c.errors) << c.name;
+    EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 2) << c.name;
+  }
+}
+
+// GNU order: the file and the options in any order.
+TEST_F(Companion, FileAmongOptions) {
+  const std::string input = WriteFile("bids.csv", "Base;Ribasso;Offerta\n1000;10;9\n");
+  for (const auto& arguments : {std::vector<std::string>{"--csv", "--header", input, "--separator", ","},
+                                std::vector<std::string>{"--csv", input, "--header", "--separator", ","},
+                                std::vector<std::string>{input, "--separator", ",", "--header", "--csv"}}) {
+    ProcessResult result = Run(arguments);
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_TRUE(result.output.ends_with("\n1000;10;9;900;-891;-9900;\n")) << result.output;
+  }
+}
+
+// Each row written into a pipe is answered before the next one is sent,
+// and before the input ends.
+TEST_F(Companion, AnswersEachRowOfAPipeAtOnce) {
+  cli_test::PipedProcess process(CLI_PATH, {"--csv", "--header", "--separator", ","});
+  ASSERT_TRUE(process.Write("Base;Ribasso;Offerta\n"));
+  EXPECT_TRUE(process.ReadLine(5000).starts_with("Base;Ribasso;Offerta;Importo totale"));
+  ASSERT_TRUE(process.Write("1000;10;9\n"));
+  EXPECT_EQ(process.ReadLine(5000), "1000;10;9;900;-891;-9900;");
+  ASSERT_TRUE(process.Write("250000;12,5;"));
+  EXPECT_EQ(process.ReadLine(200), "(no answer)");  // the line is not complete yet
+  ASSERT_TRUE(process.Write("220000\r"));
+  EXPECT_EQ(process.ReadLine(5000), "250000;12,5;220000;218750;1250;0,568181818181818;");
+  ASSERT_TRUE(process.Write("\n1000;10;0\r\n"));
+  EXPECT_EQ(process.ReadLine(5000), "1000;10;0;;;;Floating point division by zero");
+  process.CloseInput();
+  EXPECT_EQ(process.ReadLine(5000), "(no answer)");
+  EXPECT_EQ(process.Wait(10), 0);
 }
 
 const std::string kMixedCsv =

@@ -1,6 +1,7 @@
 #include "process_run.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -93,6 +94,75 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   std::remove(errorPath.c_str());
   if (spawnError != 0) throw std::runtime_error("cannot start " + program);
   return result;
+}
+
+PipedProcess::PipedProcess(const std::string& program, const std::vector<std::string>& arguments) {
+  signal(SIGPIPE, SIG_IGN);  // a program that has ended makes Write fail instead
+  int toProgram[2], fromProgram[2];
+  if (pipe2(toProgram, O_CLOEXEC) != 0 || pipe2(fromProgram, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe failed");
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, toProgram[0], 0);
+  posix_spawn_file_actions_adddup2(&actions, fromProgram[1], 1);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  const int spawnError = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(toProgram[0]);
+  close(fromProgram[1]);
+  input_ = toProgram[1];
+  output_ = fromProgram[0];
+  if (spawnError != 0) throw std::runtime_error("cannot start " + program);
+  pid_ = pid;
+}
+
+PipedProcess::~PipedProcess() {
+  CloseInput();
+  if (output_ >= 0) close(output_);
+  if (pid_ > 0) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+}
+
+bool PipedProcess::Write(const std::string& text) {
+  return write(input_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+}
+
+std::string PipedProcess::ReadLine(int timeoutMilliseconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
+  for (;;) {
+    if (const std::size_t end = pending_.find('\n'); end != std::string::npos) {
+      std::string line = pending_.substr(0, end);
+      pending_.erase(0, end + 1);
+      return line;
+    }
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    pollfd ready{.fd = output_, .events = POLLIN, .revents = 0};
+    if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) return "(no answer)";
+    char block[4096];
+    const ssize_t length = read(output_, block, sizeof block);
+    if (length <= 0) return "(no answer)";
+    pending_.append(block, static_cast<std::size_t>(length));
+  }
+}
+
+void PipedProcess::CloseInput() {
+  if (input_ >= 0) close(input_);
+  input_ = -1;
+}
+
+int PipedProcess::Wait(int timeoutSeconds) {
+  bool timedOut = false;
+  const int exitCode = WaitFor(pid_, timeoutSeconds, timedOut);
+  pid_ = -1;
+  return exitCode;
 }
 
 }  // namespace cli_test

@@ -27,3 +27,32 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
                          const ProcessSetup& setup = {});
 
 }  // namespace cli_test
+
+namespace cli_test {
+
+// A program started with pipes for its standard input and output (its
+// standard error is discarded), for talking to it a line at a time. Every
+// wait has a time limit; the destructor kills a program still running.
+class PipedProcess {
+ public:
+  PipedProcess(const std::string& program, const std::vector<std::string>& arguments);
+  ~PipedProcess();
+  PipedProcess(const PipedProcess&) = delete;
+  PipedProcess& operator=(const PipedProcess&) = delete;
+
+  bool Write(const std::string& text);
+  // The next line of output without its LF, or "(no answer)" when none is
+  // complete within `timeoutMilliseconds`.
+  std::string ReadLine(int timeoutMilliseconds);
+  void CloseInput();
+  // The exit code, or -1 when the program did not end in time (it is killed).
+  int Wait(int timeoutSeconds);
+
+ private:
+  int pid_ = -1;
+  int input_ = -1;   // the program's standard input, our end
+  int output_ = -1;  // the program's standard output, our end
+  std::string pending_;
+};
+
+}  // namespace cli_test

@@ -1,0 +1,106 @@
+#include "cli/replace_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+namespace cli {
+namespace {
+
+[[noreturn]] void Fail(const std::string& path, int error) {
+  throw FileWriteError("impossibile scrivere \"" + path + "\": " + std::strerror(error));
+}
+
+// Closes the descriptor on every way out; Close reports the error of a
+// deliberate close, which is where some file systems report a failed write.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// False with errno set when not every byte could be written.
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+std::optional<struct stat> Status(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+  return status;
+}
+
+// The mode a new file gets from open(..., 0666): what the umask allows.
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+void WriteInPlace(const std::string& path, std::string_view bytes) {
+  Descriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  if (file.get() < 0) Fail(path, errno);
+  if (!WriteAll(file.get(), bytes)) Fail(path, errno);
+  if (!file.Close()) Fail(path, errno);
+}
+
+std::string Folder(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+void ReplaceFile(const std::string& path, std::string_view bytes) {
+  const std::optional<struct stat> target = Status(path);
+  if (target && S_ISDIR(target->st_mode)) Fail(path, EISDIR);
+  if (target && !S_ISREG(target->st_mode)) return WriteInPlace(path, bytes);
+
+  // 1. The temporary file, hidden, beside the target.
+  std::string temporary = Folder(path) + "/.discordanza-XXXXXX";
+  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (file.get() < 0) {
+    const int error = errno;
+    if ((error == EACCES || error == EPERM) && target && ::access(path.c_str(), W_OK) == 0) {
+      return WriteInPlace(path, bytes);
+    }
+    Fail(path, error);
+  }
+
+  // 2. The bytes, the permissions, on disk; then the rename.
+  const mode_t mode = target ? (target->st_mode & 07777) : NewFileMode();
+  const bool written = WriteAll(file.get(), bytes) && ::fchmod(file.get(), mode) == 0 &&
+                       ::fsync(file.get()) == 0 && file.Close() &&
+                       ::rename(temporary.c_str(), path.c_str()) == 0;
+  if (!written) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    Fail(path, error);
+  }
+}
+
+}  // namespace cli
