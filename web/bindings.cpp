@@ -7,8 +7,9 @@
 //                                 ASCII character, else "."
 //   computeDiscrepancy(page)      the change handling on the page's fields
 //                                 (see page_fields.h); "" or the message
-//   computeTexts(a, p, c, sep)    {computedTotal, difference, percentage,
-//                                 error}: one row as the companion computes it
+//   computeTexts(a, p, c, code)   {computedTotal, difference, percentage,
+//                                 error}: one row as the companion computes
+//                                 it, with the separator's character code
 //   reportRtf(fields)             the report's RTF bytes (a Uint8Array) for
 //                                 {baseAmount, discount, contractorTotal,
 //                                 computedTotal, difference, percentage},
@@ -39,13 +40,12 @@ struct ComputedRow {
 
 // The one-byte rule of the desktop's locale separator: a single ASCII
 // character, "." for anything else.
-char SeparatorFrom(const std::string& text) {
-  const bool oneByte = text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80;
-  return oneByte ? text[0] : '.';
+char SeparatorFromCode(int code) {
+  return code > 0 && code < 0x80 ? static_cast<char>(code) : '.';
 }
 
 void SetDecimalSeparator(const std::string& text) {
-  calc::SetDecimalSeparator(SeparatorFrom(text));
+  calc::SetDecimalSeparator(text.size() == 1 ? SeparatorFromCode(static_cast<unsigned char>(text[0])) : '.');
 }
 
 std::string ComputeOnPage(emscripten::val page) {
@@ -58,11 +58,13 @@ std::string ComputeOnPage(emscripten::val page) {
   return {};
 }
 
+// The separator comes as a character code: a string argument would cost a
+// conversion on every row of a batch.
 ComputedRow ComputeRow(const std::string& baseAmount, const std::string& discount,
-                       const std::string& contractorTotal, const std::string& separator) {
+                       const std::string& contractorTotal, int separator) {
   try {
     calc::DiscrepancyTexts texts =
-        calc::ComputeTexts(baseAmount, discount, contractorTotal, SeparatorFrom(separator));
+        calc::ComputeTexts(baseAmount, discount, contractorTotal, SeparatorFromCode(separator));
     return {std::move(texts.computedTotal), std::move(texts.difference), std::move(texts.percentage), {}};
   } catch (const calc::CalcError& error) {
     return {{}, {}, {}, error.what()};

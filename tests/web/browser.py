@@ -16,7 +16,7 @@ CHROMEDRIVER = "/usr/bin/chromedriver"
 
 
 @contextlib.contextmanager
-def chromium(download_dir=None, window_size=(800, 600), language="it-IT"):
+def chromium(download_dir=None, window_size=(800, 600), language="it-IT", wait_for_load=True):
     profile = tempfile.mkdtemp(prefix="discordanza-chromium-")
     options = webdriver.ChromeOptions()
     options.binary_location = CHROMIUM
@@ -26,6 +26,8 @@ def chromium(download_dir=None, window_size=(800, 600), language="it-IT"):
                  "--window-size=%d,%d" % window_size, "--hide-scrollbars", "--force-device-scale-factor=1"):
         options.add_argument(flag)
     options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    if not wait_for_load:  # commands do not wait for a navigation to finish
+        options.page_load_strategy = "none"
     driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
     try:
         driver.execute_cdp_cmd("Network.enable", {})

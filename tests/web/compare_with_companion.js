@@ -29,7 +29,7 @@ function compare(module, rows, separator) {
   const kinds = Object.fromEntries(Object.keys(errorKinds).map((kind) => [kind, 0]));
   const differences = [];
   rows.forEach((row, index) => {
-    const got = module.computeTexts(row[0], row[1], row[2], separator);
+    const got = module.computeTexts(row[0], row[1], row[2], separator.charCodeAt(0));
     const actual = [...row, got.computedTotal, got.difference, got.percentage, got.error];
     if (actual.join(';') !== expected[index].join(';')) differences.push({row, actual, expected: expected[index]});
     for (const [kind, pattern] of Object.entries(errorKinds)) if (pattern.test(got.error)) kinds[kind] += 1;

@@ -85,7 +85,7 @@ function makeRowMaker(seed, separator) {
     [0.02, () => [r.digits(r.int(1, 6)) + '0'.repeat(r.int(296, 302)), '0', tiny()]],  // overflow of Q
     [0.01, () => [tiny(), digitString(), tiny()]],                                  // subnormal results
   ];
-  return () => {
+  const makeRow = () => {
     let roll = r.next();
     for (const [share, make] of makers) {
       if (roll < share) return make();
@@ -93,6 +93,8 @@ function makeRowMaker(seed, separator) {
     }
     return realistic();
   };
+  makeRow.realistic = realistic;
+  return makeRow;
 }
 
 // `count` rows, each an array of three texts written with `separator`.
@@ -101,4 +103,10 @@ function generateRows(count, seed, separator = ',') {
   return Array.from({length: count}, make);
 }
 
-module.exports = {generateRows};
+// `count` realistic tender rows only: what one computation usually meets.
+function realisticRows(count, seed) {
+  const make = makeRowMaker(seed, ',');
+  return Array.from({length: count}, () => make.realistic());
+}
+
+module.exports = {generateRows, realisticRows};
