@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The web edition in headless Chromium, loaded from file:// with the
 network off, driven by real key presses and clicks through WebDriver.
-    /usr/bin/python3 page_test.py PAGE COMPANION
+    /usr/bin/python3 page_test.py PAGE COMPANION [NAME_PART...]
 The expected figures and the report bytes come from the native companion."""
 import os
 import random
@@ -189,6 +189,15 @@ class Page(unittest.TestCase):
             self.assertFalse(final["errorOpen"])
         self.assertEqual(kinds_seen, {"value", "zero", "operation", "overflow"})
 
+    def test_separator_of_the_browser_language(self):
+        with chromium(language="en-US") as english:
+            load(english, PAGE)
+            for identifier, text in (("Edit1", "2767605"), ("Edit2", "97"), ("Edit3", "5738745.5")):
+                english.find_element(By.ID, identifier).send_keys(text)
+            # "." is typed as ",", which is no separator in English: 57387455.
+            self.assertEqual(english.execute_script("return [Edit4.value, Edit6.value, Edit3.value]"),
+                             ["83028.1500000001", "57304426.85", "5738745,5"])
+
     def test_error_box(self):
         self.fill("1", "0", "0")
         now = state()
@@ -217,6 +226,33 @@ class Page(unittest.TestCase):
         press(Keys.BACKSPACE, Keys.HOME, Keys.DELETE)
         self.assertEqual(state()["edits"][0], "2,5")
         self.assertFalse(state()["errorOpen"])
+
+    def test_composed_text_is_filtered(self):
+        self.type_into("Edit1", "1")
+        self.type_into("Edit2", "0")
+        self.type_into("Edit3", "2")
+        DRIVER.execute_cdp_cmd("Input.imeSetComposition", {"text": "0é", "selectionStart": 2, "selectionEnd": 2})
+        self.assertFalse(state()["errorOpen"])  # nothing runs while the composition is open
+        DRIVER.execute_cdp_cmd("Input.insertText", {"text": "é.5"})
+        now = state()
+        self.assertEqual(now["edits"], ["1", "0", "2,5", "1", "1,5", "60"])
+        self.assertFalse(now["errorOpen"])
+
+    def test_modal_boxes_keep_the_window_inert(self):
+        self.fill("1", "0", "0")
+        self.assertTrue(state()["errorOpen"])
+        alt("r")
+        self.assertEqual(state()["edits"][:3], ["1", "0", "0"])
+        self.close_error_box()
+        alt("a")
+        alt("r")
+        alt("s")
+        self.assertEqual(state()["edits"][:3], ["1", "0", "0"])
+        self.assertEqual(os.listdir(DOWNLOADS), [])
+        alt("c")
+        self.assertFalse(state()["aboutOpen"])
+        alt("c")  # Chiudi's key does nothing while the About window is hidden
+        self.assertEqual(state()["focus"], "Edit3")
 
     def test_save_downloads_the_desktop_report(self):
         self.fill("2767605", "97", "5738745")
@@ -318,9 +354,11 @@ class Page(unittest.TestCase):
 def main():
     global PAGE, COMPANION, DRIVER, DOWNLOADS
     PAGE, COMPANION = sys.argv[1:3]
+    loader = unittest.TestLoader()
+    loader.testNamePatterns = ["*%s*" % pattern for pattern in sys.argv[3:]] or None
     with tempfile.TemporaryDirectory() as downloads, chromium(download_dir=downloads) as driver:
         DRIVER, DOWNLOADS = driver, downloads
-        suite = unittest.defaultTestLoader.loadTestsFromTestCase(Page)
+        suite = loader.loadTestsFromTestCase(Page)
         result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     failed = len(result.failures) + len(result.errors)
     print("browser: %d passed, %d failed" % (result.testsRun - failed, failed))

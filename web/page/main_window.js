@@ -53,7 +53,24 @@
   }
 
   for (const input of inputs) {
-    input.addEventListener('input', edit1Change);
+    // A composition (dead keys, an input method) is typing too: nothing runs
+    // while it is open, and its committed text goes through the filter.
+    let beforeComposition = null;
+    input.addEventListener('compositionstart', () => {
+      beforeComposition = {text: input.value, start: input.selectionStart, end: input.selectionEnd};
+    });
+    input.addEventListener('compositionend', (event) => {
+      if (beforeComposition === null) return;
+      const {text, start, end} = beforeComposition;
+      beforeComposition = null;
+      const kept = filterTyped(event.data);
+      input.value = text.slice(0, start) + kept + text.slice(end);
+      input.setSelectionRange(start + kept.length, start + kept.length);
+      if (input.value !== text) edit1Change();
+    });
+    input.addEventListener('input', (event) => {
+      if (!event.isComposing && beforeComposition === null) edit1Change();
+    });
     // Typed characters go through the filter; a paste from the context menu
     // or Shift+Insert, a drop and the deletions are the field's own editing,
     // unfiltered, as on the desktop.
@@ -122,6 +139,9 @@
       accessKeyReturn = altHeld && form.contains(event.relatedTarget) ? event.relatedTarget : null;
     });
     button.addEventListener('click', () => {
+      // The window is inert under a modal box, but its access keys still
+      // reach its buttons.
+      if (document.querySelector('dialog[open]')) return;
       const returnTo = accessKeyReturn;
       accessKeyReturn = null;
       action(returnTo || button);
