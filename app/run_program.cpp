@@ -7,6 +7,7 @@
 #include "app/error_box.h"
 #include "app/floating_point.h"
 #include "app/font_substitutions.h"
+#include "app/no_settings.h"
 #include "app/startup_error.h"
 #include "app/startup_fatal_guard.h"
 #include "app/toolkit_translation.h"
@@ -39,6 +40,7 @@ std::unique_ptr<Application> MakeApplication(int& argc, char** argv, ErrorBox& e
 int RunProgram(int argc, char** argv, const StartupWindows& windows) {
   SetFloatingPointEnvironment();
   calc::LoadDecimalSeparator();
+  DisableToolkitSettings();
 
   // The toolkit gets the program's name alone: none of its own options
   // (-platform, -qwindowtitle, -qwindowgeometry...) act on this program.

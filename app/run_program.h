@@ -1,6 +1,7 @@
 #pragma once
 // RunProgram: the whole life of the windowed program. In this order: the
-// floating-point environment, the decimal separator, the application object
+// floating-point environment, the decimal separator, the toolkit's settings
+// turned off (nothing read, nothing kept), the application object
 // and its fonts, the windows (main window first), the main window shown, the
 // event loop; the windows destroyed before the application object. An error
 // while the windows are built ends the program with the start-up report and

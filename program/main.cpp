@@ -4,5 +4,5 @@
 #include "ui/main_startup.h"
 
 int main(int argc, char** argv) {
-  return app::RunProgram(argc, argv, {&CreateStartupWindows, &DestroyStartupWindows});
+  return app::RunProgram(argc, argv, {&ui::CreateStartupWindows, &ui::DestroyStartupWindows});
 }

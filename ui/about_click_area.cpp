@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace ui {
+
 AboutClickArea::AboutClickArea(QWidget* parent) : QWidget(parent) {}
 
 void AboutClickArea::mousePressEvent(QMouseEvent* event) {
@@ -15,3 +17,5 @@ void AboutClickArea::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = false;
   if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }
+
+}  // namespace ui

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+namespace ui {
+
 class AboutClickArea : public QWidget {
   Q_OBJECT
 
@@ -21,3 +23,5 @@ class AboutClickArea : public QWidget {
  private:
   bool pressed_ = false;
 };
+
+}  // namespace ui

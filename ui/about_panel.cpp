@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace ui {
+
 AboutPanel::AboutPanel(InnerBorder innerBorder, QWidget* parent)
     : AboutClickArea(parent), innerBorder_(innerBorder) {
   setFocusPolicy(Qt::NoFocus);
@@ -23,3 +25,5 @@ void AboutPanel::paintEvent(QPaintEvent*) {
     painter.drawRect(area.adjusted(1, 1, -2, -2));
   }
 }
+
+}  // namespace ui

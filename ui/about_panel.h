@@ -6,6 +6,8 @@
 
 #include "ui/about_click_area.h"
 
+namespace ui {
+
 class AboutPanel : public AboutClickArea {
   Q_OBJECT
 
@@ -20,3 +22,5 @@ class AboutPanel : public AboutClickArea {
  private:
   InnerBorder innerBorder_;
 };
+
+}  // namespace ui

@@ -5,6 +5,8 @@
 
 #include "ui/jpeg_error.h"
 
+namespace ui {
+
 AboutPicture::AboutPicture(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent)
     : AboutClickArea(parent), picture_(jpeg, screenBitsPerPixel) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,3 +34,5 @@ void AboutPicture::RaiseLater(int messageCode) {
   // application's guard around every event catches it and shows it.
   QTimer::singleShot(0, this, [messageCode] { throw JpegError(messageCode); });
 }
+
+}  // namespace ui

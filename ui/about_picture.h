@@ -8,6 +8,8 @@
 #include "ui/about_click_area.h"
 #include "ui/jpeg_picture.h"
 
+namespace ui {
+
 class AboutPicture : public AboutClickArea {
   Q_OBJECT
 
@@ -25,3 +27,5 @@ class AboutPicture : public AboutClickArea {
 
   JpegPicture picture_;
 };
+
+}  // namespace ui

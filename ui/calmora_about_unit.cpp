@@ -130,14 +130,15 @@ bool IsMouseButtonEvent(QEvent::Type type) {
 
 }  // namespace
 
-TCalmoraAboutForm::TCalmoraAboutForm(QWidget* parent) : TCalmoraAboutForm(ProgramPicture(), parent) {}
+TCalmoraAboutForm::TCalmoraAboutForm(QWidget* parent)
+    : TCalmoraAboutForm(ProgramPicture(), ui::JpegScreenDepth(), parent) {}
 
-TCalmoraAboutForm::TCalmoraAboutForm(const QByteArray& jpeg, QWidget* parent)
+TCalmoraAboutForm::TCalmoraAboutForm(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   auto* client = new QWidget(this);
   SetupWindow(client);
   SetupHeader(client);
-  SetupPicture(client, jpeg);
+  SetupPicture(client, jpeg, screenBitsPerPixel);
   SetupFooter(client);
   SetupButton(client);
 }
@@ -156,21 +157,21 @@ void TCalmoraAboutForm::SetupWindow(QWidget* client) {
 }
 
 void TCalmoraAboutForm::SetupHeader(QWidget* client) {
-  Panel1 = new AboutPanel(AboutPanel::InnerBorder::White, client);
+  Panel1 = new ui::AboutPanel(ui::AboutPanel::InnerBorder::White, client);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setGeometry(kHeaderRect);
   Panel1->installEventFilter(this);
-  connect(Panel1, &AboutPanel::clicked, this, &TCalmoraAboutForm::Button1Click);
+  connect(Panel1, &ui::AboutPanel::clicked, this, &TCalmoraAboutForm::Button1Click);
   Label3 = MakeLabel(kLabel3, Panel1, this);
   Label1 = MakeLabel(kLabel1, Panel1, this);
   Label2 = MakeLabel(kLabel2, Panel1, this);
 }
 
-void TCalmoraAboutForm::SetupPicture(QWidget* client, const QByteArray& jpeg) {
-  ProgramIcon = new AboutPicture(jpeg, JpegScreenDepth(), client);
+void TCalmoraAboutForm::SetupPicture(QWidget* client, const QByteArray& jpeg, int screenBitsPerPixel) {
+  ProgramIcon = new ui::AboutPicture(jpeg, screenBitsPerPixel, client);
   ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
   ProgramIcon->setGeometry(kPictureRect);
-  connect(ProgramIcon, &AboutPicture::clicked, this, &TCalmoraAboutForm::Button1Click);
+  connect(ProgramIcon, &ui::AboutPicture::clicked, this, &TCalmoraAboutForm::Button1Click);
   Label4 = MakeLabel(kLabel4, client, this);
   Label5 = MakeLabel(kLabel5, client, this);
   Label6 = MakeLabel(kLabel6, client, this);
@@ -182,11 +183,11 @@ void TCalmoraAboutForm::SetupPicture(QWidget* client, const QByteArray& jpeg) {
 }
 
 void TCalmoraAboutForm::SetupFooter(QWidget* client) {
-  Panel2 = new AboutPanel(AboutPanel::InnerBorder::None, client);
+  Panel2 = new ui::AboutPanel(ui::AboutPanel::InnerBorder::None, client);
   Panel2->setObjectName(QStringLiteral("Panel2"));
   Panel2->setGeometry(kFooterRect);
   Panel2->installEventFilter(this);
-  connect(Panel2, &AboutPanel::clicked, this, &TCalmoraAboutForm::Button1Click);
+  connect(Panel2, &ui::AboutPanel::clicked, this, &TCalmoraAboutForm::Button1Click);
   Label12 = MakeLabel(kLabel12, Panel2, this);
   Label13 = MakeLabel(kLabel13, Panel2, this);
   Label14 = MakeLabel(kLabel14, Panel2, this);

@@ -10,17 +10,22 @@
 
 class QLabel;
 class QPushButton;
+
+namespace ui {
 class AboutPanel;
 class AboutPicture;
+}  // namespace ui
 
 class TCalmoraAboutForm : public QDialog {
   Q_OBJECT
 
  public:
-  // Reads the picture's header from the program's own JPEG; throws JpegError.
+  // Reads the picture's header from the program's own JPEG, prepared for the
+  // colour depth of the primary screen; throws ui::JpegError.
   explicit TCalmoraAboutForm(QWidget* parent = nullptr);
-  // The same window over other JPEG data; throws JpegError.
-  TCalmoraAboutForm(const QByteArray& jpeg, QWidget* parent);
+  // The same window over other JPEG data, prepared for a screen of
+  // screenBitsPerPixel; throws ui::JpegError.
+  TCalmoraAboutForm(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent);
 
   void setVisible(bool visible) override;
 
@@ -34,19 +39,19 @@ class TCalmoraAboutForm : public QDialog {
 
   void SetupWindow(QWidget* client);
   void SetupHeader(QWidget* client);
-  void SetupPicture(QWidget* client, const QByteArray& jpeg);
+  void SetupPicture(QWidget* client, const QByteArray& jpeg, int screenBitsPerPixel);
   void SetupFooter(QWidget* client);
   void SetupButton(QWidget* client);
   void CentreOnScreen();
   bool HandleFocusKey(QObject* watched, const QKeyEvent& key);
 
   QPushButton* Button1 = nullptr;
-  AboutPicture* ProgramIcon = nullptr;
-  AboutPanel* Panel1 = nullptr;
+  ui::AboutPicture* ProgramIcon = nullptr;
+  ui::AboutPanel* Panel1 = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;
-  AboutPanel* Panel2 = nullptr;
+  ui::AboutPanel* Panel2 = nullptr;
   QLabel* Label4 = nullptr;
   QLabel* Label5 = nullptr;
   QLabel* Label6 = nullptr;

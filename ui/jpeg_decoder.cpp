@@ -10,6 +10,8 @@
 
 #include "ui/jpeg_error.h"
 
+namespace ui {
+
 // libjpeg reports a fatal fault by calling error_exit, which must not return.
 // Ours longjmps back to the one setjmp in RunGuarded. longjmp skips the frames
 // in between without running destructors, so RunGuarded and every step it runs
@@ -168,3 +170,5 @@ QImage DecodeJpeg(const QByteArray& data, JpegOutput output) {
   owner.Run(FinishStep);
   return image;
 }
+
+}  // namespace ui

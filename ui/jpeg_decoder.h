@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QImage>
 
+namespace ui {
+
 struct JpegHeader {
   int width = 0;
   int height = 0;
@@ -26,3 +28,5 @@ JpegHeader ReadJpegHeader(const QByteArray& data);
 // Decodes at full scale with the floating-point inverse DCT, block smoothing
 // and colour output. Throws JpegError.
 QImage DecodeJpeg(const QByteArray& data, JpegOutput output);
+
+}  // namespace ui

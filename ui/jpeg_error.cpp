@@ -2,5 +2,9 @@
 
 #include <string>
 
+namespace ui {
+
 JpegError::JpegError(int messageCode)
     : std::runtime_error("JPEG error #" + std::to_string(messageCode)), messageCode_(messageCode) {}
+
+}  // namespace ui

@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+namespace ui {
+
 class JpegError : public std::runtime_error {
  public:
   explicit JpegError(int messageCode);
@@ -14,3 +16,5 @@ class JpegError : public std::runtime_error {
  private:
   int messageCode_;
 };
+
+}  // namespace ui

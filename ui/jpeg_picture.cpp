@@ -1,5 +1,7 @@
 #include "ui/jpeg_picture.h"
 
+namespace ui {
+
 namespace {
 
 JpegOutput OutputFor(int screenBitsPerPixel) {
@@ -19,3 +21,5 @@ const QImage& JpegPicture::image() {
   }
   return image_;
 }
+
+}  // namespace ui

@@ -9,6 +9,8 @@
 
 #include "ui/jpeg_decoder.h"
 
+namespace ui {
+
 class JpegPicture {
  public:
   // Keeps a copy of the data and reads its header; throws JpegError.
@@ -33,3 +35,5 @@ class JpegPicture {
   bool decodeTried_ = false;
   int decodeCount_ = 0;
 };
+
+}  // namespace ui

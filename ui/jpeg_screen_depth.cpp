@@ -3,21 +3,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-
-std::optional<int>& Override() {
-  static std::optional<int> bitsPerPixel;
-  return bitsPerPixel;
-}
-
-}  // namespace
+namespace ui {
 
 int JpegScreenDepth() {
-  if (Override()) return *Override();
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->depth() : 24;
 }
 
-void SetJpegScreenDepthOverride(std::optional<int> bitsPerPixel) {
-  Override() = bitsPerPixel;
-}
+}  // namespace ui

@@ -2,7 +2,8 @@
 // MainFields: the six fields and the save button of the main window as the
 // discrepancy computation sees them. Texts cross as UTF-8; writing a field
 // that already holds the new text leaves it untouched (its caret, selection
-// and undo history included) and fires nothing.
+// and undo history included) and fires nothing. A read-only result field
+// shows the start of every new text.
 
 #include <QString>
 #include <array>
@@ -11,6 +12,8 @@
 
 class QLineEdit;
 class QPushButton;
+
+namespace ui {
 
 class MainFields : public calc::DiscrepancyFields {
  public:
@@ -27,5 +30,7 @@ class MainFields : public calc::DiscrepancyFields {
 };
 
 // Sets a field's text only when it differs from the current one, so that an
-// unchanged text fires no change handling.
-void SetFieldText(QLineEdit& field, const QString& text);
+// unchanged text fires no change handling; returns whether it set it.
+bool SetFieldText(QLineEdit& field, const QString& text);
+
+}  // namespace ui

@@ -9,6 +9,8 @@
 
 #include "ui/main_unit.h"
 
+namespace ui {
+
 namespace {
 
 constexpr int kNoCharacter = -1;
@@ -161,3 +163,5 @@ bool MainKeyFilter::ClickButtonWithLetter(QChar letter) {
   }
   return false;
 }
+
+}  // namespace ui

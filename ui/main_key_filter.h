@@ -19,6 +19,8 @@ class QPushButton;
 class QShortcutEvent;
 class TForm1;
 
+namespace ui {
+
 class MainKeyFilter : public QObject {
   Q_OBJECT
 
@@ -42,3 +44,5 @@ class MainKeyFilter : public QObject {
   QList<QLineEdit*> inputs_;
   QList<QPushButton*> buttons_;
 };
+
+}  // namespace ui

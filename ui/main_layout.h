@@ -6,7 +6,7 @@
 
 #include <QRect>
 
-namespace main_layout {
+namespace ui::main_layout {
 
 struct Component {
   const char* name;
@@ -54,4 +54,4 @@ inline constexpr Component kLabel8{"Label8", "Gruppo TARVI:", {272, 192, 92, 16}
 inline constexpr Component kLabel6{"Label6", "Gruppo TARVI:", {271, 191, 92, 16}};
 inline constexpr Component kLabel9{"Label9", "\u00a9 Calmora Studio", {293, 210, 71, 13}};
 
-}  // namespace main_layout
+}  // namespace ui::main_layout

@@ -3,6 +3,8 @@
 #include "ui/calmora_about_unit.h"
 #include "ui/main_unit.h"
 
+namespace ui {
+
 QWidget* CreateStartupWindows() {
   Form1 = new TForm1;
   CalmoraAboutForm = new TCalmoraAboutForm;
@@ -15,3 +17,5 @@ void DestroyStartupWindows() {
   delete Form1;
   Form1 = nullptr;
 }
+
+}  // namespace ui

@@ -4,9 +4,13 @@
 
 class QWidget;
 
+namespace ui {
+
 // Returns Form1, not yet shown.
 QWidget* CreateStartupWindows();
 
 // Destroys both windows and clears their globals; safe when creation failed
 // half-way.
 void DestroyStartupWindows();
+
+}  // namespace ui

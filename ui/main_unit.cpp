@@ -10,22 +10,25 @@
 #include <QScreen>
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 #include "app/guard.h"
 #include "app/modal.h"
 #include "calc/compute_discrepancy.h"
 #include "report/qt/export_report.h"
+#include "ui/accessible_window.h"
 #include "ui/calmora_about_unit.h"
 #include "ui/main_fields.h"
 #include "ui/main_key_filter.h"
 #include "ui/main_layout.h"
 #include "ui/qt_save_dialog.h"
+#include "ui/single_line_validator.h"
 
 TForm1* Form1 = nullptr;
 
 namespace {
 
-using main_layout::Component;
+using ui::main_layout::Component;
 
 const QColor kNavy(0, 0, 128);
 const QColor kGrey(128, 128, 128);
@@ -70,8 +73,11 @@ QLabel* PlaceAutoSizedLabel(QWidget* parent, const Component& component, const Q
   return label;
 }
 
+// An edit field named after its label: one line, no length limit.
 QLineEdit* PlaceInput(QWidget* parent, const Component& field, const QLabel& label) {
   auto* edit = Place<QLineEdit>(parent, field);
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  edit->setValidator(new ui::SingleLineValidator(edit));
   QString name = label.text();
   if (name.endsWith(u':')) name.chop(1);
   edit->setAccessibleName(name);
@@ -116,8 +122,9 @@ QPixmap TransparentLogo() {
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent),
-      keyFilter_(new MainKeyFilter(this)),
+      keyFilter_(new ui::MainKeyFilter(this)),
       saveDialog_(std::make_unique<ui::QtSaveDialog>()) {
+  ui::InstallAccessibleWindows();
   SetUpWindow();
   CreateBevel();
   CreateInputBand();
@@ -132,7 +139,7 @@ void TForm1::SetUpWindow() {
   setWindowTitle(QStringLiteral("Calcolo percentuali di discordanza"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  setFixedSize(main_layout::kClientWidth, main_layout::kClientHeight);
+  setFixedSize(ui::main_layout::kClientWidth, ui::main_layout::kClientHeight);
   setFont(PixelFont("MS Sans Serif", 11));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
@@ -149,59 +156,64 @@ void TForm1::SetUpWindow() {
 }
 
 void TForm1::CreateBevel() {
-  Bevel1 = Place<QFrame>(this, main_layout::kBevel1);
+  Bevel1 = Place<QFrame>(this, ui::main_layout::kBevel1);
   Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Bevel1->setLineWidth(1);
   Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+  ui::MarkDecorative(*Bevel1);
 }
 
 void TForm1::CreateInputBand() {
-  Label3 = PlaceLabel(this, main_layout::kLabel3, false);
-  Edit1 = PlaceInput(this, main_layout::kEdit1, *Label3);
-  Label2 = PlaceLabel(this, main_layout::kLabel2, true);
-  Edit2 = PlaceInput(this, main_layout::kEdit2, *Label2);
-  Label10 = PlaceAutoSizedLabel(this, main_layout::kLabel10, font());
-  Label4 = PlaceLabel(this, main_layout::kLabel4, true);
-  Edit3 = PlaceInput(this, main_layout::kEdit3, *Label4);
+  Label3 = PlaceLabel(this, ui::main_layout::kLabel3, false);
+  Edit1 = PlaceInput(this, ui::main_layout::kEdit1, *Label3);
+  Label2 = PlaceLabel(this, ui::main_layout::kLabel2, true);
+  Edit2 = PlaceInput(this, ui::main_layout::kEdit2, *Label2);
+  Label10 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel10, font());
+  ui::MarkDecorative(*Label10);  // the field's name says percentage
+  Label4 = PlaceLabel(this, ui::main_layout::kLabel4, true);
+  Edit3 = PlaceInput(this, ui::main_layout::kEdit3, *Label4);
   for (QLineEdit* input : {Edit1, Edit2, Edit3}) keyFilter_->WatchInput(input);
   Edit1->setFocus(Qt::OtherFocusReason);  // taken when the window is first activated
 }
 
 void TForm1::CreateResultBand() {
-  Label7 = PlaceLabel(this, main_layout::kLabel7, true);
-  Edit4 = PlaceResult(this, main_layout::kEdit4, *Label7);
-  Label1 = PlaceLabel(this, main_layout::kLabel1, true);
-  Edit6 = PlaceResult(this, main_layout::kEdit6, *Label1);
-  Label5 = PlaceLabel(this, main_layout::kLabel5, true);
-  Edit5 = PlaceResult(this, main_layout::kEdit5, *Label5);
-  Label11 = PlaceAutoSizedLabel(this, main_layout::kLabel11, font());
+  Label7 = PlaceLabel(this, ui::main_layout::kLabel7, true);
+  Edit4 = PlaceResult(this, ui::main_layout::kEdit4, *Label7);
+  Label1 = PlaceLabel(this, ui::main_layout::kLabel1, true);
+  Edit6 = PlaceResult(this, ui::main_layout::kEdit6, *Label1);
+  Label5 = PlaceLabel(this, ui::main_layout::kLabel5, true);
+  Edit5 = PlaceResult(this, ui::main_layout::kEdit5, *Label5);
+  Label11 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel11, font());
+  ui::MarkDecorative(*Label11);
 }
 
 void TForm1::CreateButtonColumn() {
-  Button4 = PlaceButton(this, main_layout::kButton4);
-  Button1 = PlaceButton(this, main_layout::kButton1);
-  Button2 = PlaceButton(this, main_layout::kButton2);
-  Button3 = PlaceButton(this, main_layout::kButton3);
+  Button4 = PlaceButton(this, ui::main_layout::kButton4);
+  Button1 = PlaceButton(this, ui::main_layout::kButton1);
+  Button2 = PlaceButton(this, ui::main_layout::kButton2);
+  Button3 = PlaceButton(this, ui::main_layout::kButton3);
   Button4->setEnabled(false);
   for (QPushButton* button : {Button4, Button1, Button2, Button3}) keyFilter_->WatchButton(button);
 }
 
 void TForm1::CreateCreditBand() {
-  Image1 = Place<QLabel>(this, main_layout::kImage1);
+  Image1 = Place<QLabel>(this, ui::main_layout::kImage1);
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Image1->setPixmap(TransparentLogo());
+  Image1->setAccessibleName(QStringLiteral("Logo del Gruppo TARVI"));
 
   // The group credit: the grey opaque copy first, the navy transparent copy
   // over it one pixel up and left, so the navy text has a grey shadow.
   const QFont credit = PixelFont("MS Sans Serif", 13, true);
-  Label8 = PlaceAutoSizedLabel(this, main_layout::kLabel8, credit);
+  Label8 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel8, credit);
   SetTextColour(*Label8, kGrey);
   Label8->setAutoFillBackground(true);
-  Label6 = PlaceAutoSizedLabel(this, main_layout::kLabel6, credit);
+  ui::MarkDecorative(*Label8);
+  Label6 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel6, credit);
   SetTextColour(*Label6, kNavy);
   Label6->raise();
 
-  Label9 = PlaceAutoSizedLabel(this, main_layout::kLabel9, PixelFont("MS Sans Serif", 8));
+  Label9 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel9, PixelFont("MS Sans Serif", 8));
   SetTextColour(*Label9, kInactiveCaption);
 
   // The logo comes last in the description and is painted over the credit's
@@ -227,7 +239,7 @@ void TForm1::ConnectHandlers() {
 void TForm1::Button1Click(QObject* /*sender*/) {
   // Edit1 first: every change handling run during the clearing finds an
   // empty base amount, disables the save button and computes nothing.
-  for (QLineEdit* field : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) SetFieldText(*field, QString());
+  for (QLineEdit* field : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) ui::SetFieldText(*field, QString());
 }
 
 void TForm1::Button2Click(QObject* /*sender*/) {
@@ -254,7 +266,7 @@ void TForm1::UseSaveDialog(std::unique_ptr<ui::SaveDialog> dialog) {
 }
 
 void TForm1::Edit1Change(QObject* /*sender*/) {
-  MainFields fields({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}, Button4);
+  ui::MainFields fields({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}, Button4);
   calc::ComputeDiscrepancy(fields);
 }
 

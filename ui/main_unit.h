@@ -15,7 +15,10 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace ui {
 class MainKeyFilter;
+}  // namespace ui
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -75,7 +78,7 @@ class TForm1 : public QWidget {
   void SetTabOrder();
   void ConnectHandlers();
 
-  MainKeyFilter* keyFilter_;
+  ui::MainKeyFilter* keyFilter_;
   std::unique_ptr<ui::SaveDialog> saveDialog_;
 };
 

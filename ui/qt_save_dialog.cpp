@@ -1,10 +1,11 @@
 #include "ui/qt_save_dialog.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
 #include <cfenv>
+
+#include "app/focus_return.h"
 
 namespace ui {
 
@@ -57,31 +58,10 @@ class FloatingPointGuard {
   femode_t modes_;
 };
 
-// Activates the window that was active before the dialog, and gives the
-// keyboard focus back to where it was, when it goes out of scope.
-class ReturnFocus {
- public:
-  ReturnFocus() : active_(QApplication::activeWindow()), focus_(QApplication::focusWidget()) {}
-  ~ReturnFocus() {
-    if (active_) {
-      active_->activateWindow();
-    }
-    if (focus_) {
-      focus_->setFocus(Qt::OtherFocusReason);
-    }
-  }
-  ReturnFocus(const ReturnFocus&) = delete;
-  ReturnFocus& operator=(const ReturnFocus&) = delete;
-
- private:
-  QPointer<QWidget> active_;
-  QPointer<QWidget> focus_;
-};
-
 }  // namespace
 
 std::optional<QString> QtSaveDialog::AskFileName(QWidget* owner) {
-  const ReturnFocus returnFocus;
+  const app::FocusReturn focusReturn;
   const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(owner);
   const FloatingPointGuard guard;
   if (dialog->exec() != QDialog::Accepted) {

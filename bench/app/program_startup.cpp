@@ -10,7 +10,7 @@
 namespace {
 
 QWidget* CreateAndWatch() {
-  QWidget* mainWindow = CreateStartupWindows();
+  QWidget* mainWindow = ui::CreateStartupWindows();
   mainWindow->installEventFilter(new FirstPaintExit(mainWindow));
   return mainWindow;
 }
@@ -18,5 +18,5 @@ QWidget* CreateAndWatch() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return app::RunProgram(argc, argv, {&CreateAndWatch, &DestroyStartupWindows});
+  return app::RunProgram(argc, argv, {&CreateAndWatch, &ui::DestroyStartupWindows});
 }

@@ -6,16 +6,23 @@
 //   title      prints the application title and the main window's caption
 //              once it shows, then ends as close-box does;
 //   fail       raises while the windows are built; the start-up report's box
-//              is closed when it appears and its caption printed: exit code 1.
+//              is closed when it appears and its caption printed: exit code 1;
+//   session FILE  a user's whole session through real key presses and
+//              clicks: three figures typed, the error box of a zero total
+//              closed, the report saved as FILE through the save dialog, the
+//              About window opened and closed, then "&Esci": exit code 0.
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 
 #include "app/run_program.h"
@@ -26,7 +33,7 @@
 namespace {
 
 QWidget* CreateThenCloseBox() {
-  QWidget* mainWindow = CreateStartupWindows();
+  QWidget* mainWindow = ui::CreateStartupWindows();
   QTimer::singleShot(0, mainWindow, [mainWindow] {
     QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
   });
@@ -34,7 +41,7 @@ QWidget* CreateThenCloseBox() {
 }
 
 QWidget* CreateThenPrintTitle() {
-  QWidget* mainWindow = CreateStartupWindows();
+  QWidget* mainWindow = ui::CreateStartupWindows();
   QTimer::singleShot(0, mainWindow, [mainWindow] {
     std::printf("title: %s\ncaption: %s\n", app::ApplicationTitle().toUtf8().constData(),
                 mainWindow->windowTitle().toUtf8().constData());
@@ -45,7 +52,7 @@ QWidget* CreateThenPrintTitle() {
 }
 
 QWidget* CreateThenEsci() {
-  QWidget* mainWindow = CreateStartupWindows();
+  QWidget* mainWindow = ui::CreateStartupWindows();
   QTimer::singleShot(0, mainWindow, [] { Form1->Button3->click(); });
   return mainWindow;
 }
@@ -67,15 +74,66 @@ QWidget* CreateFailing() {
 
 void DestroyNothing() {}
 
+const char* sessionReport = "";
+
+// Runs answer on the next modal window once it shows.
+void WhenModalOpens(std::function<void(QWidget&)> answer) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    answer(*modal);
+  });
+  poll->start(10);
+}
+
+void PressInFocus(QWidget& window, Qt::Key key) {
+  QTest::qWaitForWindowActive(&window);
+  QWidget* focus = window.focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : &window, key);
+}
+
+void PlaySession() {
+  QTest::keyClicks(Form1->Edit1, "1000");
+  QTest::keyClicks(Form1->Edit2, "10");
+  WhenModalOpens([](QWidget& box) { PressInFocus(box, Qt::Key_Return); });
+  QTest::keyClicks(Form1->Edit3, "0");  // a zero total: the error box
+  QTest::keyClick(Form1->Edit3, Qt::Key_Backspace);
+  QTest::keyClicks(Form1->Edit3, "950");
+  WhenModalOpens([](QWidget& dialog) {
+    QTest::qWaitForWindowActive(&dialog);
+    QWidget* name = dialog.focusWidget();
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(name, QString::fromLocal8Bit(sessionReport));
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  QTest::mouseClick(Form1->Button4, Qt::LeftButton);  // Salva
+  WhenModalOpens([](QWidget& about) { PressInFocus(about, Qt::Key_C); });
+  QTest::mouseClick(Form1->Button2, Qt::LeftButton);  // About
+  QTest::mouseClick(Form1->Button3, Qt::LeftButton);  // Esci
+}
+
+QWidget* CreateThenPlaySession() {
+  QWidget* mainWindow = ui::CreateStartupWindows();
+  QTimer::singleShot(0, mainWindow, &PlaySession);
+  return mainWindow;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const char* mode = argc > 1 ? argv[1] : "";
   if (std::strcmp(mode, "fail") == 0) return app::RunProgram(argc, argv, {&CreateFailing, &DestroyNothing});
   if (std::strcmp(mode, "title") == 0) {
-    return app::RunProgram(argc, argv, {&CreateThenPrintTitle, &DestroyStartupWindows});
+    return app::RunProgram(argc, argv, {&CreateThenPrintTitle, &ui::DestroyStartupWindows});
+  }
+  if (std::strcmp(mode, "session") == 0 && argc > 2) {
+    sessionReport = argv[2];
+    return app::RunProgram(argc, argv, {&CreateThenPlaySession, &ui::DestroyStartupWindows});
   }
   if (std::strcmp(mode, "esci") == 0)
-    return app::RunProgram(argc, argv, {&CreateThenEsci, &DestroyStartupWindows});
-  return app::RunProgram(argc, argv, {&CreateThenCloseBox, &DestroyStartupWindows});
+    return app::RunProgram(argc, argv, {&CreateThenEsci, &ui::DestroyStartupWindows});
+  return app::RunProgram(argc, argv, {&CreateThenCloseBox, &ui::DestroyStartupWindows});
 }

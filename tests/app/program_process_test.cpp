@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -15,18 +18,27 @@ struct ProbeRun {
   QString err;
 };
 
-// The probe, or a copy of it, on a platform with no display to reach.
+// The probe, or a copy of it, on a platform, with a home folder of its own
+// when one is given.
 struct ProbeStart {
   QString program;
   QStringList moreArguments;  // after the mode
   QString platform;
+  QString home;
 };
 
-ProbeRun RunProbe(const QString& mode,
-                  const ProbeStart& start = {QStringLiteral(DISCORDANZA_PROGRAM_PROBE), {}, "offscreen"}) {
+ProbeRun RunProbe(const QString& mode, const ProbeStart& start = {
+                                           QStringLiteral(DISCORDANZA_PROGRAM_PROBE), {}, "offscreen", {}}) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", start.platform);
+  if (!start.home.isEmpty()) {
+    environment.insert("HOME", start.home);
+    environment.insert("XDG_CONFIG_HOME", start.home + "/.config");
+    environment.insert("XDG_DATA_HOME", start.home + "/.local/share");
+    environment.insert("XDG_STATE_HOME", start.home + "/.local/state");
+    environment.insert("XDG_CACHE_HOME", start.home + "/.cache");
+  }
   environment.remove("DISPLAY");
   environment.remove("WAYLAND_DISPLAY");
   process.setProcessEnvironment(environment);
@@ -55,7 +67,7 @@ TEST(ProgramTitle, FollowsTheProgramFileName) {
   const QString renamed = dir.filePath("CALC.V2.EXE");
   ASSERT_TRUE(QFile::copy(QStringLiteral(DISCORDANZA_PROGRAM_PROBE), renamed));
   ASSERT_TRUE(QFile::setPermissions(renamed, QFile::ReadOwner | QFile::ExeOwner));
-  const ProbeRun run = RunProbe("title", {renamed, {}, "offscreen"});
+  const ProbeRun run = RunProbe("title", {renamed, {}, "offscreen", {}});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_TRUE(run.out.contains("title: Calc\n")) << run.out.toStdString();
   EXPECT_TRUE(run.out.contains("caption: Calcolo percentuali di discordanza\n")) << run.out.toStdString();
@@ -75,19 +87,44 @@ TEST(ExitCode, StartupErrorEndsWithOneAfterItsReport) {
 // unknown platform named on the command line does not stop the start.
 TEST(CommandLine, ToolkitOptionsAreNotRead) {
   const QStringList options{"-qwindowtitle", "HELLO", "-platform", "nowhere", "-qwindowgeometry", "9x9"};
-  const ProbeRun run = RunProbe("title", {DISCORDANZA_PROGRAM_PROBE, options, "offscreen"});
+  const ProbeRun run = RunProbe("title", {DISCORDANZA_PROGRAM_PROBE, options, "offscreen", {}});
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.contains("caption: Calcolo percentuali di discordanza\n")) << run.out.toStdString();
 }
 
 // No display to connect to: the start-up report and exit code 1, not an abort.
 TEST(ExitCode, NoWindowSystemEndsWithOneAfterItsReport) {
-  const ProbeRun run = RunProbe("close-box", {DISCORDANZA_PROGRAM_PROBE, {}, "xcb"});
+  const ProbeRun run = RunProbe("close-box", {DISCORDANZA_PROGRAM_PROBE, {}, "xcb", {}});
   EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
   EXPECT_TRUE(
       run.err.contains("Exception app::WindowSystemError in module discordanza_program_probe.\r\n"
                        "No window system could be reached"))
       << run.err.toStdString();
+}
+
+// Every file under the folder, by its path inside it, but the caches that
+// the system's font machinery keeps.
+QStringList FilesUnder(const QString& folder) {
+  QStringList files;
+  QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = QDir(folder).relativeFilePath(it.next());
+    if (!path.startsWith(".cache/fontconfig/")) files.append(path);
+  }
+  return files;
+}
+
+// A whole session (typing, an error box, Salva, About, Esci) leaves no
+// settings or state file of the program or its toolkit in a fresh home.
+TEST(ProgramSession, KeepsNoStateUnderHome) {
+  QTemporaryDir home;
+  QTemporaryDir reports;
+  ASSERT_TRUE(home.isValid() && reports.isValid());
+  const QString report = reports.filePath("sessione.rtf");
+  const ProbeRun run = RunProbe("session", {DISCORDANZA_PROGRAM_PROBE, {report}, "offscreen", home.path()});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_TRUE(QFileInfo(report).size() > 0) << "the session saved its report";
+  EXPECT_EQ(FilesUnder(home.path()).join(u' ').toStdString(), "");
 }
 
 }  // namespace

@@ -14,12 +14,13 @@
 #include <QTimer>
 #include <optional>
 
-#include "tests/ui/about_test_support.h"
+#include "tests/app/modal_guard.h"
+#include "tests/app/recording_error_box.h"
 #include "tests/ui/jpeg_segments.h"
+#include "tests/ui/program_jpeg.h"
 #include "ui/about_picture.h"
 #include "ui/calmora_about_unit.h"
 #include "ui/jpeg_decoder.h"
-#include "ui/jpeg_screen_depth.h"
 
 namespace {
 
@@ -27,17 +28,13 @@ constexpr int kQuietMs = 250;  // longer than a button's animated click
 
 class AboutWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetJpegScreenDepthOverride(std::nullopt);
-    RecordingApplication::TakeCaughtErrors();
-  }
-  void TearDown() override {
-    SetJpegScreenDepthOverride(std::nullopt);
-    EXPECT_EQ(RecordingApplication::TakeCaughtErrors(), QStringList());
-  }
+  void TearDown() override { EXPECT_EQ(errors.box.texts, QStringList()); }
+
+  ScopedErrorBox errors;
 
   // Shows the window modally without blocking and waits until it takes input.
   static void Open(TCalmoraAboutForm& form) {
+    AllowModal(form);
     form.open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -59,8 +56,8 @@ class AboutWindowTest : public ::testing::Test {
     return part;
   }
 
-  static const JpegPicture& Picture(TCalmoraAboutForm& form) {
-    return Part<AboutPicture>(form, "ProgramIcon")->picture();
+  static const ui::JpegPicture& Picture(TCalmoraAboutForm& form) {
+    return Part<ui::AboutPicture>(form, "ProgramIcon")->picture();
   }
 
   static bool OnAnyLabel(TCalmoraAboutForm& form, QPoint inWindow) {
@@ -347,7 +344,8 @@ TEST_F(AboutWindowTest, LabelsOverThePictureStayOnItAndClearOfTheButton) {
 // Every pixel of the painted picture is a pixel of the decoded one near the
 // matching place: rows and columns are dropped, never blended.
 TEST_F(AboutWindowTest, PictureIsStretchedByDroppingRowsAndColumns) {
-  const QImage decoded = DecodeJpeg(ProgramJpeg(), JpegOutput::Rgb24).convertToFormat(QImage::Format_RGB32);
+  const QImage decoded =
+      ui::DecodeJpeg(ProgramJpeg(), ui::JpegOutput::Rgb24).convertToFormat(QImage::Format_RGB32);
   TCalmoraAboutForm form;
   Open(form);
   const QImage shown = Part(form, "ProgramIcon")->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -372,9 +370,8 @@ TEST_F(AboutWindowTest, PictureIsStretchedByDroppingRowsAndColumns) {
 }
 
 TEST_F(AboutWindowTest, EightBitScreenShowsAtMost236Colours) {
-  const auto coloursShown = [this](std::optional<int> bitsPerPixel) {
-    SetJpegScreenDepthOverride(bitsPerPixel);
-    TCalmoraAboutForm form;
+  const auto coloursShown = [this](int bitsPerPixel) {
+    TCalmoraAboutForm form(ProgramJpeg(), bitsPerPixel, nullptr);
     Open(form);
     const QImage shown = Part(form, "ProgramIcon")->grab().toImage();
     QSet<QRgb> colours;
@@ -391,7 +388,7 @@ TEST_F(AboutWindowTest, BadHeaderFailsTheWindowsCreation) {
   QByteArray notJpeg = ProgramJpeg();
   notJpeg[1] = 0;
   try {
-    TCalmoraAboutForm form(notJpeg, nullptr);
+    TCalmoraAboutForm form(notJpeg, 24, nullptr);
     ADD_FAILURE() << "the window was made";
   } catch (const std::exception& error) {
     EXPECT_EQ(std::string(error.what()), "JPEG error #" + std::to_string(JERR_NO_SOI));
@@ -399,16 +396,14 @@ TEST_F(AboutWindowTest, BadHeaderFailsTheWindowsCreation) {
 }
 
 TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
-  TCalmoraAboutForm form(WithoutSegments(ProgramJpeg(), 0xDB), nullptr);
+  TCalmoraAboutForm form(WithoutSegments(ProgramJpeg(), 0xDB), 24, nullptr);
   Open(form);
-  const QStringList expected{QStringLiteral("JPEG error #%1").arg(JERR_NO_QUANT_TABLE)};
-  QStringList caught;
-  EXPECT_TRUE(
-      QTest::qWaitFor([&] { return !(caught += RecordingApplication::TakeCaughtErrors()).isEmpty(); }, 2000));
+  const QStringList expected{QStringLiteral("JPEG error #%1.").arg(JERR_NO_QUANT_TABLE)};
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !errors.box.texts.isEmpty(); }, 2000));
   form.repaint();
   QTest::qWait(kQuietMs);
-  caught += RecordingApplication::TakeCaughtErrors();
-  EXPECT_EQ(caught, expected);
+  EXPECT_EQ(errors.box.texts, expected);
+  errors.box.texts.clear();
   EXPECT_TRUE(form.isVisible());
   QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
   EXPECT_TRUE(ClosesSoon(form));

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <random>
 
-#include "tests/ui/about_test_support.h"
 #include "tests/ui/jpeg_segments.h"
+#include "tests/ui/program_jpeg.h"
 #include "ui/jpeg_error.h"
 #include "ui/jpeg_picture.h"
 
@@ -30,7 +30,7 @@ QByteArray WithFrameByte(QByteArray jpeg, int offset, char value) {
 int MessageCodeOf(const std::function<void()>& action) {
   try {
     action();
-  } catch (const JpegError& error) {
+  } catch (const ui::JpegError& error) {
     EXPECT_EQ(std::string(error.what()), "JPEG error #" + std::to_string(error.messageCode()));
     return error.messageCode();
   }
@@ -56,7 +56,7 @@ std::string StandardErrorOf(const std::function<void()>& action) {
 }
 
 TEST(JpegDecoder, ProgramPictureHeaderIsTheBaselineColourPicture) {
-  const JpegHeader header = ReadJpegHeader(ProgramJpeg());
+  const ui::JpegHeader header = ui::ReadJpegHeader(ProgramJpeg());
   EXPECT_EQ(header.width, 993);
   EXPECT_EQ(header.height, 417);
   EXPECT_FALSE(header.grayscale);
@@ -64,7 +64,7 @@ TEST(JpegDecoder, ProgramPictureHeaderIsTheBaselineColourPicture) {
 }
 
 TEST(JpegDecoder, ColourScreenGetsFullSize24BitPicture) {
-  const QImage image = DecodeJpeg(ProgramJpeg(), JpegOutput::Rgb24);
+  const QImage image = ui::DecodeJpeg(ProgramJpeg(), ui::JpegOutput::Rgb24);
   EXPECT_EQ(image.size(), QSize(993, 417));
   EXPECT_EQ(image.format(), QImage::Format_RGB888);
   // Dark blue background: the top-left corner has more blue than red.
@@ -72,7 +72,7 @@ TEST(JpegDecoder, ColourScreenGetsFullSize24BitPicture) {
 }
 
 TEST(JpegDecoder, EightBitScreenGetsAtMost236Colours) {
-  const QImage image = DecodeJpeg(ProgramJpeg(), JpegOutput::Palette8);
+  const QImage image = ui::DecodeJpeg(ProgramJpeg(), ui::JpegOutput::Palette8);
   ASSERT_EQ(image.format(), QImage::Format_Indexed8);
   EXPECT_EQ(image.size(), QSize(993, 417));
   EXPECT_LE(image.colorCount(), 236);
@@ -87,7 +87,7 @@ TEST(JpegDecoder, EightBitScreenGetsAtMost236Colours) {
 }
 
 TEST(JpegPicture, ReadsTheHeaderOnlyUntilTheImageIsAskedFor) {
-  JpegPicture picture(ProgramJpeg(), 32);
+  ui::JpegPicture picture(ProgramJpeg(), 32);
   EXPECT_EQ(picture.header().width, 993);
   EXPECT_EQ(picture.decodeCount(), 0);
   const QImage& first = picture.image();
@@ -117,13 +117,13 @@ TEST(JpegDecoder, HeaderFaultsBecomeJpegErrors) {
       {"cut after the frame header", cutAfterFrame, JERR_SOF_NO_SOS},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(MessageCodeOf([&] { ReadJpegHeader(row.data); }), row.messageCode) << row.name;
-    EXPECT_EQ(MessageCodeOf([&] { JpegPicture(row.data, 32); }), row.messageCode) << row.name;
+    EXPECT_EQ(MessageCodeOf([&] { ui::ReadJpegHeader(row.data); }), row.messageCode) << row.name;
+    EXPECT_EQ(MessageCodeOf([&] { ui::JpegPicture(row.data, 32); }), row.messageCode) << row.name;
   }
 }
 
 TEST(JpegPicture, BodyFaultSurfacesOnceOnTheDecode) {
-  JpegPicture picture(WithoutSegments(ProgramJpeg(), 0xDB), 32);  // header fine, no quantisation tables
+  ui::JpegPicture picture(WithoutSegments(ProgramJpeg(), 0xDB), 32);  // header fine, no quantisation tables
   EXPECT_EQ(MessageCodeOf([&] { picture.image(); }), JERR_NO_QUANT_TABLE);
   EXPECT_EQ(MessageCodeOf([&] { EXPECT_TRUE(picture.image().isNull()); }), 0);
   EXPECT_EQ(picture.decodeCount(), 0);
@@ -132,14 +132,15 @@ TEST(JpegPicture, BodyFaultSurfacesOnceOnTheDecode) {
 TEST(JpegDecoder, TruncatedBodyDecodesSilently) {
   const QByteArray truncated = ProgramJpeg().left(ProgramJpeg().size() / 2);
   QImage image;
-  const std::string written = StandardErrorOf(
-      [&] { EXPECT_EQ(MessageCodeOf([&] { image = DecodeJpeg(truncated, JpegOutput::Rgb24); }), 0); });
+  const std::string written = StandardErrorOf([&] {
+    EXPECT_EQ(MessageCodeOf([&] { image = ui::DecodeJpeg(truncated, ui::JpegOutput::Rgb24); }), 0);
+  });
   EXPECT_EQ(written, "");
   EXPECT_EQ(image.size(), QSize(993, 417));
 }
 
 // Damaged data never crashes the decoder nor writes to standard error: each
-// outcome is a picture of the header's size or a JpegError.
+// outcome is a picture of the header's size or a ui::JpegError.
 TEST(JpegDecoder, RandomDamageEndsInPictureOrJpegError) {
   const QByteArray good = ProgramJpeg();
   std::mt19937 random(20260512);
@@ -156,10 +157,11 @@ TEST(JpegDecoder, RandomDamageEndsInPictureOrJpegError) {
     }
     const std::string written = StandardErrorOf([&] {
       try {
-        const JpegHeader header = ReadJpegHeader(damaged);
-        const QImage image = DecodeJpeg(damaged, trial % 2 == 0 ? JpegOutput::Rgb24 : JpegOutput::Palette8);
+        const ui::JpegHeader header = ui::ReadJpegHeader(damaged);
+        const QImage image =
+            ui::DecodeJpeg(damaged, trial % 2 == 0 ? ui::JpegOutput::Rgb24 : ui::JpegOutput::Palette8);
         EXPECT_EQ(image.size(), QSize(header.width, header.height)) << "trial " << trial;
-      } catch (const JpegError& error) {
+      } catch (const ui::JpegError& error) {
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^JPEG error #\\d+$"))
                         .match(QString::fromLatin1(error.what()))
                         .hasMatch());

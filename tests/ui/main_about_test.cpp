@@ -3,24 +3,17 @@
 // on the first paint reaches the error box while the window stays open and
 // modal; closing it gives the main window back.
 
-#include <QFile>
-
 #include "tests/app/modal_guard.h"
 #include "tests/ui/jpeg_segments.h"
 #include "tests/ui/main_window_fixture.h"
+#include "tests/ui/program_jpeg.h"
 #include "ui/calmora_about_unit.h"
 
 namespace {
 
-QByteArray PictureWithoutQuantisationTables() {
-  QFile file(QStringLiteral(":/about/calmora.jpg"));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  return WithoutSegments(file.readAll(), 0xDB);
-}
-
 TEST_F(MainWindowTest, APictureFaultOnFirstPaintIsShownWhileTheAboutWindowStaysModal) {
   delete CalmoraAboutForm;
-  CalmoraAboutForm = new TCalmoraAboutForm(PictureWithoutQuantisationTables(), nullptr);
+  CalmoraAboutForm = new TCalmoraAboutForm(WithoutSegments(ProgramJpeg(), 0xDB), 24, nullptr);
   bool modalAfterTheBox = false;
   ExpectModal([&](QWidget& shown) {
     QTRY_COMPARE_WITH_TIMEOUT(errors.box.texts.size(), 1, 2000);

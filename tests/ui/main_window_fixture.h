@@ -12,10 +12,10 @@
 #include <optional>
 
 #include "calc/decimal_separator.h"
-#include "ui/save_dialog.h"
 #include "tests/app/recording_error_box.h"
 #include "ui/main_startup.h"
 #include "ui/main_unit.h"
+#include "ui/save_dialog.h"
 
 // Answers the save dialog with a fixed name, or cancels when it has none.
 class AnsweringDialog : public ui::SaveDialog {
@@ -35,13 +35,13 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     calc::SetDecimalSeparator(',');
-    CreateStartupWindows();
+    ui::CreateStartupWindows();
     Form1->show();
     Form1->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
   }
 
-  void TearDown() override { DestroyStartupWindows(); }
+  void TearDown() override { ui::DestroyStartupWindows(); }
 
   static QWidget* Focus() { return QApplication::focusWidget(); }
 

@@ -9,11 +9,12 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <cfenv>
 #include <functional>
 #include <ostream>
+
+#include "tests/app/modal_guard.h"
 
 namespace ui {
 namespace {
@@ -75,46 +76,17 @@ TEST(MakeExportDialog, IsPlacedWhenShown) {
   dialog->close();
 }
 
-// Rejects every modal dialog still open, and fails the test, from five
-// seconds on, so that a test fails instead of hanging on an unexpected
-// window such as a question box in front of the save dialog.
-void RejectLeftoverModalWindows() {
-  bool found = false;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* dialog = qobject_cast<QDialog*>(widget);
-    if (dialog && dialog->isVisible() && dialog->isModal()) {
-      ADD_FAILURE() << "a modal window was left open: " << dialog->windowTitle().toStdString();
-      dialog->reject();
-      found = true;
-    }
-  }
-  if (found) {
-    QTimer::singleShot(200, qApp, RejectLeftoverModalWindows);
-  }
+// Hands the save dialog to `user` once it is the active modal window. The
+// modal guard fails the test on any other modal window (a question before
+// replacing a file) and closes what is left open.
+void WhenTheDialogOpens(std::function<void(QFileDialog&)> user) {
+  ExpectModal([user = std::move(user)](QWidget& modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(&modal);
+    ASSERT_NE(dialog, nullptr) << "no save dialog open";
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog)) << "the dialog is the active window";
+    user(*dialog);
+  });
 }
-
-// Runs `user` on the save dialog once it is the active modal window; while
-// the object lives, a watchdog rejects what is left open after five seconds.
-class WhenTheDialogOpens {
- public:
-  explicit WhenTheDialogOpens(std::function<void(QFileDialog&)> user) {
-    QTimer::singleShot(0, &watchdog_, [user] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (!dialog) {
-        ADD_FAILURE() << "no save dialog open";
-        return;
-      }
-      EXPECT_TRUE(QTest::qWaitForWindowActive(dialog)) << "the dialog is the active window";
-      user(*dialog);
-    });
-    watchdog_.setSingleShot(true);
-    QObject::connect(&watchdog_, &QTimer::timeout, &watchdog_, RejectLeftoverModalWindows);
-    watchdog_.start(5000);
-  }
-
- private:
-  QTimer watchdog_;
-};
 
 // The widget of the dialog that has its keyboard focus.
 QWidget* FocusIn(QFileDialog& dialog) {
@@ -124,7 +96,7 @@ QWidget* FocusIn(QFileDialog& dialog) {
 
 TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
   QTemporaryDir folder;
-  const WhenTheDialogOpens user([&folder](QFileDialog& dialog) {
+  WhenTheDialogOpens([&folder](QFileDialog& dialog) {
     dialog.setDirectory(folder.path());
     QWidget* edit = FocusIn(dialog);
     ASSERT_NE(edit, nullptr);
@@ -136,14 +108,13 @@ TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
   EXPECT_EQ(dialog.AskFileName(nullptr), folder.filePath("report"));
 }
 
-// A question would be a second modal window: the Enter would not close the
-// dialog, and the watchdog would fail the test.
+// A question would be a second modal window, which the modal guard fails.
 TEST(QtSaveDialog, ChoosesAnExistingFileWithoutAQuestion) {
   QTemporaryDir folder;
   QFile existing(folder.filePath("old.rtf"));
   ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
   existing.close();
-  const WhenTheDialogOpens user([&folder](QFileDialog& dialog) {
+  WhenTheDialogOpens([&folder](QFileDialog& dialog) {
     dialog.setDirectory(folder.path());
     QWidget* edit = FocusIn(dialog);
     ASSERT_NE(edit, nullptr);
@@ -156,8 +127,7 @@ TEST(QtSaveDialog, ChoosesAnExistingFileWithoutAQuestion) {
 }
 
 TEST(QtSaveDialog, EscapeReturnsNothing) {
-  const WhenTheDialogOpens user(
-      [](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
+  WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
 }
@@ -176,8 +146,7 @@ TEST(QtSaveDialog, GivesTheFocusBackToTheWindowThatHadIt) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   second->setFocus();
   ASSERT_EQ(QApplication::focusWidget(), second);
-  const WhenTheDialogOpens user(
-      [](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
+  WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(&window), std::nullopt);
   EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -187,7 +156,7 @@ TEST(QtSaveDialog, GivesTheFocusBackToTheWindowThatHadIt) {
 TEST(QtSaveDialog, KeepsTheFloatingPointModesAndClearsTheFlags) {
   ASSERT_EQ(std::fegetround(), FE_TONEAREST);
   std::feclearexcept(FE_ALL_EXCEPT);
-  const WhenTheDialogOpens user([](QFileDialog& dialog) {
+  WhenTheDialogOpens([](QFileDialog& dialog) {
     std::fesetround(FE_UPWARD);
     volatile double third = 1.0;
     third = third / 3.0;  // raises the inexact flag

@@ -1,0 +1,67 @@
+#include "ui/accessible_window.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace ui {
+namespace {
+
+constexpr const char* kDecorative = "decorativeForAccessibility";
+
+bool IsDecorative(const QWidget& widget) {
+  return widget.property(kDecorative).toBool();
+}
+
+// A widget whose accessible children are its child widgets but the
+// decorative ones, in the order they were made.
+class AccessibleParent : public QAccessibleWidget {
+ public:
+  AccessibleParent(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+  int childCount() const override { return static_cast<int>(Children().size()); }
+
+  QAccessibleInterface* child(int index) const override {
+    const QList<QWidget*> children = Children();
+    if (index < 0 || index >= children.size()) return nullptr;
+    return QAccessible::queryAccessibleInterface(children.at(index));
+  }
+
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (child == nullptr) return -1;
+    return static_cast<int>(Children().indexOf(qobject_cast<QWidget*>(child->object())));
+  }
+
+ private:
+  QList<QWidget*> Children() const {
+    QList<QWidget*> children;
+    for (QObject* object : widget()->children()) {
+      auto* child = qobject_cast<QWidget*>(object);
+      if (child != nullptr && !child->isWindow() && !IsDecorative(*child)) children.append(child);
+    }
+    return children;
+  }
+};
+
+QAccessibleInterface* DescribeProgramWindow(const QString& className, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget == nullptr) return nullptr;
+  if (className == QLatin1String("TForm1")) return new AccessibleParent(widget, QAccessible::Window);
+  if (className == QLatin1String("ui::AboutPanel")) return new AccessibleParent(widget, QAccessible::Pane);
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleWindows() {
+  static const bool installed = [] {
+    QAccessible::installFactory(&DescribeProgramWindow);
+    return true;
+  }();
+  (void)installed;
+}
+
+void MarkDecorative(QWidget& widget) {
+  widget.setProperty(kDecorative, true);
+}
+
+}  // namespace ui
