@@ -294,6 +294,18 @@ TEST_F(Companion, AnswersEachRowOfAPipeAtOnce) {
   EXPECT_EQ(process.Wait(10), 0);
 }
 
+// Rows typed at a terminal are answered line by line too.
+TEST_F(Companion, AnswersEachRowTypedAtATerminal) {
+  cli_test::PipedProcess process(CLI_PATH, {"--csv", "--separator", ","},
+                                 cli_test::PipedProcess::Input::Terminal);
+  ASSERT_TRUE(process.Write("1000;10;9\n"));
+  EXPECT_EQ(process.ReadLine(5000), "1000;10;9;900;-891;-9900;");
+  ASSERT_TRUE(process.Write("250000;12,5;220000\n"));
+  EXPECT_EQ(process.ReadLine(5000), "250000;12,5;220000;218750;1250;0,568181818181818;");
+  process.CloseInput();
+  EXPECT_EQ(process.Wait(10), 0);
+}
+
 const std::string kMixedCsv =
     "2767605;97;5738745\r\n"
     "1000;10;0\r\n"

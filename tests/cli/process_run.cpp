@@ -96,15 +96,47 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   return result;
 }
 
-PipedProcess::PipedProcess(const std::string& program, const std::vector<std::string>& arguments) {
-  signal(SIGPIPE, SIG_IGN);  // a program that has ended makes Write fail instead
-  int toProgram[2], fromProgram[2];
-  if (pipe2(toProgram, O_CLOEXEC) != 0 || pipe2(fromProgram, O_CLOEXEC) != 0) {
-    throw std::runtime_error("pipe failed");
+namespace {
+
+// The program's end and ours of its standard input.
+struct InputEnds {
+  std::string programPath;  // a terminal's name, or empty for a pipe
+  int program = -1;
+  int ours = -1;
+};
+
+InputEnds OpenInput(PipedProcess::Input input) {
+  InputEnds ends;
+  if (input == PipedProcess::Input::Terminal) {
+    ends.ours = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (ends.ours < 0 || grantpt(ends.ours) != 0 || unlockpt(ends.ours) != 0) {
+      throw std::runtime_error("no pseudo-terminal");
+    }
+    ends.programPath = ptsname(ends.ours);
+    return ends;
   }
+  int ends2[2];
+  if (pipe2(ends2, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  ends.program = ends2[0];
+  ends.ours = ends2[1];
+  return ends;
+}
+
+}  // namespace
+
+PipedProcess::PipedProcess(const std::string& program, const std::vector<std::string>& arguments, Input input)
+    : kind_(input) {
+  signal(SIGPIPE, SIG_IGN);  // a program that has ended makes Write fail instead
+  InputEnds in = OpenInput(input);
+  int fromProgram[2];
+  if (pipe2(fromProgram, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, toProgram[0], 0);
+  if (in.programPath.empty()) {
+    posix_spawn_file_actions_adddup2(&actions, in.program, 0);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 0, in.programPath.c_str(), O_RDWR | O_NOCTTY, 0);
+  }
   posix_spawn_file_actions_adddup2(&actions, fromProgram[1], 1);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
@@ -113,16 +145,16 @@ PipedProcess::PipedProcess(const std::string& program, const std::vector<std::st
   pid_t pid = 0;
   const int spawnError = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
-  close(toProgram[0]);
+  if (in.program >= 0) close(in.program);
   close(fromProgram[1]);
-  input_ = toProgram[1];
+  input_ = in.ours;
   output_ = fromProgram[0];
   if (spawnError != 0) throw std::runtime_error("cannot start " + program);
   pid_ = pid;
 }
 
 PipedProcess::~PipedProcess() {
-  CloseInput();
+  if (input_ >= 0) close(input_);
   if (output_ >= 0) close(output_);
   if (pid_ > 0) {
     kill(pid_, SIGKILL);
@@ -154,7 +186,12 @@ std::string PipedProcess::ReadLine(int timeoutMilliseconds) {
 }
 
 void PipedProcess::CloseInput() {
-  if (input_ >= 0) close(input_);
+  if (input_ < 0) return;
+  if (kind_ == Input::Terminal) {
+    Write("\x04");  // at the start of a line: the end of the input
+    return;         // the terminal stays open until the destructor
+  }
+  close(input_);
   input_ = -1;
 }
 

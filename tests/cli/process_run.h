@@ -30,12 +30,15 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 
 namespace cli_test {
 
-// A program started with pipes for its standard input and output (its
-// standard error is discarded), for talking to it a line at a time. Every
-// wait has a time limit; the destructor kills a program still running.
+// A program started with a pipe for its standard output and a pipe or a
+// terminal (a pseudo-terminal in canonical mode) for its standard input; its
+// standard error is discarded. For talking to it a line at a time. Every wait
+// has a time limit; the destructor kills a program still running.
 class PipedProcess {
  public:
-  PipedProcess(const std::string& program, const std::vector<std::string>& arguments);
+  enum class Input { Pipe, Terminal };
+  PipedProcess(const std::string& program, const std::vector<std::string>& arguments,
+               Input input = Input::Pipe);
   ~PipedProcess();
   PipedProcess(const PipedProcess&) = delete;
   PipedProcess& operator=(const PipedProcess&) = delete;
@@ -44,13 +47,15 @@ class PipedProcess {
   // The next line of output without its LF, or "(no answer)" when none is
   // complete within `timeoutMilliseconds`.
   std::string ReadLine(int timeoutMilliseconds);
+  // Ends the input: closes the pipe, or types the end-of-file character.
   void CloseInput();
   // The exit code, or -1 when the program did not end in time (it is killed).
   int Wait(int timeoutSeconds);
 
  private:
   int pid_ = -1;
-  int input_ = -1;   // the program's standard input, our end
+  Input kind_;
+  int input_ = -1;   // the program's standard input, our end (a terminal's master side)
   int output_ = -1;  // the program's standard output, our end
   std::string pending_;
 };
