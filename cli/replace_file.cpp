@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace cli {
@@ -73,19 +75,27 @@ std::string Folder(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The file that `path` names: a symbolic link's target, so that the link
+// stays a link; `path` itself when it names nothing yet.
+std::string Resolved(const std::string& path) {
+  std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
+  return resolved ? std::string(resolved.get()) : path;
+}
+
 }  // namespace
 
 void ReplaceFile(const std::string& path, std::string_view bytes) {
   const std::optional<struct stat> target = Status(path);
   if (target && S_ISDIR(target->st_mode)) Fail(path, EISDIR);
   if (target && !S_ISREG(target->st_mode)) return WriteInPlace(path, bytes);
+  const std::string file = target ? Resolved(path) : path;
 
-  // 1. The temporary file, hidden, beside the target.
-  std::string temporary = Folder(path) + "/.discordanza-XXXXXX";
-  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (file.get() < 0) {
+  // 1. The temporary file, hidden, beside the file.
+  std::string temporary = Folder(file) + "/.discordanza-XXXXXX";
+  Descriptor temporaryFile(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (temporaryFile.get() < 0) {
     const int error = errno;
-    if ((error == EACCES || error == EPERM) && target && ::access(path.c_str(), W_OK) == 0) {
+    if ((error == EACCES || error == EPERM) && target && ::access(file.c_str(), W_OK) == 0) {
       return WriteInPlace(path, bytes);
     }
     Fail(path, error);
@@ -93,9 +103,9 @@ void ReplaceFile(const std::string& path, std::string_view bytes) {
 
   // 2. The bytes, the permissions, on disk; then the rename.
   const mode_t mode = target ? (target->st_mode & 07777) : NewFileMode();
-  const bool written = WriteAll(file.get(), bytes) && ::fchmod(file.get(), mode) == 0 &&
-                       ::fsync(file.get()) == 0 && file.Close() &&
-                       ::rename(temporary.c_str(), path.c_str()) == 0;
+  const bool written = WriteAll(temporaryFile.get(), bytes) && ::fchmod(temporaryFile.get(), mode) == 0 &&
+                       ::fsync(temporaryFile.get()) == 0 && temporaryFile.Close() &&
+                       ::rename(temporary.c_str(), file.c_str()) == 0;
   if (!written) {
     const int error = errno;
     ::unlink(temporary.c_str());

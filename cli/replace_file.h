@@ -4,7 +4,8 @@
 // the target's place in one rename. Where the folder forbids creating the
 // temporary file but the target exists and may be written, and where the
 // target is not a regular file (a device, a pipe), the bytes are written in
-// place instead; a failure there is reported like any other.
+// place instead; a failure there is reported like any other. A symbolic link
+// stays a link: the file it points to is replaced.
 
 #include <stdexcept>
 #include <string>

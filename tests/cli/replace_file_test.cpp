@@ -84,6 +84,16 @@ TEST_F(ReplaceFileTest, ReplacesAFileKeepingItsPermissions) {
   EXPECT_EQ(Entries(), 1u);
 }
 
+TEST_F(ReplaceFileTest, SymbolicLinkStaysALink) {
+  fs::create_directory(Path("elsewhere"));
+  Write(Path("elsewhere/real.rtf"), "old");
+  fs::create_symlink(Path("elsewhere/real.rtf"), Path("link.rtf"));
+  ReplaceFile(Path("link.rtf"), "new");
+  EXPECT_TRUE(fs::is_symlink(Path("link.rtf")));
+  EXPECT_EQ(Content(Path("elsewhere/real.rtf")), "new");
+  EXPECT_EQ(Entries(), 2u);
+}
+
 TEST_F(ReplaceFileTest, NameWithoutFolderIsInTheWorkingDirectory) {
   const fs::path previous = fs::current_path();
   fs::current_path(directory_);
