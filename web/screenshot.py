@@ -7,6 +7,7 @@ import os
 import sys
 
 root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 sys.path.insert(0, os.path.join(root, "tests", "web"))
 from browser import chromium, load  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402

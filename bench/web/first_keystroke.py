@@ -12,6 +12,7 @@ import statistics
 import sys
 import time
 
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "web"))
 from browser import chromium, page_url  # noqa: E402
 

@@ -15,6 +15,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from browser import chromium, load  # noqa: E402
 
@@ -205,7 +206,7 @@ class Page(unittest.TestCase):
         self.assertEqual(now["errorText"], "Floating point division by zero.")
         self.assertEqual(now["errorCaption"], "discordanza")
         self.assertEqual(now["focus"], "ErrorOk")
-        press("7")  # goes to the box, not to the field, as in a modal box
+        press("7", Keys.TAB)  # goes to the box, not to the field, as in a modal box
         self.close_error_box()
         self.type_into("Edit3", "5")
         now = state()
@@ -301,7 +302,10 @@ class Page(unittest.TestCase):
         now = state()
         self.assertTrue(now["aboutOpen"])
         self.assertEqual(now["focus"], "Button1About")
-        press(Keys.ESCAPE)
+        press(Keys.ESCAPE, Keys.ARROW_DOWN)
+        self.assertEqual(state()["focus"], "Panel1")
+        press(Keys.TAB)  # Chiudi is the only tab stop
+        self.assertEqual(state()["focus"], "Button1About")
         element("Label5About").click()  # a label takes the click and does nothing
         self.assertTrue(state()["aboutOpen"])
         # A click on the picture where no label lies closes the window.

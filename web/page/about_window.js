@@ -3,8 +3,8 @@
 // the main window's About button. A click on the picture, on either panel
 // or on Chiudi closes it; a click on a label does nothing; Escape does
 // nothing. Chiudi takes Enter, Space, Alt+C and the C key alone; the arrow
-// keys move the focus between Chiudi and the two panels, and a later showing
-// starts where the focus was when the window closed.
+// keys move the focus between Chiudi and the two panels, Tab always goes to
+// Chiudi, and a later showing starts where the focus was when it closed.
 
 const aboutWindow = (() => {
   const dialog = document.getElementById('CalmoraAboutForm');
@@ -21,6 +21,11 @@ const aboutWindow = (() => {
   dialog.addEventListener('cancel', (event) => event.preventDefault());
   dialog.addEventListener('keydown', (event) => {
     if (event.key === 'Escape') event.preventDefault();
+    if (event.key === 'Tab') {  // Chiudi is the window's only tab stop
+      event.preventDefault();
+      close.focus();
+      return;
+    }
     if (event.ctrlKey || event.altKey || event.metaKey) return;
     const at = focusCycle.indexOf(event.target);
     if (at < 0) return;

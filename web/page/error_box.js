@@ -24,6 +24,9 @@ const errorBox = (() => {
   let returnFocus = null;
 
   ok.addEventListener('click', () => dialog.close());
+  dialog.addEventListener('keydown', (event) => {
+    if (event.key === 'Tab') event.preventDefault();  // OK is its only control
+  });
   dialog.addEventListener('close', () => {
     if (returnFocus && returnFocus.isConnected) returnFocus.focus();
     returnFocus = null;
