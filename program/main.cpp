@@ -1,8 +1,20 @@
-// The windowed program: the main window and the About window on the frame.
+// The windowed program: the main window and the About window on the frame,
+// the report's file name asked through the toolkit's save dialog.
+
+#include <memory>
 
 #include "app/run_program.h"
 #include "ui/main_startup.h"
+#include "ui/qt_save_dialog.h"
+
+namespace {
+
+QWidget* CreateWindows() {
+  return ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  return app::RunProgram(argc, argv, {&ui::CreateStartupWindows, &ui::DestroyStartupWindows});
+  return app::RunProgram(argc, argv, {&CreateWindows, &ui::DestroyStartupWindows});
 }

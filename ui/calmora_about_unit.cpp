@@ -1,15 +1,16 @@
 #include "ui/calmora_about_unit.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include "ui/about_panel.h"
 #include "ui/about_picture.h"
+#include "ui/accessible_window.h"
+#include "ui/centring.h"
 #include "ui/jpeg_screen_depth.h"
+#include "ui/look.h"
 
 TCalmoraAboutForm* CalmoraAboutForm = nullptr;
 
@@ -81,17 +82,14 @@ const LabelRow kLabel15{"Label15",  "E-mail: studio@example.org", {278, 21}, kCo
                         Fill::White};
 
 QFont FontOf(const FontRow& row) {
-  QFont font(QString::fromLatin1(row.family));
-  font.setPixelSize(row.pixelSize);
-  font.setItalic(row.italic);
-  return font;
+  return ui::PixelFont(row.family, row.pixelSize, {.italic = row.italic});
 }
 
 QColor ColourOf(Ink ink, const QPalette& palette) {
   switch (ink) {
-    case Ink::Grey: return QColor(128, 128, 128);
-    case Ink::Olive: return QColor(128, 128, 0);
-    case Ink::Silver: return QColor(192, 192, 192);
+    case Ink::Grey: return ui::kGrey;
+    case Ink::Olive: return ui::kOlive;
+    case Ink::Silver: return ui::kSilver;
     case Ink::WindowText: break;
   }
   return palette.color(QPalette::WindowText);
@@ -135,6 +133,7 @@ TCalmoraAboutForm::TCalmoraAboutForm(QWidget* parent)
 
 TCalmoraAboutForm::TCalmoraAboutForm(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  ui::InstallAccessibleWindows();
   auto* client = new QWidget(this);
   SetupWindow(client);
   SetupHeader(client);
@@ -163,6 +162,7 @@ void TCalmoraAboutForm::SetupHeader(QWidget* client) {
   Panel1->installEventFilter(this);
   connect(Panel1, &ui::AboutPanel::clicked, this, &TCalmoraAboutForm::Button1Click);
   Label3 = MakeLabel(kLabel3, Panel1, this);
+  ui::MarkDecorative(*Label3);  // the firm's name is heard once, from Label1
   Label1 = MakeLabel(kLabel1, Panel1, this);
   Label2 = MakeLabel(kLabel2, Panel1, this);
 }
@@ -211,17 +211,8 @@ void TCalmoraAboutForm::Button1Click() {
 }
 
 void TCalmoraAboutForm::setVisible(bool visible) {
-  if (visible && !isVisible()) CentreOnScreen();
+  if (visible && !isVisible()) ui::CentreOnScreen(*this);
   QDialog::setVisible(visible);
-}
-
-void TCalmoraAboutForm::CentreOnScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect area = screen->geometry();
-  const int left = std::max(0, (area.width() - width()) / 2);
-  const int top = std::max(0, (area.height() - height()) / 2);
-  move(area.topLeft() + QPoint(left, top));
 }
 
 // The first showing puts the focus on the button; a later one keeps it on the

@@ -42,7 +42,6 @@ class TCalmoraAboutForm : public QDialog {
   void SetupPicture(QWidget* client, const QByteArray& jpeg, int screenBitsPerPixel);
   void SetupFooter(QWidget* client);
   void SetupButton(QWidget* client);
-  void CentreOnScreen();
   bool HandleFocusKey(QObject* watched, const QKeyEvent& key);
 
   QPushButton* Button1 = nullptr;

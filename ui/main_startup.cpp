@@ -5,8 +5,8 @@
 
 namespace ui {
 
-QWidget* CreateStartupWindows() {
-  Form1 = new TForm1;
+QWidget* CreateStartupWindows(std::unique_ptr<SaveDialog> saveDialog) {
+  Form1 = new TForm1(std::move(saveDialog));
   CalmoraAboutForm = new TCalmoraAboutForm;
   return Form1;
 }

@@ -2,12 +2,10 @@
 
 #include <QBitmap>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <iterator>
 #include <limits>
@@ -18,10 +16,11 @@
 #include "report/qt/export_report.h"
 #include "ui/accessible_window.h"
 #include "ui/calmora_about_unit.h"
+#include "ui/centring.h"
+#include "ui/look.h"
 #include "ui/main_fields.h"
 #include "ui/main_key_filter.h"
 #include "ui/main_layout.h"
-#include "ui/qt_save_dialog.h"
 #include "ui/single_line_validator.h"
 
 TForm1* Form1 = nullptr;
@@ -29,25 +28,6 @@ TForm1* Form1 = nullptr;
 namespace {
 
 using ui::main_layout::Component;
-
-const QColor kNavy(0, 0, 128);
-const QColor kGrey(128, 128, 128);
-// The classic system colour for an inactive caption; Qt's palette has no
-// such role.
-const QColor kInactiveCaption(128, 128, 128);
-
-// Sizes and scaling: every rectangle and character height is in device-
-// independent pixels, and Qt's own high-DPI scaling (the device pixel ratio)
-// grows the whole window on a denser screen. The text-height ratio rule is
-// therefore left to Qt's scale factor: the substitute font's text height is
-// never compared with 13, so at 96 dpi nothing is rescaled because
-// Liberation Sans measures differently from the font it stands in for.
-QFont PixelFont(const char* family, int characterHeight, bool bold = false) {
-  QFont font(QString::fromLatin1(family));
-  font.setPixelSize(characterHeight);
-  font.setBold(bold);
-  return font;
-}
 
 template <typename Widget>
 Widget* Place(QWidget* parent, const Component& component) {
@@ -90,7 +70,7 @@ QLineEdit* PlaceResult(QWidget* parent, const Component& field, const QLabel& la
   edit->setReadOnly(true);
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-  palette.setColor(QPalette::Text, kNavy);
+  palette.setColor(QPalette::Text, ui::kNavy);
   edit->setPalette(palette);
   return edit;
 }
@@ -101,12 +81,6 @@ QPushButton* PlaceButton(QWidget* parent, const Component& component) {
   button->setAutoDefault(false);
   button->setDefault(false);
   return button;
-}
-
-void SetTextColour(QLabel& label, const QColor& colour) {
-  QPalette palette = label.palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label.setPalette(palette);
 }
 
 // The logo with every pixel of its bottom-left pixel's colour left undrawn.
@@ -120,10 +94,8 @@ QPixmap TransparentLogo() {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent),
-      keyFilter_(new ui::MainKeyFilter(this)),
-      saveDialog_(std::make_unique<ui::QtSaveDialog>()) {
+TForm1::TForm1(std::unique_ptr<ui::SaveDialog> saveDialog, QWidget* parent)
+    : QWidget(parent), keyFilter_(new ui::MainKeyFilter(this)), saveDialog_(std::move(saveDialog)) {
   ui::InstallAccessibleWindows();
   SetUpWindow();
   CreateBevel();
@@ -140,19 +112,13 @@ void TForm1::SetUpWindow() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(ui::main_layout::kClientWidth, ui::main_layout::kClientHeight);
-  setFont(PixelFont("MS Sans Serif", 11));
+  setFont(ui::PixelFont("MS Sans Serif", 11));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
   setPalette(palette);
   setAutoFillBackground(true);
 
-  // Centred on the screen; the outer frame is not known before the window is
-  // mapped, so the client area is centred.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.x() + std::max(0, (area.width() - width()) / 2),
-         area.y() + std::max(0, (area.height() - height()) / 2));
-  }
+  ui::CentreOnScreen(*this);
 }
 
 void TForm1::CreateBevel() {
@@ -204,17 +170,17 @@ void TForm1::CreateCreditBand() {
 
   // The group credit: the grey opaque copy first, the navy transparent copy
   // over it one pixel up and left, so the navy text has a grey shadow.
-  const QFont credit = PixelFont("MS Sans Serif", 13, true);
+  const QFont credit = ui::PixelFont("MS Sans Serif", 13, {.bold = true});
   Label8 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel8, credit);
-  SetTextColour(*Label8, kGrey);
+  ui::SetTextColour(*Label8, ui::kGrey);
   Label8->setAutoFillBackground(true);
   ui::MarkDecorative(*Label8);
   Label6 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel6, credit);
-  SetTextColour(*Label6, kNavy);
+  ui::SetTextColour(*Label6, ui::kNavy);
   Label6->raise();
 
-  Label9 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel9, PixelFont("MS Sans Serif", 8));
-  SetTextColour(*Label9, kInactiveCaption);
+  Label9 = PlaceAutoSizedLabel(this, ui::main_layout::kLabel9, ui::PixelFont("MS Sans Serif", 8));
+  ui::SetTextColour(*Label9, ui::kInactiveCaption);
 
   // The logo comes last in the description and is painted over the credit's
   // box where they meet.
@@ -259,10 +225,6 @@ void TForm1::Button4Click(QObject* /*sender*/) {
                                     .difference = Edit6->text().toStdString(),
                                     .percentage = Edit5->text().toStdString()};
   report::qt::ExportReport(*RichEdit1, fields, [this] { return saveDialog_->AskFileName(this); });
-}
-
-void TForm1::UseSaveDialog(std::unique_ptr<ui::SaveDialog> dialog) {
-  saveDialog_ = std::move(dialog);
 }
 
 void TForm1::Edit1Change(QObject* /*sender*/) {

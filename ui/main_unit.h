@@ -24,7 +24,8 @@ class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // Asks for the report's file name through saveDialog.
+  explicit TForm1(std::unique_ptr<ui::SaveDialog> saveDialog, QWidget* parent = nullptr);
 
   // Components, in the order of the window's description.
   QLineEdit* Edit1;
@@ -63,10 +64,6 @@ class TForm1 : public QWidget {
   // turns "." into ",", and sets every other character to 0 (discarded).
   void Edit1KeyPress(QObject* sender, char& key);
   void Button4Click(QObject* sender);  // export the report as RTF
-
-  // The dialog that asks for the report's file name; the toolkit's file
-  // dialog unless replaced (tests answer it themselves).
-  void UseSaveDialog(std::unique_ptr<ui::SaveDialog> dialog);
 
  private:
   void SetUpWindow();

@@ -23,17 +23,19 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 #include "app/run_program.h"
 #include "app/title.h"
 #include "ui/main_startup.h"
 #include "ui/main_unit.h"
+#include "ui/qt_save_dialog.h"
 
 namespace {
 
 QWidget* CreateThenCloseBox() {
-  QWidget* mainWindow = ui::CreateStartupWindows();
+  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
   QTimer::singleShot(0, mainWindow, [mainWindow] {
     QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
   });
@@ -41,7 +43,7 @@ QWidget* CreateThenCloseBox() {
 }
 
 QWidget* CreateThenPrintTitle() {
-  QWidget* mainWindow = ui::CreateStartupWindows();
+  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
   QTimer::singleShot(0, mainWindow, [mainWindow] {
     std::printf("title: %s\ncaption: %s\n", app::ApplicationTitle().toUtf8().constData(),
                 mainWindow->windowTitle().toUtf8().constData());
@@ -52,7 +54,7 @@ QWidget* CreateThenPrintTitle() {
 }
 
 QWidget* CreateThenEsci() {
-  QWidget* mainWindow = ui::CreateStartupWindows();
+  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
   QTimer::singleShot(0, mainWindow, [] { Form1->Button3->click(); });
   return mainWindow;
 }
@@ -89,8 +91,14 @@ void WhenModalOpens(std::function<void(QWidget&)> answer) {
   poll->start(10);
 }
 
+// Whether the window took the keyboard; a session that goes on without it
+// fails on its own later.
+void WaitUntilActive(QWidget& window) {
+  if (!QTest::qWaitForWindowActive(&window)) std::fputs("a modal window never became active\n", stderr);
+}
+
 void PressInFocus(QWidget& window, Qt::Key key) {
-  QTest::qWaitForWindowActive(&window);
+  WaitUntilActive(window);
   QWidget* focus = window.focusWidget();
   QTest::keyClick(focus != nullptr ? focus : &window, key);
 }
@@ -103,7 +111,7 @@ void PlaySession() {
   QTest::keyClick(Form1->Edit3, Qt::Key_Backspace);
   QTest::keyClicks(Form1->Edit3, "950");
   WhenModalOpens([](QWidget& dialog) {
-    QTest::qWaitForWindowActive(&dialog);
+    WaitUntilActive(dialog);
     QWidget* name = dialog.focusWidget();
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(name, QString::fromLocal8Bit(sessionReport));
@@ -116,7 +124,7 @@ void PlaySession() {
 }
 
 QWidget* CreateThenPlaySession() {
-  QWidget* mainWindow = ui::CreateStartupWindows();
+  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
   QTimer::singleShot(0, mainWindow, &PlaySession);
   return mainWindow;
 }

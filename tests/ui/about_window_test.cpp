@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <jerror.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScreen>
 #include <QSet>
@@ -407,6 +408,18 @@ TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
   EXPECT_TRUE(form.isVisible());
   QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
   EXPECT_TRUE(ClosesSoon(form));
+}
+
+// A screen reader hears the firm's name once: its grey shadow copy is left
+// out of the header's children.
+TEST_F(AboutWindowTest, TheFirmsNameIsHeardOnce) {
+  TCalmoraAboutForm form;
+  QAccessibleInterface* header = QAccessible::queryAccessibleInterface(Part(form, "Panel1"));
+  ASSERT_NE(header, nullptr);
+  QStringList names;
+  for (int i = 0; i < header->childCount(); ++i) names.append(header->child(i)->text(QAccessible::Name));
+  EXPECT_EQ(names.count(QStringLiteral("Calmora")), 1) << names.join(u'|').toStdString();
+  EXPECT_EQ(names.size(), 2) << "the name and the description line";
 }
 
 }  // namespace

@@ -112,15 +112,13 @@ TEST_F(MainWindowTest, DisabledSaveIgnoresItsLetter) {
 }
 
 TEST_F(MainWindowTest, EnabledSaveTakesItsLetter) {
-  int asked = 0;
-  Form1->UseSaveDialog(std::make_unique<AnsweringDialog>(std::nullopt, asked));
   TypeInputs("1", "2", "3");
   QSignalSpy clicks(Form1->Button4, &QPushButton::clicked);
   Key(Qt::Key_S, Qt::AltModifier);
   FocusByTab(Form1->Button1);
   Type("S");
   EXPECT_EQ(clicks.count(), 2);
-  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(saveDialog->asked, 2);
 }
 
 TEST_F(MainWindowTest, EnterAndSpaceClickOnlyAFocusedButton) {

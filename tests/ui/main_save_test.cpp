@@ -12,9 +12,7 @@ namespace {
 
 class MainSaveTest : public MainWindowTest {
  protected:
-  void Answer(std::optional<QString> name) {
-    Form1->UseSaveDialog(std::make_unique<AnsweringDialog>(std::move(name), asked));
-  }
+  void Answer(std::optional<QString> name) { saveDialog->answer = std::move(name); }
 
   static QByteArray Contents(const QString& path) {
     QFile file(path);
@@ -23,7 +21,6 @@ class MainSaveTest : public MainWindowTest {
   }
 
   QTemporaryDir folder;
-  int asked = 0;
 };
 
 TEST_F(MainSaveTest, AltSDoesNothingUntilAllThreeInputsHoldText) {
@@ -35,7 +32,7 @@ TEST_F(MainSaveTest, AltSDoesNothingUntilAllThreeInputsHoldText) {
   Type("10");
   Key(Qt::Key_S, Qt::AltModifier);
   EXPECT_FALSE(Form1->Button4->isEnabled());
-  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(saveDialog->asked, 0);
   EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -45,7 +42,7 @@ TEST_F(MainSaveTest, AltSWritesTheSixFiguresAsShown) {
   TypeInputs("2767605", "97", "5738745");
   ASSERT_TRUE(Form1->Button4->isEnabled());
   Key(Qt::Key_S, Qt::AltModifier);
-  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(saveDialog->asked, 1);
   EXPECT_TRUE(errors.box.texts.isEmpty()) << errors.box.texts.join(u'|').toStdString();
   const QByteArray rtf = Contents(path);
   EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
@@ -62,7 +59,7 @@ TEST_F(MainSaveTest, CancelWritesNothingAndSaysNothing) {
   TypeInputs("1000", "10", "9");
   Key(Qt::Key_S, Qt::AltModifier);
   Key(Qt::Key_S, Qt::AltModifier);
-  EXPECT_EQ(asked, 2) << "each press asks again";
+  EXPECT_EQ(saveDialog->asked, 2) << "each press asks again";
   EXPECT_TRUE(errors.box.texts.isEmpty());
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }

@@ -17,25 +17,26 @@
 #include "ui/main_unit.h"
 #include "ui/save_dialog.h"
 
-// Answers the save dialog with a fixed name, or cancels when it has none.
+// The one answering save dialog of the tests: answers with a name, or cancels
+// while it has none, and counts the questions.
 class AnsweringDialog : public ui::SaveDialog {
  public:
-  AnsweringDialog(std::optional<QString> answer, int& asked) : answer_(std::move(answer)), asked_(asked) {}
   std::optional<QString> AskFileName(QWidget* /*owner*/) override {
-    ++asked_;
-    return answer_;
+    ++asked;
+    return answer;
   }
 
- private:
-  std::optional<QString> answer_;
-  int& asked_;
+  std::optional<QString> answer;
+  int asked = 0;
 };
 
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     calc::SetDecimalSeparator(',');
-    ui::CreateStartupWindows();
+    auto dialog = std::make_unique<AnsweringDialog>();
+    saveDialog = dialog.get();
+    ui::CreateStartupWindows(std::move(dialog));
     Form1->show();
     Form1->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
@@ -81,4 +82,5 @@ class MainWindowTest : public ::testing::Test {
   static std::string Text(const QLineEdit* field) { return field->text().toStdString(); }
 
   ScopedErrorBox errors;
+  AnsweringDialog* saveDialog = nullptr;  // Form1's, which owns it
 };
