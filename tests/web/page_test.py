@@ -111,12 +111,13 @@ class Page(unittest.TestCase):
     def type_into(self, identifier, text):
         element(identifier).send_keys(text)
 
-    def paste_into(self, identifier, text):
+    def paste_into(self, identifier, text, *keys_before):
         DRIVER.execute_cdp_cmd("Browser.grantPermissions",
                                {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         DRIVER.execute_async_script(
             "navigator.clipboard.writeText(arguments[0]).then(arguments[1], arguments[1])", text)
         element(identifier).click()
+        press(*keys_before)
         ActionChains(DRIVER).key_down(Keys.SHIFT).send_keys(Keys.INSERT).key_up(Keys.SHIFT).perform()
 
     def fill(self, base, discount, total):
@@ -227,6 +228,11 @@ class Page(unittest.TestCase):
         press(Keys.BACKSPACE, Keys.HOME, Keys.DELETE)
         self.assertEqual(state()["edits"][0], "2,5")
         self.assertFalse(state()["errorOpen"])
+
+    def test_paste_is_unfiltered_up_to_a_line_break(self):
+        self.fill("1", "0", "95")
+        self.paste_into("Edit3", "a1\r\n23", Keys.HOME)  # what followed the caret stays
+        self.assertEqual(state()["edits"][2:], ["a195", "1", "194", "99,4871794871795"])
 
     def test_composed_text_is_filtered(self):
         self.type_into("Edit1", "1")

@@ -84,6 +84,18 @@
       input.setRangeText(kept, input.selectionStart, input.selectionEnd, 'end');
       if (input.value !== before) edit1Change();
     });
+    // A pasted text keeps its first line only, as the desktop's single-line
+    // field keeps it (a spreadsheet cell comes with CR LF); the browser would
+    // join the lines instead.
+    input.addEventListener('paste', (event) => {
+      const pasted = event.clipboardData.getData('text/plain');
+      const lineBreak = pasted.search(/[\r\n]/);
+      if (lineBreak < 0) return;
+      event.preventDefault();
+      const before = input.value;
+      input.setRangeText(pasted.slice(0, lineBreak), input.selectionStart, input.selectionEnd, 'end');
+      if (input.value !== before) edit1Change();
+    });
     // Ctrl with a letter types a control character (copy, paste, cut, undo
     // among them), which the filter discards.
     input.addEventListener('keydown', (event) => {
