@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/frame_extents.h"
+
 namespace ui {
 
 QPoint CentredPosition(const QRect& screen, const QSize& frame) {
@@ -15,8 +17,17 @@ QPoint CentredPosition(const QRect& screen, const QSize& frame) {
 void CentreOnScreen(QWidget& window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  // move() places the outer frame's corner, decoration included.
-  window.move(CentredPosition(screen->geometry(), window.frameGeometry().size()));
+  if (window.isVisible() || (window.windowFlags() & Qt::FramelessWindowHint)) {
+    // move() places the outer frame's corner, decoration included.
+    window.move(CentredPosition(screen->geometry(), window.frameGeometry().size()));
+    return;
+  }
+  // Not yet shown: the window manager tells its decoration beforehand, and
+  // the client area goes where that frame is centred. Without an answer the
+  // client area is centred.
+  const QMargins frame = AskFrameExtents(window).value_or(QMargins());
+  const QPoint corner = CentredPosition(screen->geometry(), window.size().grownBy(frame));
+  window.setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window.size()));
 }
 
 }  // namespace ui

@@ -15,8 +15,8 @@ namespace ui {
 QPoint CentredPosition(const QRect& screen, const QSize& frame);
 
 // Moves the window so that its outer frame is centred on the primary screen.
-// The frame is the window's own rectangle until the window system has told
-// the size of its decoration.
+// A decorated window not yet shown asks the window manager for the size of
+// its decoration first (see frame_extents.h), so it appears where it stays.
 void CentreOnScreen(QWidget& window);
 
 }  // namespace ui

@@ -117,8 +117,11 @@ void TForm1::SetUpWindow() {
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
   setPalette(palette);
   setAutoFillBackground(true);
+}
 
-  ui::CentreOnScreen(*this);
+void TForm1::setVisible(bool visible) {
+  if (visible && !isVisible()) ui::CentreOnScreen(*this);
+  QWidget::setVisible(visible);
 }
 
 void TForm1::CreateBevel() {

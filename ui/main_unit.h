@@ -27,6 +27,9 @@ class TForm1 : public QWidget {
   // Asks for the report's file name through saveDialog.
   explicit TForm1(std::unique_ptr<ui::SaveDialog> saveDialog, QWidget* parent = nullptr);
 
+  // Each showing centres the window by its outer frame.
+  void setVisible(bool visible) override;
+
   // Components, in the order of the window's description.
   QLineEdit* Edit1;
   QLineEdit* Edit2;

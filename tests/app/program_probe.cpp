@@ -7,6 +7,10 @@
 //              once it shows, then ends as close-box does;
 //   fail       raises while the windows are built; the start-up report's box
 //              is closed when it appears and its caption printed: exit code 1;
+//   placement  once the main window has been shown for a while under the
+//              window manager, prints the screen, the window's outer frame
+//              and client area, and the client area at its first paint,
+//              then ends as close-box does;
 //   session FILE  a user's whole session through real key presses and
 //              clicks: three figures typed, the error box of a zero total
 //              closed, the report saved as FILE through the save dialog, the
@@ -16,6 +20,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -123,6 +128,36 @@ void PlaySession() {
   QTest::mouseClick(Form1->Button3, Qt::LeftButton);  // Esci
 }
 
+// Notes where the window's client area stood when it was first painted.
+class FirstPaintPlace : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && place.isNull()) place = static_cast<QWidget*>(watched)->geometry();
+    return false;
+  }
+  QRect place;
+};
+
+void PrintRect(const char* name, const QRect& rect) {
+  std::printf("%s: %d %d %d %d\n", name, rect.x(), rect.y(), rect.width(), rect.height());
+}
+
+QWidget* CreateThenReportPlacement() {
+  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
+  auto* firstPaint = new FirstPaintPlace(mainWindow);
+  mainWindow->installEventFilter(firstPaint);
+  QTimer::singleShot(1500, mainWindow, [mainWindow, firstPaint] {
+    PrintRect("screen", mainWindow->screen()->geometry());
+    PrintRect("frame", mainWindow->frameGeometry());
+    PrintRect("client", mainWindow->geometry());
+    PrintRect("first paint", firstPaint->place);
+    std::fflush(stdout);
+    QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
+  });
+  return mainWindow;
+}
+
 QWidget* CreateThenPlaySession() {
   QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
   QTimer::singleShot(0, mainWindow, &PlaySession);
@@ -140,6 +175,9 @@ int main(int argc, char** argv) {
   if (std::strcmp(mode, "session") == 0 && argc > 2) {
     sessionReport = argv[2];
     return app::RunProgram(argc, argv, {&CreateThenPlaySession, &ui::DestroyStartupWindows});
+  }
+  if (std::strcmp(mode, "placement") == 0) {
+    return app::RunProgram(argc, argv, {&CreateThenReportPlacement, &ui::DestroyStartupWindows});
   }
   if (std::strcmp(mode, "esci") == 0)
     return app::RunProgram(argc, argv, {&CreateThenEsci, &ui::DestroyStartupWindows});

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 
@@ -19,16 +21,18 @@ struct ProbeRun {
 };
 
 // The probe, or a copy of it, on a platform, with a home folder of its own
-// when one is given.
+// and an X display when they are given.
 struct ProbeStart {
   QString program;
   QStringList moreArguments;  // after the mode
   QString platform;
   QString home;
+  QString display;
 };
 
-ProbeRun RunProbe(const QString& mode, const ProbeStart& start = {
-                                           QStringLiteral(DISCORDANZA_PROGRAM_PROBE), {}, "offscreen", {}}) {
+ProbeRun RunProbe(const QString& mode,
+                  const ProbeStart& start = {
+                      QStringLiteral(DISCORDANZA_PROGRAM_PROBE), {}, "offscreen", {}, {}}) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", start.platform);
@@ -41,6 +45,7 @@ ProbeRun RunProbe(const QString& mode, const ProbeStart& start = {
   }
   environment.remove("DISPLAY");
   environment.remove("WAYLAND_DISPLAY");
+  if (!start.display.isEmpty()) environment.insert("DISPLAY", start.display);
   process.setProcessEnvironment(environment);
   process.start(start.program, QStringList{mode} + start.moreArguments);
   if (!process.waitForFinished(20000)) {
@@ -67,7 +72,7 @@ TEST(ProgramTitle, FollowsTheProgramFileName) {
   const QString renamed = dir.filePath("CALC.V2.EXE");
   ASSERT_TRUE(QFile::copy(QStringLiteral(DISCORDANZA_PROGRAM_PROBE), renamed));
   ASSERT_TRUE(QFile::setPermissions(renamed, QFile::ReadOwner | QFile::ExeOwner));
-  const ProbeRun run = RunProbe("title", {renamed, {}, "offscreen", {}});
+  const ProbeRun run = RunProbe("title", {renamed, {}, "offscreen", {}, {}});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_TRUE(run.out.contains("title: Calc\n")) << run.out.toStdString();
   EXPECT_TRUE(run.out.contains("caption: Calcolo percentuali di discordanza\n")) << run.out.toStdString();
@@ -87,14 +92,14 @@ TEST(ExitCode, StartupErrorEndsWithOneAfterItsReport) {
 // unknown platform named on the command line does not stop the start.
 TEST(CommandLine, ToolkitOptionsAreNotRead) {
   const QStringList options{"-qwindowtitle", "HELLO", "-platform", "nowhere", "-qwindowgeometry", "9x9"};
-  const ProbeRun run = RunProbe("title", {DISCORDANZA_PROGRAM_PROBE, options, "offscreen", {}});
+  const ProbeRun run = RunProbe("title", {DISCORDANZA_PROGRAM_PROBE, options, "offscreen", {}, {}});
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.contains("caption: Calcolo percentuali di discordanza\n")) << run.out.toStdString();
 }
 
 // No display to connect to: the start-up report and exit code 1, not an abort.
 TEST(ExitCode, NoWindowSystemEndsWithOneAfterItsReport) {
-  const ProbeRun run = RunProbe("close-box", {DISCORDANZA_PROGRAM_PROBE, {}, "xcb", {}});
+  const ProbeRun run = RunProbe("close-box", {DISCORDANZA_PROGRAM_PROBE, {}, "xcb", {}, {}});
   EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
   EXPECT_TRUE(
       run.err.contains("Exception app::WindowSystemError in module discordanza_program_probe.\r\n"
@@ -121,10 +126,81 @@ TEST(ProgramSession, KeepsNoStateUnderHome) {
   QTemporaryDir reports;
   ASSERT_TRUE(home.isValid() && reports.isValid());
   const QString report = reports.filePath("sessione.rtf");
-  const ProbeRun run = RunProbe("session", {DISCORDANZA_PROGRAM_PROBE, {report}, "offscreen", home.path()});
+  const ProbeRun run =
+      RunProbe("session", {DISCORDANZA_PROGRAM_PROBE, {report}, "offscreen", home.path(), {}});
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(QFileInfo(report).size() > 0) << "the session saved its report";
   EXPECT_EQ(FilesUnder(home.path()).join(u' ').toStdString(), "");
+}
+
+// A virtual X display with a window manager that decorates windows, for as
+// long as the object lives; empty display() when either cannot be started.
+class DisplayWithWindowManager {
+ public:
+  DisplayWithWindowManager() {
+    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!server_.waitForStarted(5000) || !server_.waitForReadyRead(5000)) return;
+    const QString number = QString::fromLatin1(server_.readLine()).trimmed();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", ":" + number);
+    manager_.setProcessEnvironment(environment);
+    manager_.start("openbox", {});
+    if (!manager_.waitForStarted(5000)) return;
+    // Ready once it has claimed the screen and says what it supports.
+    for (int i = 0; i < 100; ++i) {
+      QProcess query;
+      query.setProcessEnvironment(environment);
+      query.start("xprop", {"-root", "_NET_SUPPORTED"});
+      query.waitForFinished(5000);
+      if (query.readAllStandardOutput().contains("_NET_REQUEST_FRAME_EXTENTS")) {
+        display_ = ":" + number;
+        return;
+      }
+      QThread::msleep(50);
+    }
+  }
+  ~DisplayWithWindowManager() {
+    for (QProcess* process : {&manager_, &server_}) {
+      process->terminate();
+      process->waitForFinished(5000);
+    }
+  }
+  DisplayWithWindowManager(const DisplayWithWindowManager&) = delete;
+  DisplayWithWindowManager& operator=(const DisplayWithWindowManager&) = delete;
+
+  QString display() const { return display_; }
+
+ private:
+  QProcess server_;
+  QProcess manager_;
+  QString display_;
+};
+
+QRect RectAfter(const QString& out, const QString& name) {
+  for (const QString& line : out.split(u'\n')) {
+    if (!line.startsWith(name + ": ")) continue;
+    const QStringList numbers = line.mid(name.size() + 2).split(u' ');
+    if (numbers.size() == 4)
+      return {numbers[0].toInt(), numbers[1].toInt(), numbers[2].toInt(), numbers[3].toInt()};
+  }
+  ADD_FAILURE() << "no " << name.toStdString() << " in " << out.toStdString();
+  return {};
+}
+
+// Under a window manager the outer frame, title bar included, is centred,
+// and the window is first painted where it stays.
+TEST(Placement, TheOuterFrameIsCentredFromTheFirstPaint) {
+  const DisplayWithWindowManager display;
+  if (display.display().isEmpty()) GTEST_SKIP() << "Xvfb with openbox could not be started";
+  const ProbeRun run = RunProbe("placement", {DISCORDANZA_PROGRAM_PROBE, {}, "xcb", {}, display.display()});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QRect screen = RectAfter(run.out, "screen");
+  const QRect frame = RectAfter(run.out, "frame");
+  const QRect client = RectAfter(run.out, "client");
+  EXPECT_GT(frame.height(), client.height()) << "the window manager decorated the window";
+  EXPECT_EQ(frame.left(), (screen.width() - frame.width()) / 2);
+  EXPECT_EQ(frame.top(), (screen.height() - frame.height()) / 2);
+  EXPECT_EQ(RectAfter(run.out, "first paint"), client) << "the window moved after it was painted";
 }
 
 }  // namespace
