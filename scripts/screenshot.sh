@@ -1,29 +1,58 @@
 #!/usr/bin/env bash
-# Starts the program on a virtual X display, types the third worked example
-# into the three input fields and saves a picture of the main window.
-#   scripts/screenshot.sh [PROGRAM] [OUTPUT.png]
-# Needs xvfb, xdotool and imagemagick (scripts/packages.txt).
+# Starts the program on a virtual X display under a window manager, types the
+# third worked example into the three input fields and saves pictures of each
+# window: the main window, the About window, the error box and the save dialog.
+#   scripts/screenshot.sh [PROGRAM] [FOLDER]
+# The main window and the About window go to FOLDER (docs/ by default) as
+# main-window.png and about-window.png; the error box and the save dialog,
+# for a look only, to a temporary folder, or to SCREENS_ALL when it is set. Needs xvfb, openbox, xdotool and imagemagick (scripts/packages.txt).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program=${1:-$root/build/program/discordanza}
-output=${2:-$root/docs/main-window.png}
+folder=${2:-$root/docs}
+others=${SCREENS_ALL:-$(mktemp -d)}
 display=:${SCREENSHOT_DISPLAY:-97}
 
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp &
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp &
 xvfb=$!
-trap 'kill "$program_pid" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
+program_pid=
+manager=
+trap 'kill $program_pid $manager 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+manager=$!
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 LC_ALL=it_IT.UTF-8 QT_QPA_PLATFORM=xcb "$program" &
 program_pid=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --name 'Calcolo percentuali di discordanza' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "the main window did not appear" >&2; exit 1; }
-xdotool windowfocus --sync "$window"
+
+# The id of the first window whose name matches, once it shows.
+find_window() {
+  local found=
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] || { echo "no window named $1 appeared" >&2; exit 1; }
+  echo "$found"
+}
+
+# A window with its frame, as the user sees it.
+snap() {
+  local frame root
+  frame=$(xwininfo -id "$1" -children | awk '/Parent window id/ {print $4}')
+  root=$(xwininfo -root | awk '/Window id/ {print $4}')
+  if [ -n "$frame" ] && [ "$frame" != "$root" ]; then
+    import -window "$frame" "$2"
+  else
+    import -window "$1" "$2"
+  fi
+  echo "saved $2"
+}
+
+main=$(find_window 'Calcolo percentuali di discordanza')
+xdotool windowfocus --sync "$main"
 sleep 0.3
 
 # The focus starts in the base amount; Tab moves to the next input field.
@@ -32,5 +61,29 @@ type_field 2767605
 type_field 97
 xdotool type --delay 30 5738745
 sleep 0.5
-import -window "$window" "$output"
-echo "saved $output"
+snap "$main" "$folder/main-window.png"
+
+xdotool key alt+a
+about=$(find_window '^Calmora - ')
+sleep 0.5
+import -window "$about" "$folder/about-window.png"
+echo "saved $folder/about-window.png"
+xdotool key c
+sleep 0.3
+
+xdotool key alt+s
+dialog=$(find_window 'Esporta i dati')
+sleep 0.5
+snap "$dialog" "$others/save-dialog.png"
+xdotool key Escape
+sleep 0.3
+
+# A contractor's total of zero brings up the error box.
+xdotool windowfocus --sync "$main"
+xdotool key End
+for _ in $(seq 10); do xdotool key BackSpace; done
+xdotool key 0
+box=$(find_window '^[Dd]iscordanza$')
+sleep 0.3
+snap "$box" "$others/error-box.png"
+xdotool key Return
