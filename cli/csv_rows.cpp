@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cassert>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
@@ -26,23 +27,31 @@ bool CouldBeByteOrderMark(std::string_view start) {
   return false;
 }
 
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
-
 }  // namespace
 
 CsvReadError::CsvReadError(std::size_t line, const std::string& message)
     : std::runtime_error(message), line_(line) {}
 
+// CSV_STRICT rejects quotes out of place, CSV_STRICT_FINI an unterminated
+// quoted field at the end of the input, and CSV_REPALL_NL reports every line
+// end outside a field, so that blank lines end where a row would. Spaces and
+// tabs around a field are padding, libcsv's default (it never takes the
+// delimiter for padding, so a tab delimiter still separates fields).
 CsvRowReader::CsvRowReader(std::FILE* input, char delimiter, std::size_t keptFields,
                            std::function<void()> beforeWaiting)
     : input_(input),
       descriptor_(::fileno(input)),
-      delimiter_(delimiter),
       keptFields_(keptFields),
       beforeWaiting_(std::move(beforeWaiting)),
-      block_(kBlockSize) {}
+      block_(kBlockSize) {
+  [[maybe_unused]] const int status = csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL);
+  assert(status == 0);  // it fails only for a null parser; the field buffer comes with the first bytes
+  csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
+}
+
+CsvRowReader::~CsvRowReader() {
+  csv_free(&parser_);
+}
 
 const CsvRow* CsvRowReader::Next() {
   if (failure_) std::rethrow_exception(failure_);
@@ -56,20 +65,14 @@ const CsvRow* CsvRowReader::Next() {
 
 const CsvRow* CsvRowReader::NextRow() {
   if (!encodingChecked_) CheckEncoding();
-  while (!finished_) {
-    if (ParseRow()) return &row_;
-    if (Refill()) continue;
-    // The end of the input ends an open row, unless a quote is open.
-    finished_ = true;
-    if (state_ == State::Quoted)
-      Fail("un campo aperto con le virgolette non è chiuso prima della fine del file");
-    if (state_ == State::FieldStart) BeginField();  // an empty last field
-    if (state_ != State::RowStart) {
-      EndField();
-      if (EndRow()) return &row_;
-    }
+  row_.fieldCount = 0;
+  row_.extraFieldsEmpty = true;
+  rowReady_ = false;
+  while (!rowReady_) {
+    if (position_ == end_ && !Refill()) return Finish();
+    ParseLine();
   }
-  return nullptr;
+  return &row_;
 }
 
 // Reads until the first bytes tell whether a byte-order mark opens the
@@ -90,8 +93,20 @@ void CsvRowReader::CheckEncoding() {
   if (byteOrderMark_) position_ = kUtf8ByteOrderMark.size();
 }
 
+// The position of the first `c` from position_ on, or end_; `cached` keeps
+// it while it lies ahead, so that each byte is searched once.
+std::size_t CsvRowReader::NextByte(char c, std::size_t& cached) const {
+  if (cached < position_ || cached == kUnknown) {
+    const void* found = std::memchr(block_.data() + position_, c, end_ - position_);
+    cached = found ? static_cast<std::size_t>(static_cast<const char*>(found) - block_.data()) : end_;
+  }
+  return cached;
+}
+
 // False at the end of the input.
 bool CsvRowReader::Refill() {
+  if (finished_) return false;
+  nextCr_ = nextLf_ = kUnknown;
   position_ = 0;
   end_ = Read(block_.data(), block_.size());
   return end_ > 0;
@@ -117,166 +132,100 @@ bool CsvRowReader::InputWouldWait() const {
   return ::poll(&ready, 1, 0) == 0;
 }
 
-// Parses the bytes read so far; true when a row is complete and not blank.
-bool CsvRowReader::ParseRow() {
-  while (position_ < end_) {
-    const char c = block_[position_];
-    switch (state_) {
-      case State::RowStart:
-        if (IsLineEnd(c)) {  // a blank line, or the LF of a CR LF
-          ++position_;
-          LineEnd(c);
-          continue;
-        }
-        rowLine_ = line_;
-        row_.fieldCount = 0;
-        row_.extraFieldsEmpty = true;
-        state_ = State::FieldStart;
-        continue;
-      case State::FieldStart:
-        BeginField();
-        if (c == '"') {
-          ++position_;
-          afterCr_ = spacesOnly_ = false;
-          state_ = State::Quoted;
-        }
-        continue;
-      case State::Unquoted: ParseUnquoted(); break;
-      case State::Quoted: ParseQuoted(); break;
-      case State::QuoteInQuoted:
-        if (ParseAfterQuote()) break;
-        continue;
-    }
-    if (state_ == State::RowStart && EndRow()) return true;
+// Hands the parser the bytes up to and including the next line end, LF, CR
+// LF or CR (or the rest of the block). Only a line end can end a row, so at
+// most one row ends in such a piece, at its end: the row is served before
+// the parser sees any byte after it, and the line it ends on is known.
+void CsvRowReader::ParseLine() {
+  const char* piece = block_.data() + position_;
+  const char* blockEnd = block_.data() + end_;
+  const char* lineEnd = block_.data() + std::min(NextByte('\r', nextCr_), NextByte('\n', nextLf_));
+  if (lineEnd != blockEnd)
+    lineEnd += lineEnd[0] == '\r' && lineEnd + 1 != blockEnd && lineEnd[1] == '\n' ? 2 : 1;
+  const std::size_t length = static_cast<std::size_t>(lineEnd - piece);
+  position_ += length;
+  const std::size_t parsed = csv_parse(&parser_, piece, length, OnField, OnRowEnd, this);
+  RethrowCallbackFailure();
+  if (parsed < length) FailParse();
+  CountLineEnd(piece, length);
+  if (rowEnded_) {
+    rowEnded_ = false;
+    rowLine_ = line_;
   }
-  return false;
 }
 
-// The run of ordinary bytes, then what ends it.
-void CsvRowReader::ParseUnquoted() {
-  const char* start = block_.data() + position_;
-  const char* stop = block_.data() + end_;
-  const char* c = start;
-  while (c != stop && *c != delimiter_ && *c != '"' && !IsLineEnd(*c)) ++c;
-  if (c != start) {
-    spacesOnly_ = spacesOnly_ && std::all_of(start, c, [](char b) { return b == ' '; });
-    Append(start, static_cast<std::size_t>(c - start));
-    afterCr_ = false;
+// A CR ends a line, and so does an LF unless it follows a CR: a piece that
+// ends with CR LF counts once, and so does an LF alone after a CR that ended
+// the block before. Line ends inside quoted fields count too: an editor shows
+// them as lines.
+void CsvRowReader::CountLineEnd(const char* piece, std::size_t length) {
+  const char last = piece[length - 1];
+  if (last == '\r' || (last == '\n' && !(length == 1 && afterCr_))) ++line_;
+  afterCr_ = last == '\r';
+}
+
+// The end of the input ends an open row, unless a quote is open.
+const CsvRow* CsvRowReader::Finish() {
+  if (finished_) return nullptr;
+  finished_ = true;
+  const int status = csv_fini(&parser_, OnField, OnRowEnd, this);
+  RethrowCallbackFailure();
+  if (status != 0) Fail("un campo aperto con le virgolette non è chiuso prima della fine del file");
+  return rowReady_ ? &row_ : nullptr;
+}
+
+// libcsv is C: nothing may be thrown through it, so a failure inside a
+// callback is kept and raised once csv_parse or csv_fini has returned.
+void CsvRowReader::OnField(void* text, std::size_t length, void* self) {
+  auto* reader = static_cast<CsvRowReader*>(self);
+  try {
+    if (!reader->callbackFailure_) reader->AddField(text ? static_cast<const char*>(text) : "", length);
+  } catch (...) {
+    reader->callbackFailure_ = std::current_exception();
   }
-  position_ = static_cast<std::size_t>(c - block_.data());
-  if (c == stop) return;
-  ++position_;
-  if (!IsLineEnd(*c)) afterCr_ = false;
-  if (*c == delimiter_) {
-    EndField();
-    state_ = State::FieldStart;
-  } else if (*c == '"') {
-    if (!spacesOnly_) {
-      Fail(
-          "virgolette fuori posto: un campo che contiene virgolette va scritto tutto tra virgolette, "
-          "raddoppiando quelle interne");
-    }
-    // Spaces before an opening quote are not part of the field.
-    if (field_) field_->clear();
-    fieldHasText_ = spacesOnly_ = false;
-    state_ = State::Quoted;
+}
+
+void CsvRowReader::OnRowEnd(int, void* self) {
+  static_cast<CsvRowReader*>(self)->EndRow();
+}
+
+void CsvRowReader::AddField(const char* text, std::size_t length) {
+  const std::size_t index = row_.fieldCount++;
+  if (index >= keptFields_) {
+    if (length > 0) row_.extraFieldsEmpty = false;
+  } else if (index < row_.fields.size()) {
+    row_.fields[index].assign(text, length);
   } else {
-    LineEnd(*c);
-    EndField();
-    state_ = State::RowStart;
+    row_.fields.emplace_back(text, length);
   }
 }
 
-void CsvRowReader::ParseQuoted() {
-  const char* start = block_.data() + position_;
-  const char* stop = block_.data() + end_;
-  const char* c = start;
-  while (c != stop && *c != '"' && !IsLineEnd(*c)) ++c;
-  if (c != start) {
-    Append(start, static_cast<std::size_t>(c - start));
-    afterCr_ = false;
-  }
-  position_ = static_cast<std::size_t>(c - block_.data());
-  if (c == stop) return;
-  ++position_;
-  if (*c == '"') {
-    afterCr_ = false;
-    state_ = State::QuoteInQuoted;
-  } else {  // a line break inside the field belongs to its text
-    LineEnd(*c);
-    Append(c, 1);
-  }
-}
-
-// After a quote inside a quoted field: a second quote is a quote of the
-// text; a delimiter or a line end closes the field; anything else is out of
-// place. False when the byte was consumed without ending the row.
-bool CsvRowReader::ParseAfterQuote() {
-  const char c = block_[position_];
-  if (c == '"') {
-    ++position_;
-    Append(&c, 1);
-    state_ = State::Quoted;
-    return false;
-  }
-  if (c == delimiter_) {
-    ++position_;
-    EndField();
-    state_ = State::FieldStart;
-    return false;
-  }
-  if (!IsLineEnd(c)) {
-    Fail(
-        "virgolette fuori posto: dopo le virgolette che chiudono un campo serve il delimitatore o un a capo");
-  }
-  ++position_;
-  LineEnd(c);
-  EndField();
-  state_ = State::RowStart;
-  return true;
-}
-
-// Counts a line end: an LF, a lone CR, or a CR LF pair once.
-void CsvRowReader::LineEnd(char c) {
-  if (!(c == '\n' && afterCr_)) ++line_;
-  afterCr_ = c == '\r';
-}
-
-// An empty unquoted field, until its first byte says otherwise.
-void CsvRowReader::BeginField() {
-  const std::size_t index = row_.fieldCount;
-  field_ = nullptr;
-  if (index < keptFields_) {
-    if (row_.fields.size() <= index) row_.fields.emplace_back();
-    field_ = &row_.fields[index];
-    field_->clear();
-  }
-  fieldHasText_ = false;
-  spacesOnly_ = true;
-  state_ = State::Unquoted;
-}
-
-void CsvRowReader::Append(const char* text, std::size_t length) {
-  if (field_) field_->append(text, length);
-  fieldHasText_ = true;
-}
-
-void CsvRowReader::EndField() {
-  if (!field_ && fieldHasText_) row_.extraFieldsEmpty = false;
-  ++row_.fieldCount;
-}
-
-// True when the row just ended is to be served: not a line of spaces.
-bool CsvRowReader::EndRow() {
-  state_ = State::RowStart;
-  if (row_.fieldCount == 1 && spacesOnly_) return false;
-  row_.fields.resize(std::min(row_.fieldCount, keptFields_));
+// A line end without fields before it is a blank line (or one of spaces),
+// or the LF of a CR LF that has just ended a row.
+void CsvRowReader::EndRow() {
+  rowEnded_ = true;
+  if (row_.fieldCount == 0 || rowReady_) return;
+  if (row_.fieldCount < row_.fields.size()) row_.fields.resize(row_.fieldCount);
   row_.line = rowLine_;
-  return true;
+  rowReady_ = true;
+}
+
+void CsvRowReader::RethrowCallbackFailure() {
+  if (callbackFailure_) std::rethrow_exception(callbackFailure_);
+}
+
+void CsvRowReader::FailParse() {
+  const int error = csv_error(&parser_);
+  if (error == CSV_EPARSE) {
+    Fail(
+        "virgolette fuori posto: un campo che contiene virgolette va scritto tutto tra virgolette, "
+        "raddoppiando quelle interne");
+  }
+  Fail(std::string("lettura del CSV non riuscita: ") + csv_strerror(error));
 }
 
 void CsvRowReader::Fail(const std::string& message) const {
-  throw CsvReadError(state_ == State::RowStart ? line_ : rowLine_, message);
+  throw CsvReadError(rowLine_, message);
 }
 
 }  // namespace cli

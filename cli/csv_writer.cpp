@@ -1,5 +1,6 @@
 #include "cli/csv_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace cli {
@@ -7,9 +8,22 @@ namespace {
 
 constexpr std::size_t kFlushThreshold = 64 * 1024;
 
+bool IsPadding(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// Whether `field` would not read back as itself without quotes: it holds the
+// delimiter, a quote or a line end, or begins or ends with a space or a tab,
+// which are padding outside quotes.
+bool NeedsQuotes(std::string_view field, char delimiter) {
+  if (field.empty()) return false;
+  if (IsPadding(field.front()) || IsPadding(field.back())) return true;
+  return std::any_of(field.begin(), field.end(),
+                     [delimiter](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; });
+}
+
 void AppendField(std::string& out, std::string_view field, char delimiter) {
-  const char needsQuotes[] = {delimiter, '"', '\r', '\n'};
-  if (field.find_first_of(std::string_view(needsQuotes, sizeof needsQuotes)) == std::string_view::npos) {
+  if (!NeedsQuotes(field, delimiter)) {
     out += field;
     return;
   }

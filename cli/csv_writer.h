@@ -1,8 +1,9 @@
 #pragma once
 // Writing delimited rows that a spreadsheet and CsvRowReader read back to the
 // same texts. A field is quoted only when it must be: when it holds the
-// delimiter, a quote, a CR or an LF; quotes inside it are doubled. Rows end
-// with LF. Write failures are reported to the caller, never ignored.
+// delimiter, a quote, a CR or an LF, or begins or ends with a space or a tab
+// (padding outside quotes); quotes inside it are doubled. Rows end with LF.
+// Write failures are reported to the caller, never ignored.
 
 #include <cstdio>
 #include <initializer_list>

@@ -50,7 +50,9 @@ const BatchCase kBatchCases[] = {
      "1000;10;9;900;-891;-9900;\n"},
     {"empty_field_not_computed", ";10;9\n1000;;9\n1000;10;\n\"\";\"\";\"\"\n",
      ";10;9;;;;\n1000;;9;;;;\n1000;10;;;;;\n;;;;;;\n"},
-    {"texts_copied_unchanged", " 1.000 ;\"10\";\"9\r\n\"\r\n", " 1.000 ;10;\"9\r\n\";900;-891;-9900;\n"},
+    {"texts_copied_without_padding", " 1.000\t;\" 10\";\"9\r\n\"\r\n",
+     "1.000;\" 10\";\"9\r\n\";900;-891;-9900;\n"},
+    {"field_of_spaces_is_empty", "1000;  ;9\n", "1000;;9;;;;\n"},
     {"header_row_extended",
      "Base;Ribasso;Offerta\n1000;10;9\n",
      "Base;Ribasso;Offerta;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"

@@ -51,6 +51,9 @@ const ReadCase kReadCases[] = {
     {"lone_cr_blank_lines_counted",
      "\r\r1;2;3\r\r4;5;6\r",
      {{3, 3, {"1", "2", "3"}}, {5, 3, {"4", "5", "6"}}}},
+    {"cr_then_spaces_then_lf_are_two_line_ends",
+     "1;2;3\r  \n4;5;6\n",
+     {{1, 3, {"1", "2", "3"}}, {3, 3, {"4", "5", "6"}}}},
     {"crlf_counts_once_beside_lone_cr",
      "1;2;3\r\n\r4;5;6\r\n\n7;8;9\r",
      {{1, 3, {"1", "2", "3"}}, {3, 3, {"4", "5", "6"}}, {5, 3, {"7", "8", "9"}}}},
@@ -68,15 +71,19 @@ const ReadCase kReadCases[] = {
      "   \n1;2;3\n \r\n  \r4;5;6\n ",
      {{2, 3, {"1", "2", "3"}}, {5, 3, {"4", "5", "6"}}}},
     {"quoted_spaces_are_a_field", "\"  \"\n", {{1, 1, {"  "}}}},
-    {"tab_line_is_a_field", "\t\n", {{1, 1, {"\t"}}}},
+    {"line_of_spaces_and_tabs_is_blank", " \t \n1;2;3\n", {{2, 3, {"1", "2", "3"}}}},
     {"spaces_before_opening_quote_dropped", "1; \"2;5\";   \"\"\"3\"\n", {{1, 3, {"1", "2;5", "\"3"}}}},
+    {"spaces_after_closing_quote_dropped", "\"1\" ;\"2\"\t;\"3\"  \r\n", {{1, 3, {"1", "2", "3"}}}},
     {"empty_last_field_at_end_of_input", "a;b;c\n1;2;", {{1, 3, {"a", "b", "c"}}, {2, 3, {"1", "2", ""}}}},
     {"trailing_delimiter", "1;2;3;\n4;5;6;\"\"", {{1, 4, {"1", "2", "3"}}, {2, 4, {"4", "5", "6"}}}},
     {"several_empty_extra_fields", "1;2;3;;;\n", {{1, 6, {"1", "2", "3"}}}},
     {"extra_field_with_text", "1;2;3;;x\n", {{1, 5, {"1", "2", "3"}, false}}},
-    {"extra_field_of_spaces_is_text", "1;2;3; \n", {{1, 4, {"1", "2", "3"}, false}}},
+    {"extra_field_of_spaces_is_empty", "1;2;3; \t\n", {{1, 4, {"1", "2", "3"}}}},
+    {"extra_field_of_quoted_space_is_text", "1;2;3;\" \"\n", {{1, 4, {"1", "2", "3"}, false}}},
     {"spaces_before_empty_quoted_extra_field", "1;2;3;  \"\"\n", {{1, 4, {"1", "2", "3"}}}},
-    {"spaces_kept", " 1 ; 2,5 ;3 \n", {{1, 3, {" 1 ", " 2,5 ", "3 "}}}},
+    {"padding_around_unquoted_fields_dropped", " 1 ;\t2,5 ;3 \t\n", {{1, 3, {"1", "2,5", "3"}}}},
+    {"inner_spaces_kept", "1 000; 2 ,\t5;\" 3 \"\n", {{1, 3, {"1 000", "2 ,\t5", " 3 "}}}},
+    {"field_of_spaces_is_empty", "1;   ;3\n", {{1, 3, {"1", "", "3"}}}},
     {"empty_fields", ";;\n1;;3\n", {{1, 3, {"", "", ""}}, {2, 3, {"1", "", "3"}}}},
     {"quoted_empty_field", "\"\";\"\";\"\"\n", {{1, 3, {"", "", ""}}}},
     {"quoted_delimiter", "\"1;000\";2;3\n", {{1, 3, {"1;000", "2", "3"}}}},
@@ -84,12 +91,13 @@ const ReadCase kReadCases[] = {
     {"newlines_inside_quotes",
      "\"a\nb\";\"c\r\nd\";e\nf;g;h\n",
      {{1, 3, {"a\nb", "c\r\nd", "e"}}, {4, 3, {"f", "g", "h"}}}},
-    {"any_bytes", "\xe2\x82\xac 12;\t;\x01\n", {{1, 3, {"\xe2\x82\xac 12", "\t", "\x01"}}}},
+    {"any_bytes", "\xe2\x82\xac 12;\x7f;\x01\n", {{1, 3, {"\xe2\x82\xac 12", "\x7f", "\x01"}}}},
     {"two_fields", "1;2\n", {{1, 2, {"1", "2"}}}},
     {"four_fields_three_kept", "1;2;3;4\n", {{1, 4, {"1", "2", "3"}, false}}},
     {"one_field", "abc\n", {{1, 1, {"abc"}}}},
     {"comma_delimiter", "\"1,5\",2,3\n", {{1, 3, {"1,5", "2", "3"}}}, ','},
-    {"tab_delimiter", "1\t 2 \t3\n", {{1, 3, {"1", " 2 ", "3"}}}, '\t'},
+    {"tab_delimiter", "1\t 2 \t3\n", {{1, 3, {"1", "2", "3"}}}, '\t'},
+    {"tab_delimiter_empty_fields", "\t\t3\t\n", {{1, 4, {"", "", "3"}}}, '\t'},
     {"byte_order_mark_not_in_first_field",
      "\xEF\xBB\xBF\"Base;\";B;C\n1;2;3\n",
      {{1, 3, {"Base;", "B", "C"}}, {2, 3, {"1", "2", "3"}}}},
@@ -121,7 +129,7 @@ const MalformedCase kMalformedCases[] = {
     {"unterminated_quote_first_row", "\"1;2;3", 0, 1},
     {"quote_inside_unquoted_field", "1;2;3\n4;5\"x;6\n", 1, 2},
     {"text_after_closing_quote", "1;2;3\n\n\"4\"x;5;6\n", 1, 3},
-    {"space_after_closing_quote", "\"1\" ;2;3\n", 0, 1},
+    {"quote_after_closing_quote_and_space", "\"1\" \"2\";2;3\n", 0, 1},
     {"quote_after_text_and_space", "1;x \"2\";3\n", 0, 1},
     {"stray_quote_on_lone_cr_line", "1;2;3\r\r4;5\"x;6\r", 1, 3},
     {"unterminated_quote_after_crlf_lines", "1;2;3\r\n4;5;6\r\n\"7;8;9\r\n", 2, 3},
@@ -167,6 +175,18 @@ TEST(CsvReadingLarge, RowsAcrossBlocksKeepTextAndLines) {
   EXPECT_EQ(rows[5'001].line, 5'003u);
   EXPECT_EQ(rows.back().line, rowCount + 1);
   EXPECT_EQ(rows.back().fields, (std::vector<std::string>{std::to_string(rowCount - 1), "a\"b", "c"}));
+}
+
+// A CR LF pair that the reader's 64 KiB input blocks cut in two is still one
+// line end.
+TEST(CsvReadingLarge, CrLfAcrossBlocksCountsOnce) {
+  for (std::size_t length = 65'530; length <= 65'540; ++length) {
+    const std::string first = "1;2;" + std::string(length - 4, '7');
+    auto rows = ReadAll(first + "\r\n4;5;6\r\n");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].fields[2], first.substr(4));
+    EXPECT_EQ(rows[1].line, 2u) << "first line of " << length << " bytes";
+  }
 }
 
 // The same malformed row far into a file is reported on the line an editor

@@ -29,7 +29,8 @@ std::string Row(const std::vector<std::string>& f, char delimiter) {
 const WriteCase kWriteCases[] = {
     {"plain_fields_unquoted", {"1000", "12,5", "-891"}, ';', "1000;12,5;-891\n"},
     {"empty_fields", {"", "", ""}, ';', ";;\n"},
-    {"spaces_need_no_quotes", {" 1 ", "a b", ""}, ';', " 1 ;a b;\n"},
+    {"inner_spaces_need_no_quotes", {"a b", "1\t2", ""}, ';', "a b;1\t2;\n"},
+    {"outer_spaces_and_tabs_quoted", {" 1", "2 ", "\t"}, ';', "\" 1\";\"2 \";\"\t\"\n"},
     {"delimiter_quoted", {"1;5", "x", "y"}, ';', "\"1;5\";x;y\n"},
     {"other_delimiters_are_text", {"1,5", "a\tb", "c"}, ';', "1,5;a\tb;c\n"},
     {"comma_delimiter_quotes_decimal_comma", {"1,5", "2", "3"}, ',', "\"1,5\",2,3\n"},
