@@ -63,14 +63,16 @@ Le opzioni con un valore si scrivono anche come --opzione=VALORE.
 
 Il CSV:
   - virgolette come nella RFC 4180: un campo tra virgolette può contenere
-    il delimitatore, gli a capo e virgolette raddoppiate (""); gli spazi
-    prima delle virgolette di apertura sono ignorati; gli altri testi sono
-    copiati byte per byte, spazi compresi;
+    il delimitatore, gli a capo e virgolette raddoppiate (""), e il suo
+    testo è copiato byte per byte; gli spazi e i tabulatori attorno a un
+    campo, fuori dalle virgolette, sono ignorati (un campo di soli spazi è
+    vuoto);
   - le righe lette finiscono con LF, CRLF o CR, e i numeri di riga dei
     messaggi sono quelli che mostra un editor; le righe vuote o di soli
-    spazi sono ignorate; le righe scritte finiscono con LF e un campo è
-    scritto tra virgolette solo se contiene il delimitatore, virgolette o
-    un a capo;
+    spazi e tabulatori sono ignorate; le righe scritte finiscono con LF e
+    un campo è scritto tra virgolette solo se contiene il delimitatore,
+    virgolette o un a capo, o se comincia o finisce con uno spazio o un
+    tabulatore;
   - i campi vuoti dopo il terzo (un delimitatore in fondo alla riga) sono
     ammessi e non sono ricopiati: ogni riga scritta ha sette campi;
   - il segno BOM UTF-8 con cui alcuni fogli di calcolo aprono il file non
