@@ -36,24 +36,32 @@ Described Describe(std::exception_ptr error) {
   }
 }
 
-}  // namespace
-
-QString StartupModuleName() {
+QString ModuleName() {
   return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget().section(u'/', -1);
 }
+
+QString ReportOf(std::exception_ptr error) {
+  const Described described = Describe(error);
+  return StartupErrorText(described.kind, ModuleName(), described.message);
+}
+
+}  // namespace
 
 QString StartupErrorText(const QString& kind, const QString& module, const QString& message) {
   const QString stop = message.endsWith(u'.') ? QString() : QStringLiteral(".");
   return QStringLiteral("Exception %1 in module %2.\r\n%3%4\r\n").arg(kind, module, message, stop);
 }
 
-int ReportStartupError(std::exception_ptr error) {
-  const Described described = Describe(error);
-  const QString text = StartupErrorText(described.kind, StartupModuleName(), described.message);
-  std::fputs(text.toLocal8Bit().constData(), stderr);
+void WriteStartupError(std::exception_ptr error) {
+  std::fputs(ReportOf(error).toLocal8Bit().constData(), stderr);
   std::fflush(stderr);
+}
+
+int ReportStartupError(std::exception_ptr error) {
+  WriteStartupError(error);
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), ReportOf(error),
+                    QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
   }

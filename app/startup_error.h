@@ -13,11 +13,13 @@ namespace app {
 // is left out; the full stop is added when the message does not end in one.
 QString StartupErrorText(const QString& kind, const QString& module, const QString& message);
 
-// The program file's name, as the report names its module.
-QString StartupModuleName();
+// Writes the report of the error, as above, to standard error. The error's
+// kind is the demangled name of its exception class, the module the program
+// file's name.
+void WriteStartupError(std::exception_ptr error);
 
-// Reports the error as above and returns the exit code 1. The error's kind is
-// the demangled name of its exception class.
+// Writes the report, shows it in an "Application Error" box when the
+// application object exists, and returns the exit code 1.
 int ReportStartupError(std::exception_ptr error);
 
 }  // namespace app

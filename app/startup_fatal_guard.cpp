@@ -1,13 +1,16 @@
 #include "app/startup_fatal_guard.h"
 
-#include <QString>
-#include <cstdio>
+#include <QtGlobal>
 #include <cstdlib>
 
+#include "app/frame_error.h"
 #include "app/startup_error.h"
 
 namespace app {
 namespace {
+
+constexpr const char* kNoWindowSystem =
+    "No window system could be reached: start the program in a desktop session or under a virtual display";
 
 QtMessageHandler previousHandler = nullptr;
 
@@ -18,12 +21,7 @@ void ReportFatalAsStartupError(QtMsgType type, const QMessageLogContext& context
   }
   // The application object is half made: no box can open and nothing of it
   // may run at exit, so the process ends here, without unwinding.
-  std::fputs(StartupErrorText(QStringLiteral("app::WindowSystemError"), StartupModuleName(),
-                              QString::fromLatin1(kNoWindowSystem))
-                 .toLocal8Bit()
-                 .constData(),
-             stderr);
-  std::fflush(stderr);
+  WriteStartupError(std::make_exception_ptr(WindowSystemError(kNoWindowSystem)));
   std::_Exit(1);
 }
 

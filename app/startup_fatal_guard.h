@@ -5,8 +5,6 @@
 // message takes the start-up error path instead: the start-up report on
 // standard error and exit code 1. Other messages go on as before.
 
-#include <QtGlobal>
-
 namespace app {
 
 class StartupFatalGuard {
@@ -16,9 +14,5 @@ class StartupFatalGuard {
   StartupFatalGuard(const StartupFatalGuard&) = delete;
   StartupFatalGuard& operator=(const StartupFatalGuard&) = delete;
 };
-
-// The message of that report.
-inline constexpr const char* kNoWindowSystem =
-    "No window system could be reached: start the program in a desktop session or under a virtual display";
 
 }  // namespace app

@@ -1,11 +1,13 @@
 // The one main of the GUI tests: the offscreen platform unless one is chosen,
 // the program's own application object with the recording error box, its
-// fonts and toolkit texts, and the modal guard.
+// fonts and toolkit texts, no toolkit settings (the real save dialog's tests
+// leave nothing in the user's home), and the modal guard.
 
 #include <gtest/gtest.h>
 
 #include "app/application.h"
 #include "app/font_substitutions.h"
+#include "app/no_settings.h"
 #include "app/toolkit_translation.h"
 #include "tests/app/modal_guard.h"
 #include "tests/app/recording_error_box.h"
@@ -17,6 +19,7 @@ RecordingErrorBox& TestErrorBox() {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  app::DisableToolkitSettings();
   app::Application application(argc, argv, TestErrorBox());
   app::InstallFontSubstitutions();
   app::InstallToolkitTranslation(application);

@@ -43,6 +43,7 @@ ProbeRun RunProbe(const QString& mode,
     environment.insert("XDG_STATE_HOME", start.home + "/.local/state");
     environment.insert("XDG_CACHE_HOME", start.home + "/.cache");
   }
+  environment.insert("LSAN_OPTIONS", QStringLiteral("suppressions=" DISCORDANZA_LEAK_SUPPRESSIONS));
   environment.remove("DISPLAY");
   environment.remove("WAYLAND_DISPLAY");
   if (!start.display.isEmpty()) environment.insert("DISPLAY", start.display);
