@@ -134,8 +134,9 @@ bool CsvRowReader::InputWouldWait() const {
 
 // Hands the parser the bytes up to and including the next line end, LF, CR
 // LF or CR (or the rest of the block). Only a line end can end a row, so at
-// most one row ends in such a piece, at its end: the row is served before
-// the parser sees any byte after it, and the line it ends on is known.
+// most one row ends in such a piece, at its end (the LF of a CR LF ends only
+// a blank line): the row is served before the parser sees any byte after it,
+// and the line it ends on is known.
 void CsvRowReader::ParseLine() {
   const char* piece = block_.data() + position_;
   const char* blockEnd = block_.data() + end_;
