@@ -53,33 +53,100 @@ constexpr FontRow kNameFont{"Times New Roman", 16, true};
 constexpr FontRow kContactFont{"Times New Roman", 13, true};
 
 // The firm's name: Label3 is its shadow, one pixel lower-right, painted first.
-const LabelRow kLabel3{"Label3", "Calmora", {9, 2}, kFirmNameFont, Ink::Grey, Fill::White};
-const LabelRow kLabel1{"Label1", "Calmora", {8, 1}, kFirmNameFont, Ink::WindowText, Fill::Transparent};
-const LabelRow kLabel2{"Label2", kDescription, {224, 24}, kDescriptionFont, Ink::WindowText, Fill::White};
+const LabelRow kLabel3{.name = "Label3",
+                       .text = "Calmora",
+                       .topLeft = {9, 2},
+                       .font = kFirmNameFont,
+                       .ink = Ink::Grey,
+                       .fill = Fill::White};
+const LabelRow kLabel1{.name = "Label1",
+                       .text = "Calmora",
+                       .topLeft = {8, 1},
+                       .font = kFirmNameFont,
+                       .ink = Ink::WindowText,
+                       .fill = Fill::Transparent};
+const LabelRow kLabel2{.name = "Label2",
+                       .text = kDescription,
+                       .topLeft = {224, 24},
+                       .font = kDescriptionFont,
+                       .ink = Ink::WindowText,
+                       .fill = Fill::White};
 
 // Over the picture, in painting order; the later ones lie on top.
-const LabelRow kLabel4{
-    "Label4", "Progettazione strutturale e impianti", {15, 58}, kHeadingFont, Ink::Olive, Fill::Transparent};
-const LabelRow kLabel5{"Label5", "Ing. Marco Esempio", {27, 86}, kNameFont, Ink::Silver, Fill::Transparent};
-const LabelRow kLabel6{"Label6",         "Architettura e urbanistica", {15, 129}, kHeadingFont, Ink::Olive,
-                       Fill::Transparent};
-const LabelRow kLabel7{"Label7", "Topografia", {15, 201}, kHeadingFont, Ink::Olive, Fill::Transparent};
-const LabelRow kLabel8{"Label8", "Ing. Paola Finti", {27, 108}, kNameFont, Ink::Silver, Fill::Transparent};
-const LabelRow kLabel9{"Label9", "Arch. Lucia Modelli", {27, 155}, kNameFont, Ink::Silver, Fill::Transparent};
-const LabelRow kLabel10{"Label10",   "Arch. Davide Prototipo", {27, 178}, kNameFont,
-                        Ink::Silver, Fill::Transparent};
-const LabelRow kLabel11{"Label11",   "Geom. Carlo Campione", {27, 228}, kNameFont,
-                        Ink::Silver, Fill::Transparent};
+const LabelRow kLabel4{.name = "Label4",
+                       .text = "Progettazione strutturale e impianti",
+                       .topLeft = {15, 58},
+                       .font = kHeadingFont,
+                       .ink = Ink::Olive,
+                       .fill = Fill::Transparent};
+const LabelRow kLabel5{.name = "Label5",
+                       .text = "Ing. Marco Esempio",
+                       .topLeft = {27, 86},
+                       .font = kNameFont,
+                       .ink = Ink::Silver,
+                       .fill = Fill::Transparent};
+const LabelRow kLabel6{.name = "Label6",
+                       .text = "Architettura e urbanistica",
+                       .topLeft = {15, 129},
+                       .font = kHeadingFont,
+                       .ink = Ink::Olive,
+                       .fill = Fill::Transparent};
+const LabelRow kLabel7{.name = "Label7",
+                       .text = "Topografia",
+                       .topLeft = {15, 201},
+                       .font = kHeadingFont,
+                       .ink = Ink::Olive,
+                       .fill = Fill::Transparent};
+const LabelRow kLabel8{.name = "Label8",
+                       .text = "Ing. Paola Finti",
+                       .topLeft = {27, 108},
+                       .font = kNameFont,
+                       .ink = Ink::Silver,
+                       .fill = Fill::Transparent};
+const LabelRow kLabel9{.name = "Label9",
+                       .text = "Arch. Lucia Modelli",
+                       .topLeft = {27, 155},
+                       .font = kNameFont,
+                       .ink = Ink::Silver,
+                       .fill = Fill::Transparent};
+const LabelRow kLabel10{.name = "Label10",
+                        .text = "Arch. Davide Prototipo",
+                        .topLeft = {27, 178},
+                        .font = kNameFont,
+                        .ink = Ink::Silver,
+                        .fill = Fill::Transparent};
+const LabelRow kLabel11{.name = "Label11",
+                        .text = "Geom. Carlo Campione",
+                        .topLeft = {27, 228},
+                        .font = kNameFont,
+                        .ink = Ink::Silver,
+                        .fill = Fill::Transparent};
 
 // The footer's contact data.
-const LabelRow kLabel12{"Label12",       "Via dell'Esempio 1, 00000 Borgo Finto (XX)",
-                        {6, 5},          kContactFont,
-                        Ink::WindowText, Fill::White};
-const LabelRow kLabel13{"Label13", "www.example.org", {6, 21}, kContactFont, Ink::WindowText, Fill::White};
-const LabelRow kLabel14{"Label14",    "Tel./Fax: 000 0000000", {278, 5},
-                        kContactFont, Ink::WindowText,         Fill::White};
-const LabelRow kLabel15{"Label15",  "E-mail: studio@example.org", {278, 21}, kContactFont, Ink::WindowText,
-                        Fill::White};
+const LabelRow kLabel12{.name = "Label12",
+                        .text = "Via dell'Esempio 1, 00000 Borgo Finto (XX)",
+                        .topLeft = {6, 5},
+                        .font = kContactFont,
+                        .ink = Ink::WindowText,
+                        .fill = Fill::White};
+const LabelRow kLabel13{.name = "Label13",
+                        .text = "www.example.org",
+                        .topLeft = {6, 21},
+                        .font = kContactFont,
+                        .ink = Ink::WindowText,
+                        .fill = Fill::White};
+const LabelRow kLabel14{.name = "Label14",
+                        .text = "Tel./Fax: 000 0000000",
+                        .topLeft = {278, 5},
+                        .font = kContactFont,
+                        .ink = Ink::WindowText,
+                        .fill = Fill::White};
+const LabelRow kLabel15{.name = "Label15",
+                        .text = "E-mail: studio@example.org",
+                        .topLeft = {278, 21},
+                        .font = kContactFont,
+                        .ink = Ink::WindowText,
+                        .fill = Fill::White};
 
 QFont FontOf(const FontRow& row) {
   return ui::PixelFont(row.family, row.pixelSize, {.italic = row.italic});

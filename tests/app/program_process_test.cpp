@@ -22,17 +22,16 @@ struct ProbeRun {
 
 // The probe, or a copy of it, on a platform, with a home folder of its own
 // and an X display when they are given.
+// Fields are set by name, one statement each.
 struct ProbeStart {
-  QString program;
+  QString program = QStringLiteral(DISCORDANZA_PROGRAM_PROBE);
   QStringList moreArguments;  // after the mode
-  QString platform;
+  QString platform = QStringLiteral("offscreen");
   QString home;
   QString display;
 };
 
-ProbeRun RunProbe(const QString& mode,
-                  const ProbeStart& start = {
-                      QStringLiteral(DISCORDANZA_PROGRAM_PROBE), {}, "offscreen", {}, {}}) {
+ProbeRun RunProbe(const QString& mode, const ProbeStart& start = ProbeStart()) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", start.platform);
@@ -73,7 +72,9 @@ TEST(ProgramTitle, FollowsTheProgramFileName) {
   const QString renamed = dir.filePath("CALC.V2.EXE");
   ASSERT_TRUE(QFile::copy(QStringLiteral(DISCORDANZA_PROGRAM_PROBE), renamed));
   ASSERT_TRUE(QFile::setPermissions(renamed, QFile::ReadOwner | QFile::ExeOwner));
-  const ProbeRun run = RunProbe("title", {renamed, {}, "offscreen", {}, {}});
+  ProbeStart start;
+  start.program = renamed;
+  const ProbeRun run = RunProbe("title", start);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_TRUE(run.out.contains("title: Calc\n")) << run.out.toStdString();
   EXPECT_TRUE(run.out.contains("caption: Calcolo percentuali di discordanza\n")) << run.out.toStdString();
@@ -93,14 +94,18 @@ TEST(ExitCode, StartupErrorEndsWithOneAfterItsReport) {
 // unknown platform named on the command line does not stop the start.
 TEST(CommandLine, ToolkitOptionsAreNotRead) {
   const QStringList options{"-qwindowtitle", "HELLO", "-platform", "nowhere", "-qwindowgeometry", "9x9"};
-  const ProbeRun run = RunProbe("title", {DISCORDANZA_PROGRAM_PROBE, options, "offscreen", {}, {}});
+  ProbeStart start;
+  start.moreArguments = options;
+  const ProbeRun run = RunProbe("title", start);
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.contains("caption: Calcolo percentuali di discordanza\n")) << run.out.toStdString();
 }
 
 // No display to connect to: the start-up report and exit code 1, not an abort.
 TEST(ExitCode, NoWindowSystemEndsWithOneAfterItsReport) {
-  const ProbeRun run = RunProbe("close-box", {DISCORDANZA_PROGRAM_PROBE, {}, "xcb", {}, {}});
+  ProbeStart start;
+  start.platform = QStringLiteral("xcb");
+  const ProbeRun run = RunProbe("close-box", start);
   EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
   EXPECT_TRUE(
       run.err.contains("Exception app::WindowSystemError in module discordanza_program_probe.\r\n"
@@ -127,8 +132,10 @@ TEST(ProgramSession, KeepsNoStateUnderHome) {
   QTemporaryDir reports;
   ASSERT_TRUE(home.isValid() && reports.isValid());
   const QString report = reports.filePath("sessione.rtf");
-  const ProbeRun run =
-      RunProbe("session", {DISCORDANZA_PROGRAM_PROBE, {report}, "offscreen", home.path(), {}});
+  ProbeStart start;
+  start.moreArguments = QStringList{report};
+  start.home = home.path();
+  const ProbeRun run = RunProbe("session", start);
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(QFileInfo(report).size() > 0) << "the session saved its report";
   EXPECT_EQ(FilesUnder(home.path()).join(u' ').toStdString(), "");
@@ -193,7 +200,10 @@ QRect RectAfter(const QString& out, const QString& name) {
 TEST(Placement, TheOuterFrameIsCentredFromTheFirstPaint) {
   const DisplayWithWindowManager display;
   if (display.display().isEmpty()) GTEST_SKIP() << "Xvfb with openbox could not be started";
-  const ProbeRun run = RunProbe("placement", {DISCORDANZA_PROGRAM_PROBE, {}, "xcb", {}, display.display()});
+  ProbeStart start;
+  start.platform = QStringLiteral("xcb");
+  start.display = display.display();
+  const ProbeRun run = RunProbe("placement", start);
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   const QRect screen = RectAfter(run.out, "screen");
   const QRect frame = RectAfter(run.out, "frame");
