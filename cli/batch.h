@@ -1,6 +1,6 @@
 #pragma once
 // The companion's batch mode: every row of three amount texts read from a
-// delimited stream becomes one output row with the three texts unchanged,
+// delimited stream becomes one output row with the three texts as read,
 // then the computed total, the difference, the discrepancy percentage and the
 // error message. A row whose computation fails is data (its message goes in
 // the last column); a row with an empty field is not computed, as in the main

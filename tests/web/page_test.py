@@ -67,10 +67,12 @@ def typed_filter(text):
 
 def companion_rows(rows):
     """[computed total, difference, percentage, error] of each row of texts."""
-    lines = "".join(";".join(row) + "\n" for row in rows)
+    # Each text quoted, so that the companion reads it byte for byte (its CSV
+    # reader drops the spaces around an unquoted field).
+    lines = "".join(";".join('"%s"' % text.replace('"', '""') for text in row) + "\n" for row in rows)
     run = subprocess.run([COMPANION, "--csv", "--separator", ","], input=lines.encode(), capture_output=True,
                          check=True)
-    return [line.split(";")[3:] for line in run.stdout.decode().split("\n")[:-1]]
+    return [line.split(";")[-4:] for line in run.stdout.decode().split("\n")[:-1]]
 
 
 def browser_rows(count, seed):
