@@ -17,8 +17,6 @@ class AboutPicture : public AboutClickArea {
   // Throws JpegError when the header cannot be read.
   AboutPicture(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent);
 
-  const JpegPicture& picture() const { return picture_; }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
 

@@ -17,7 +17,6 @@ const QImage& JpegPicture::image() {
   if (!decodeTried_) {
     decodeTried_ = true;
     image_ = DecodeJpeg(data_, output_);
-    ++decodeCount_;
   }
   return image_;
 }

@@ -24,16 +24,12 @@ class JpegPicture {
   // data is faulty, and returns a null image on later calls.
   const QImage& image();
 
-  // How many times the picture has been decoded (0 or 1).
-  int decodeCount() const { return decodeCount_; }
-
  private:
   QByteArray data_;
   JpegOutput output_;
   JpegHeader header_;
   QImage image_;
   bool decodeTried_ = false;
-  int decodeCount_ = 0;
 };
 
 }  // namespace ui
