@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <algorithm>
 #include <iterator>
 #include <limits>
 
@@ -53,7 +52,8 @@ QLabel* PlaceAutoSizedLabel(QWidget* parent, const Component& component, const Q
   return label;
 }
 
-// An edit field named after its label: one line, no length limit.
+// An edit field named after its label: one line, no length limit (a result
+// field as much as an input field).
 QLineEdit* PlaceInput(QWidget* parent, const Component& field, const QLabel& label) {
   auto* edit = Place<QLineEdit>(parent, field);
   edit->setMaxLength(std::numeric_limits<int>::max());
