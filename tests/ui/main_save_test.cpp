@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "tests/ui/main_window_fixture.h"
@@ -52,6 +53,15 @@ TEST_F(MainSaveTest, AltSWritesTheSixFiguresAsShown) {
   }
   EXPECT_TRUE(rtf.indexOf("5655716,85") < rtf.indexOf("98,5532002206057")) << "the difference comes first";
   EXPECT_EQ(Text(Form1->Edit4), "83028,1500000001") << "the export changes no field";
+
+  // The companion writes the very same bytes for the same figures.
+  const QString companionPath = folder.filePath(QStringLiteral("companion.rtf"));
+  QProcess companion;
+  companion.start(QStringLiteral(DISCORDANZA_COMPANION),
+                  {"--separator", ",", "--rtf", companionPath, "2767605", "97", "5738745"});
+  ASSERT_TRUE(companion.waitForFinished(10000));
+  EXPECT_EQ(companion.exitCode(), 0) << companion.readAllStandardError().toStdString();
+  EXPECT_EQ(Contents(companionPath), rtf);
 }
 
 TEST_F(MainSaveTest, CancelWritesNothingAndSaysNothing) {
