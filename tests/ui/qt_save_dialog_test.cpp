@@ -94,16 +94,22 @@ QWidget* FocusIn(QFileDialog& dialog) {
   return focus ? focus : &dialog;
 }
 
-TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
-  QTemporaryDir folder;
-  WhenTheDialogOpens([&folder](QFileDialog& dialog) {
-    dialog.setDirectory(folder.path());
+// When the dialog opens, a user in `folder` types `name` over the proposed
+// one and presses Enter.
+void WhenTheDialogOpensTypeName(const QString& folder, const char* name) {
+  WhenTheDialogOpens([folder, name](QFileDialog& dialog) {
+    dialog.setDirectory(folder);
     QWidget* edit = FocusIn(dialog);
     ASSERT_NE(edit, nullptr);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, "report");
+    QTest::keyClicks(edit, name);
     QTest::keyClick(edit, Qt::Key_Return);
   });
+}
+
+TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
+  QTemporaryDir folder;
+  WhenTheDialogOpensTypeName(folder.path(), "report");
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(nullptr), folder.filePath("report"));
 }
@@ -114,14 +120,7 @@ TEST(QtSaveDialog, ChoosesAnExistingFileWithoutAQuestion) {
   QFile existing(folder.filePath("old.rtf"));
   ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
   existing.close();
-  WhenTheDialogOpens([&folder](QFileDialog& dialog) {
-    dialog.setDirectory(folder.path());
-    QWidget* edit = FocusIn(dialog);
-    ASSERT_NE(edit, nullptr);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, "old.rtf");
-    QTest::keyClick(edit, Qt::Key_Return);
-  });
+  WhenTheDialogOpensTypeName(folder.path(), "old.rtf");
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(nullptr), folder.filePath("old.rtf"));
 }
