@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ struct ValidCase {
   std::vector<std::string_view> arguments;
   Arguments expected;
 };
+
+// Names the row in test output.
+void PrintTo(const ValidCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 Arguments Direct(std::string a, std::string b, std::string c, std::optional<char> separator = {}) {
   Arguments arguments;
@@ -125,6 +131,11 @@ struct InvalidCase {
   std::vector<std::string_view> arguments;
   const char* messagePart;  // the message must name the fault
 };
+
+// Names the row in test output.
+void PrintTo(const InvalidCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 const InvalidCase kInvalidCases[] = {
     {"nothing", {}, "servono tre importi"},
