@@ -230,6 +230,7 @@ TEST_F(AboutWindowTest, EveryShowingIsCentredAndLooksTheSame) {
 
 TEST_F(AboutWindowTest, ExecReturnsTheCancelResultAfterAClickOnThePicture) {
   TCalmoraAboutForm form;
+  AllowModal(form);  // the window is shown modally on purpose; the click below closes it
   QTimer::singleShot(0, &form, [&] {
     if (QTest::qWaitForWindowActive(&form)) {
       QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
