@@ -9,8 +9,10 @@
 namespace app {
 namespace {
 
+// Italian, as every text the user sees.
 constexpr const char* kNoWindowSystem =
-    "No window system could be reached: start the program in a desktop session or under a virtual display";
+    "Nessun sistema di finestre raggiungibile: avviare il programma in una sessione grafica o in un "
+    "display virtuale";
 
 QtMessageHandler previousHandler = nullptr;
 

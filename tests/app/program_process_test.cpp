@@ -109,7 +109,7 @@ TEST(ExitCode, NoWindowSystemEndsWithOneAfterItsReport) {
   EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
   EXPECT_TRUE(
       run.err.contains("Exception app::WindowSystemError in module discordanza_program_probe.\r\n"
-                       "No window system could be reached"))
+                       "Nessun sistema di finestre raggiungibile"))
       << run.err.toStdString();
 }
 
