@@ -2,6 +2,8 @@
 // hold text, Alt+S builds the report of the six fields as shown and asks for
 // a name; cancel writes nothing; a failure reaches the error box.
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -72,6 +74,23 @@ TEST_F(MainSaveTest, CancelWritesNothingAndSaysNothing) {
   EXPECT_EQ(saveDialog->asked, 2) << "each press asks again";
   EXPECT_TRUE(errors.box.texts.isEmpty());
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+// A field has no length limit, and neither has its line of the report.
+TEST_F(MainSaveTest, ALongPastedAmountReachesTheReportWhole) {
+  const QString path = folder.filePath(QStringLiteral("long.rtf"));
+  Answer(path);
+  const QString longAmount = QString(39999, u'0') + u'7';  // 7, in 40,000 digits
+  QApplication::clipboard()->setText(longAmount);
+  FocusByTab(Form1->Edit1);
+  Key(Qt::Key_Insert, Qt::ShiftModifier);
+  Key(Qt::Key_Tab);
+  Type("10");
+  Key(Qt::Key_Tab);
+  Type("9");
+  Key(Qt::Key_S, Qt::AltModifier);
+  EXPECT_TRUE(errors.box.texts.isEmpty()) << errors.box.texts.join(u'|').toStdString();
+  EXPECT_TRUE(Contents(path).contains(":\\tab\\tab\\tab\\tab\\tab " + longAmount.toLatin1() + "\\par"));
 }
 
 TEST_F(MainSaveTest, AFileThatCannotBeCreatedReachesTheErrorBox) {
