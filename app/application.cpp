@@ -15,9 +15,7 @@ Application::Application(int& argc, char** argv, ErrorBox& errorBox)
   setQuitOnLastWindowClosed(false);
 }
 
-void Application::SetMainWindow(QWidget* window) {
-  mainWindow_ = window;
-}
+void Application::SetMainWindow(QWidget* window) { mainWindow_ = window; }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {

@@ -36,9 +36,7 @@ Described Describe(std::exception_ptr error) {
   }
 }
 
-QString ModuleName() {
-  return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget().section(u'/', -1);
-}
+QString ModuleName() { return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget().section(u'/', -1); }
 
 QString ReportOf(std::exception_ptr error) {
   const Described described = Describe(error);

@@ -19,9 +19,7 @@ constexpr std::size_t kLargestScale = 5119;
 // step of the extended accumulation is exact; an integer gives the same value.
 constexpr int kExactDigits = 19;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The rounded accumulation of the kept digits (acc × 10, rounded, then + the
 // digit, rounded) and the number of digits after the separator.
@@ -114,8 +112,6 @@ double AmountFromText(std::string_view text, char separator) {
   return value;
 }
 
-double AmountFromText(std::string_view text) {
-  return AmountFromText(text, DecimalSeparator());
-}
+double AmountFromText(std::string_view text) { return AmountFromText(text, DecimalSeparator()); }
 
 }  // namespace calc

@@ -8,9 +8,7 @@ CalcError CalcError::Conversion(const std::string& keptText) {
   return CalcError(ErrorKind::Conversion, "'" + keptText + "' is not a valid floating point value");
 }
 
-CalcError CalcError::Overflow() {
-  return CalcError(ErrorKind::Overflow, "Floating point overflow");
-}
+CalcError CalcError::Overflow() { return CalcError(ErrorKind::Overflow, "Floating point overflow"); }
 
 CalcError CalcError::DivisionByZero() {
   return CalcError(ErrorKind::DivisionByZero, "Floating point division by zero");

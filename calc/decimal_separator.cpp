@@ -24,13 +24,9 @@ NumericLocale NamedNumericLocale() {
 
 }  // namespace
 
-char DecimalSeparator() {
-  return separator;
-}
+char DecimalSeparator() { return separator; }
 
-void SetDecimalSeparator(char newSeparator) {
-  separator = newSeparator;
-}
+void SetDecimalSeparator(char newSeparator) { separator = newSeparator; }
 
 NumericLocale ReadNumericLocale() {
   NumericLocale numeric = NamedNumericLocale();
@@ -43,12 +39,8 @@ NumericLocale ReadNumericLocale() {
   return numeric;
 }
 
-char LocaleDecimalSeparator() {
-  return ReadNumericLocale().separator;
-}
+char LocaleDecimalSeparator() { return ReadNumericLocale().separator; }
 
-void LoadDecimalSeparator() {
-  separator = LocaleDecimalSeparator();
-}
+void LoadDecimalSeparator() { separator = LocaleDecimalSeparator(); }
 
 }  // namespace calc

@@ -183,8 +183,6 @@ std::string FormatNumber(double value, char separator) {
   return std::string(text, out);
 }
 
-std::string FormatNumber(double value) {
-  return FormatNumber(value, DecimalSeparator());
-}
+std::string FormatNumber(double value) { return FormatNumber(value, DecimalSeparator()); }
 
 }  // namespace calc

@@ -13,9 +13,7 @@ constexpr std::array<std::string_view, 3> kEmptyAmountMessages = {
     "l'importo totale dei lavori proposto dall'Impresa è vuoto",
 };
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 std::string QuotedList(const std::vector<std::string>& texts) {
   std::string list;
@@ -23,9 +21,7 @@ std::string QuotedList(const std::vector<std::string>& texts) {
   return list;
 }
 
-bool IsDigit(char c) {
-  return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 // Walks the arguments once; options with a value accept "--name VALUE" and
 // "--name=VALUE". Everything after "--", a lone "-" and any text not starting
@@ -185,8 +181,6 @@ class Parser {
 
 }  // namespace
 
-Arguments ParseArguments(std::span<const std::string_view> arguments) {
-  return Parser(arguments).Parse();
-}
+Arguments ParseArguments(std::span<const std::string_view> arguments) { return Parser(arguments).Parse(); }
 
 }  // namespace cli

@@ -23,9 +23,7 @@ constexpr std::string_view kResultTitles[] = {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string LinePrefix(std::size_t line) {
-  return "riga " + std::to_string(line) + ": ";
-}
+std::string LinePrefix(std::size_t line) { return "riga " + std::to_string(line) + ": "; }
 
 class Batch {
  public:

@@ -49,9 +49,7 @@ CsvRowReader::CsvRowReader(std::FILE* input, char delimiter, std::size_t keptFie
   csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
 }
 
-CsvRowReader::~CsvRowReader() {
-  csv_free(&parser_);
-}
+CsvRowReader::~CsvRowReader() { csv_free(&parser_); }
 
 const CsvRow* CsvRowReader::Next() {
   if (failure_) std::rethrow_exception(failure_);
@@ -186,9 +184,7 @@ void CsvRowReader::OnField(void* text, std::size_t length, void* self) {
   }
 }
 
-void CsvRowReader::OnRowEnd(int, void* self) {
-  static_cast<CsvRowReader*>(self)->EndRow();
-}
+void CsvRowReader::OnRowEnd(int, void* self) { static_cast<CsvRowReader*>(self)->EndRow(); }
 
 void CsvRowReader::AddField(const char* text, std::size_t length) {
   const std::size_t index = row_.fieldCount++;
@@ -225,8 +221,6 @@ void CsvRowReader::FailParse() {
   Fail(std::string("lettura del CSV non riuscita: ") + csv_strerror(error));
 }
 
-void CsvRowReader::Fail(const std::string& message) const {
-  throw CsvReadError(rowLine_, message);
-}
+void CsvRowReader::Fail(const std::string& message) const { throw CsvReadError(rowLine_, message); }
 
 }  // namespace cli

@@ -8,9 +8,7 @@ namespace {
 
 constexpr std::size_t kFlushThreshold = 64 * 1024;
 
-bool IsPadding(char c) {
-  return c == ' ' || c == '\t';
-}
+bool IsPadding(char c) { return c == ' ' || c == '\t'; }
 
 // Whether `field` would not read back as itself without quotes: it holds the
 // delimiter, a quote or a line end, or begins or ends with a space or a tab,

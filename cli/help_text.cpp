@@ -98,8 +98,6 @@ Codici di uscita:
 )";
 }
 
-std::string_view VersionText() {
-  return "discordanza-cli " DISCORDANZA_VERSION "\n";
-}
+std::string_view VersionText() { return "discordanza-cli " DISCORDANZA_VERSION "\n"; }
 
 }  // namespace cli

@@ -9,9 +9,7 @@
 
 namespace {
 
-QWidget* CreateWindows() {
-  return ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
-}
+QWidget* CreateWindows() { return ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>()); }
 
 }  // namespace
 

@@ -8,12 +8,8 @@ ExportError ExportError::CannotCreateFile(std::string_view path) {
   return ExportError("Cannot create file " + std::string(path));
 }
 
-ExportError ExportError::FailedToSaveStream() {
-  return ExportError("Failed to Save Stream");
-}
+ExportError ExportError::FailedToSaveStream() { return ExportError("Failed to Save Stream"); }
 
-ExportError ExportError::LineInsertion() {
-  return ExportError("RichEdit line insertion error");
-}
+ExportError ExportError::LineInsertion() { return ExportError("RichEdit line insertion error"); }
 
 }  // namespace report

@@ -15,26 +15,18 @@ constexpr std::size_t kLineEnd = 2;  // CR LF
 
 ReportBuffer::ReportBuffer(std::size_t capacity) : capacity_(capacity) {}
 
-void ReportBuffer::SetDefaultFace(std::string face) {
-  face_ = std::move(face);
-}
+void ReportBuffer::SetDefaultFace(std::string face) { face_ = std::move(face); }
 
-void ReportBuffer::SetDefaultSize(int points) {
-  points_ = points;
-}
+void ReportBuffer::SetDefaultSize(int points) { points_ = points; }
 
 void ReportBuffer::Clear() {
   lines_.clear();
   length_ = 0;
 }
 
-void ReportBuffer::SetInsertionColour(std::optional<Rgb> colour) {
-  insertion_.colour = colour;
-}
+void ReportBuffer::SetInsertionColour(std::optional<Rgb> colour) { insertion_.colour = colour; }
 
-void ReportBuffer::SetInsertionStyle(TextStyle style) {
-  insertion_.style = style;
-}
+void ReportBuffer::SetInsertionStyle(TextStyle style) { insertion_.style = style; }
 
 void ReportBuffer::AppendLine(std::string_view text) {
   if (text.find_first_of("\r\n") != std::string_view::npos) throw ExportError::LineInsertion();

@@ -8,13 +8,9 @@
 
 namespace report {
 
-void RtfSink::OpenGroup() {
-  Token("{");
-}
+void RtfSink::OpenGroup() { Token("{"); }
 
-void RtfSink::CloseGroup() {
-  Token("}");
-}
+void RtfSink::CloseGroup() { Token("}"); }
 
 void RtfSink::ControlWord(std::string_view word) {
   Token("\\");
@@ -52,13 +48,9 @@ void RtfSink::Text(std::string_view text) {
   }
 }
 
-void RtfSink::NewLine() {
-  Token("\r\n");
-}
+void RtfSink::NewLine() { Token("\r\n"); }
 
-std::string RtfSink::TakeBytes() {
-  return std::exchange(bytes_, std::string());
-}
+std::string RtfSink::TakeBytes() { return std::exchange(bytes_, std::string()); }
 
 void RtfSink::Token(std::string_view token) {
   bytes_.append(token);

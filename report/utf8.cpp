@@ -6,9 +6,7 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool Continuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
+bool Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 }  // namespace
 

@@ -8,9 +8,7 @@ namespace {
 
 constexpr const char* kDecorative = "decorativeForAccessibility";
 
-bool IsDecorative(const QWidget& widget) {
-  return widget.property(kDecorative).toBool();
-}
+bool IsDecorative(const QWidget& widget) { return widget.property(kDecorative).toBool(); }
 
 // A widget whose accessible children are its child widgets but the
 // decorative ones, in the order they were made.
@@ -60,8 +58,6 @@ void InstallAccessibleWindows() {
   (void)installed;
 }
 
-void MarkDecorative(QWidget& widget) {
-  widget.setProperty(kDecorative, true);
-}
+void MarkDecorative(QWidget& widget) { widget.setProperty(kDecorative, true); }
 
 }  // namespace ui

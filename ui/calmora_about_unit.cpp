@@ -148,9 +148,7 @@ const LabelRow kLabel15{.name = "Label15",
                         .ink = Ink::WindowText,
                         .fill = Fill::White};
 
-QFont FontOf(const FontRow& row) {
-  return ui::PixelFont(row.family, row.pixelSize, {.italic = row.italic});
-}
+QFont FontOf(const FontRow& row) { return ui::PixelFont(row.family, row.pixelSize, {.italic = row.italic}); }
 
 QColor ColourOf(Ink ink, const QPalette& palette) {
   switch (ink) {
@@ -273,9 +271,7 @@ void TCalmoraAboutForm::SetupButton(QWidget* client) {
   connect(Button1, &QPushButton::clicked, this, &TCalmoraAboutForm::Button1Click);
 }
 
-void TCalmoraAboutForm::Button1Click() {
-  done(QDialog::Rejected);
-}
+void TCalmoraAboutForm::Button1Click() { done(QDialog::Rejected); }
 
 void TCalmoraAboutForm::setVisible(bool visible) {
   if (visible && !isVisible()) ui::CentreOnScreen(*this);

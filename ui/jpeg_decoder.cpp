@@ -66,9 +66,7 @@ void CreateStep(Session* s) {
   jpeg_mem_src(&s->info, s->input, s->inputSize);
 }
 
-void ReadHeaderStep(Session* s) {
-  jpeg_read_header(&s->info, TRUE);
-}
+void ReadHeaderStep(Session* s) { jpeg_read_header(&s->info, TRUE); }
 
 void StartStep(Session* s) {
   jpeg_decompress_struct& info = s->info;
@@ -94,9 +92,7 @@ void ReadRowsStep(Session* s) {
   }
 }
 
-void FinishStep(Session* s) {
-  jpeg_finish_decompress(&s->info);
-}
+void FinishStep(Session* s) { jpeg_finish_decompress(&s->info); }
 
 // Owns one Session: installs the error trap, creates the library's state over
 // the data and destroys it on every way out.

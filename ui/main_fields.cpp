@@ -20,9 +20,7 @@ void MainFields::SetText(calc::Field field, const std::string& text) {
   if (edit.isReadOnly()) edit.setCursorPosition(0);
 }
 
-void MainFields::SetSaveEnabled(bool enabled) {
-  save_->setEnabled(enabled);
-}
+void MainFields::SetSaveEnabled(bool enabled) { save_->setEnabled(enabled); }
 
 bool SetFieldText(QLineEdit& field, const QString& text) {
   if (field.text() == text) return false;

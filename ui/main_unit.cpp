@@ -211,13 +211,9 @@ void TForm1::Button1Click(QObject* /*sender*/) {
   for (QLineEdit* field : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) ui::SetFieldText(*field, QString());
 }
 
-void TForm1::Button2Click(QObject* /*sender*/) {
-  app::ShowModal(*CalmoraAboutForm);
-}
+void TForm1::Button2Click(QObject* /*sender*/) { app::ShowModal(*CalmoraAboutForm); }
 
-void TForm1::Button3Click(QObject* /*sender*/) {
-  close();
-}
+void TForm1::Button3Click(QObject* /*sender*/) { close(); }
 
 void TForm1::Button4Click(QObject* /*sender*/) {
   if (!RichEdit1) RichEdit1 = std::make_unique<report::ReportBuffer>();

@@ -40,9 +40,7 @@ struct ComputedRow {
 
 // The one-byte rule of the desktop's locale separator: a single ASCII
 // character, "." for anything else.
-char SeparatorFromCode(int code) {
-  return code > 0 && code < 0x80 ? static_cast<char>(code) : '.';
-}
+char SeparatorFromCode(int code) { return code > 0 && code < 0x80 ? static_cast<char>(code) : '.'; }
 
 void SetDecimalSeparator(const std::string& text) {
   calc::SetDecimalSeparator(text.size() == 1 ? SeparatorFromCode(static_cast<unsigned char>(text[0])) : '.');

@@ -14,8 +14,6 @@ void PageFields::SetText(calc::Field field, const std::string& text) {
   page_.call<void>("setText", static_cast<int>(field), text);
 }
 
-void PageFields::SetSaveEnabled(bool enabled) {
-  page_.call<void>("setSaveEnabled", enabled);
-}
+void PageFields::SetSaveEnabled(bool enabled) { page_.call<void>("setSaveEnabled", enabled); }
 
 }  // namespace web

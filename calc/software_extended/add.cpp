@@ -76,9 +76,7 @@ Float80 AddUnpacked(const Unpacked& a, Unpacked b, bool subtract, Flags& flags) 
 
 }  // namespace
 
-Float80 Add(Float80 a, Float80 b, Flags& flags) {
-  return AddUnpacked(Unpack(a), Unpack(b), false, flags);
-}
+Float80 Add(Float80 a, Float80 b, Flags& flags) { return AddUnpacked(Unpack(a), Unpack(b), false, flags); }
 
 Float80 Subtract(Float80 a, Float80 b, Flags& flags) {
   return AddUnpacked(Unpack(a), Unpack(b), true, flags);

@@ -20,12 +20,8 @@ namespace {
 static_assert(sizeof(Extended) == sizeof(se::Float80));
 static_assert(std::is_trivially_copyable_v<Extended>);
 
-se::Float80 Bits(Extended x) {
-  return BitCast<se::Float80>(x);
-}
-Extended FromBits(se::Float80 x) {
-  return BitCast<Extended>(x);
-}
+se::Float80 Bits(Extended x) { return BitCast<se::Float80>(x); }
+Extended FromBits(se::Float80 x) { return BitCast<Extended>(x); }
 
 }  // namespace
 
@@ -34,9 +30,7 @@ Extended Extended::FromDouble(double value) {
   return FromBits(se::FromDouble(value, flags));
 }
 
-Extended Extended::FromUint(std::uint64_t value) {
-  return FromBits(se::FromUint(value));
-}
+Extended Extended::FromUint(std::uint64_t value) { return FromBits(se::FromUint(value)); }
 
 Extended Extended::FromParts(std::uint64_t significand, int exponent) {
   se::Flags flags = 0;
@@ -53,22 +47,12 @@ Extended Extended::RoundToInteger() const {
   return FromBits(se::RoundToInteger(Bits(*this), flags));
 }
 
-std::uint64_t Extended::ToUint64() const {
-  return se::ToUint64(Bits(*this));
-}
+std::uint64_t Extended::ToUint64() const { return se::ToUint64(Bits(*this)); }
 
-bool Extended::IsNaN() const {
-  return (signExponent_ & 0x7FFF) == 0x7FFF && (significand_ << 1) != 0;
-}
-bool Extended::IsInfinite() const {
-  return (signExponent_ & 0x7FFF) == 0x7FFF && (significand_ << 1) == 0;
-}
-bool Extended::IsZero() const {
-  return (signExponent_ & 0x7FFF) == 0 && significand_ == 0;
-}
-bool Extended::IsNegative() const {
-  return (signExponent_ & 0x8000) != 0;
-}
+bool Extended::IsNaN() const { return (signExponent_ & 0x7FFF) == 0x7FFF && (significand_ << 1) != 0; }
+bool Extended::IsInfinite() const { return (signExponent_ & 0x7FFF) == 0x7FFF && (significand_ << 1) == 0; }
+bool Extended::IsZero() const { return (signExponent_ & 0x7FFF) == 0 && significand_ == 0; }
+bool Extended::IsNegative() const { return (signExponent_ & 0x8000) != 0; }
 
 Extended Extended::Abs() const {
   Extended result = *this;
@@ -96,13 +80,9 @@ Extended operator/(Extended a, Extended b) {
   return FromBits(se::Divide(Bits(a), Bits(b), flags));
 }
 
-bool operator==(Extended a, Extended b) {
-  return se::Compare(Bits(a), Bits(b)) == 0;
-}
+bool operator==(Extended a, Extended b) { return se::Compare(Bits(a), Bits(b)) == 0; }
 
-std::partial_ordering operator<=>(Extended a, Extended b) {
-  return se::Compare(Bits(a), Bits(b));
-}
+std::partial_ordering operator<=>(Extended a, Extended b) { return se::Compare(Bits(a), Bits(b)); }
 
 }  // namespace calc
 

@@ -66,9 +66,7 @@ inline Float80 RoundAndPack(const Exact& value, Flags& flags) {
   return PackExtended(Round(value, kExtendedFormat, flags));
 }
 
-inline Float80 SignedZero(bool negative) {
-  return {0, static_cast<std::uint16_t>(negative ? 0x8000 : 0)};
-}
+inline Float80 SignedZero(bool negative) { return {0, static_cast<std::uint16_t>(negative ? 0x8000 : 0)}; }
 
 inline Float80 SignedInfinity(bool negative) {
   return {std::uint64_t{1} << 63, static_cast<std::uint16_t>(negative ? 0xFFFF : 0x7FFF)};

@@ -43,15 +43,11 @@ void StartModalGuard() {
   timer->start(20);
 }
 
-void ExpectModal(std::function<void(QWidget&)> handler) {
-  expected = std::move(handler);
-}
+void ExpectModal(std::function<void(QWidget&)> handler) { expected = std::move(handler); }
 
 void AllowModal(QWidget& window) {
   allowed.removeAll(nullptr);
   allowed.append(&window);
 }
 
-bool ModalStillExpected() {
-  return static_cast<bool>(expected);
-}
+bool ModalStillExpected() { return static_cast<bool>(expected); }

@@ -17,9 +17,7 @@ using calc::AmountFromText;
 using calc::CalcError;
 using calc::ErrorKind;
 
-std::string Repeat(char c, std::size_t count) {
-  return std::string(count, c);
-}
+std::string Repeat(char c, std::size_t count) { return std::string(count, c); }
 
 // One reading: the amount text, the kept text, and either the value or the
 // error it raises.
@@ -32,9 +30,7 @@ struct AmountRow {
   ErrorKind error = ErrorKind::Conversion;
 };
 
-void PrintTo(const AmountRow& row, std::ostream* out) {
-  *out << row.name;
-}
+void PrintTo(const AmountRow& row, std::ostream* out) { *out << row.name; }
 
 class AmountTable : public testing::TestWithParam<AmountRow> {};
 
@@ -59,9 +55,7 @@ TEST_P(AmountTable, KeepsAndConverts) {
   }
 }
 
-std::string RowName(const testing::TestParamInfo<AmountRow>& info) {
-  return info.param.name;
-}
+std::string RowName(const testing::TestParamInfo<AmountRow>& info) { return info.param.name; }
 
 INSTANTIATE_TEST_SUITE_P(
     CommaSeparator, AmountTable,

@@ -55,9 +55,7 @@ struct FailingRow {
   std::string message;
 };
 
-void PrintTo(const FailingRow& row, std::ostream* out) {
-  *out << row.name;
-}
+void PrintTo(const FailingRow& row, std::ostream* out) { *out << row.name; }
 
 class FailingComputation : public testing::TestWithParam<FailingRow> {};
 

@@ -23,15 +23,11 @@ struct FormatRow {
   std::string text;  // with "," as the separator
 };
 
-void PrintTo(const FormatRow& row, std::ostream* out) {
-  *out << row.name;
-}
+void PrintTo(const FormatRow& row, std::ostream* out) { *out << row.name; }
 
 class FormatTable : public testing::TestWithParam<FormatRow> {};
 
-TEST_P(FormatTable, CommaSeparator) {
-  EXPECT_EQ(FormatNumber(GetParam().value, ','), GetParam().text);
-}
+TEST_P(FormatTable, CommaSeparator) { EXPECT_EQ(FormatNumber(GetParam().value, ','), GetParam().text); }
 
 TEST_P(FormatTable, PointSeparator) {
   std::string text = GetParam().text;

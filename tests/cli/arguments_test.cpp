@@ -9,9 +9,7 @@
 namespace cli {
 namespace {
 
-Arguments Parse(std::vector<std::string_view> arguments) {
-  return ParseArguments(arguments);
-}
+Arguments Parse(std::vector<std::string_view> arguments) { return ParseArguments(arguments); }
 
 std::string UsageMessage(std::vector<std::string_view> arguments) {
   try {
@@ -29,9 +27,7 @@ struct ValidCase {
 };
 
 // Names the row in test output.
-void PrintTo(const ValidCase& row, std::ostream* os) {
-  *os << row.name;
-}
+void PrintTo(const ValidCase& row, std::ostream* os) { *os << row.name; }
 
 Arguments Direct(std::string a, std::string b, std::string c, std::optional<char> separator = {}) {
   Arguments arguments;
@@ -133,9 +129,7 @@ struct InvalidCase {
 };
 
 // Names the row in test output.
-void PrintTo(const InvalidCase& row, std::ostream* os) {
-  *os << row.name;
-}
+void PrintTo(const InvalidCase& row, std::ostream* os) { *os << row.name; }
 
 const InvalidCase kInvalidCases[] = {
     {"nothing", {}, "servono tre importi"},

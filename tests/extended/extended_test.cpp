@@ -22,27 +22,13 @@ using calc::Extended;
 constexpr std::uint64_t kTop = std::uint64_t{1} << 63;
 
 // 2^exponent.
-Extended Power(int exponent) {
-  return Extended::FromParts(kTop, exponent - 63);
-}
-Extended Uint(std::uint64_t value) {
-  return Extended::FromUint(value);
-}
-Extended Double(double value) {
-  return Extended::FromDouble(value);
-}
-Extended Negated(Extended x) {
-  return Extended() - x;
-}
-Extended NegativeZero() {
-  return Double(-0.0);
-}
-Extended Infinity() {
-  return Uint(1) / Extended();
-}
-Extended NaN() {
-  return Extended() / Extended();
-}
+Extended Power(int exponent) { return Extended::FromParts(kTop, exponent - 63); }
+Extended Uint(std::uint64_t value) { return Extended::FromUint(value); }
+Extended Double(double value) { return Extended::FromDouble(value); }
+Extended Negated(Extended x) { return Extended() - x; }
+Extended NegativeZero() { return Double(-0.0); }
+Extended Infinity() { return Uint(1) / Extended(); }
+Extended NaN() { return Extended() / Extended(); }
 const Extended kSmallestSubnormal = Power(-16445);
 const Extended kLargest = Extended::FromParts(~std::uint64_t{0}, 16383 - 63);
 
@@ -66,9 +52,7 @@ struct ExtendedCase {
   std::function<Extended()> expected;
 };
 
-void PrintTo(const ExtendedCase& row, std::ostream* out) {
-  *out << row.name;
-}
+void PrintTo(const ExtendedCase& row, std::ostream* out) { *out << row.name; }
 
 class ExtendedTable : public ::testing::TestWithParam<ExtendedCase> {};
 
@@ -78,9 +62,7 @@ TEST_P(ExtendedTable, GivesTheExpectedValue) {
   EXPECT_TRUE(Same(actual, expected)) << "got " << Describe(actual) << ", expected " << Describe(expected);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<ExtendedCase>& info) {
-  return info.param.name;
-}
+std::string CaseName(const ::testing::TestParamInfo<ExtendedCase>& info) { return info.param.name; }
 
 // Sums and products whose exact value lies halfway between two neighbours go
 // to the one with an even last bit. (A quotient of two 64-bit significands is
@@ -206,9 +188,7 @@ struct ToDoubleCase {
   double expected;
 };
 
-void PrintTo(const ToDoubleCase& row, std::ostream* out) {
-  *out << row.name;
-}
+void PrintTo(const ToDoubleCase& row, std::ostream* out) { *out << row.name; }
 
 class ToDoubleTable : public ::testing::TestWithParam<ToDoubleCase> {};
 
@@ -218,9 +198,7 @@ TEST_P(ToDoubleTable, RoundsOnceToDouble) {
       << "got " << actual << ", expected " << GetParam().expected;
 }
 
-std::string ToDoubleName(const ::testing::TestParamInfo<ToDoubleCase>& info) {
-  return info.param.name;
-}
+std::string ToDoubleName(const ::testing::TestParamInfo<ToDoubleCase>& info) { return info.param.name; }
 
 // Narrowing to double: ties to even, the double subnormal range, overflow at
 // the largest double, and the worked examples whose totals depend on the

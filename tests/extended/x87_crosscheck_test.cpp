@@ -26,9 +26,7 @@ using se::Float80;
 constexpr std::uint64_t kSeed = 0x5EED'E87E'7D5Du;
 long long totalChecked = 0;
 
-long long Count(long long full) {
-  return full / EXTENDED_CROSSCHECK_DIVISOR;
-}
+long long Count(long long full) { return full / EXTENDED_CROSSCHECK_DIVISOR; }
 
 std::string Hex(Float80 x) {
   char text[40];

@@ -28,9 +28,7 @@ Float80 FromLongDouble(long double value) {
   return x;
 }
 
-void ClearFlags() {
-  std::feclearexcept(FE_ALL_EXCEPT);
-}
+void ClearFlags() { std::feclearexcept(FE_ALL_EXCEPT); }
 
 Flags RaisedFlags() {
   const int raised = std::fetestexcept(FE_ALL_EXCEPT);

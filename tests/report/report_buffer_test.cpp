@@ -70,9 +70,7 @@ struct CapacityRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const CapacityRow& row, std::ostream* os) {
-  *os << row.name;
-}
+inline void PrintTo(const CapacityRow& row, std::ostream* os) { *os << row.name; }
 
 class ReportBufferCapacity : public ::testing::TestWithParam<CapacityRow> {};
 

@@ -17,9 +17,7 @@ struct FieldSample {
 };
 
 // Names the row in test output.
-inline void PrintTo(const FieldSample& row, std::ostream* os) {
-  *os << row.name;
-}
+inline void PrintTo(const FieldSample& row, std::ostream* os) { *os << row.name; }
 
 // A tender of 1 250 000 at 12,5 % against a contractor's 1 100 000.
 inline ReportFields TypicalFields() {

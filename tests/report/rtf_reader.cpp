@@ -172,13 +172,9 @@ class Reader {
 
 }  // namespace
 
-ReadDocument ReadRtf(std::string_view rtf) {
-  return Reader(rtf).Read();
-}
+ReadDocument ReadRtf(std::string_view rtf) { return Reader(rtf).Read(); }
 
-std::u16string ReadRtfText(std::string_view rtf) {
-  return Reader(rtf).Read().trailing;
-}
+std::u16string ReadRtfText(std::string_view rtf) { return Reader(rtf).Read().trailing; }
 
 std::u16string Utf16(std::string_view utf8) {
   iconv_t cd = iconv_open("UTF-16LE", "UTF-8");

@@ -26,15 +26,11 @@ struct EscapeRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const EscapeRow& row, std::ostream* os) {
-  *os << row.name;
-}
+inline void PrintTo(const EscapeRow& row, std::ostream* os) { *os << row.name; }
 
 class RtfSinkEscape : public ::testing::TestWithParam<EscapeRow> {};
 
-TEST_P(RtfSinkEscape, WritesTheExpectedBytes) {
-  EXPECT_EQ(Escaped(GetParam().text), GetParam().rtf);
-}
+TEST_P(RtfSinkEscape, WritesTheExpectedBytes) { EXPECT_EQ(Escaped(GetParam().text), GetParam().rtf); }
 
 INSTANTIATE_TEST_SUITE_P(
     Corners, RtfSinkEscape,

@@ -24,15 +24,11 @@ struct DecodeRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const DecodeRow& row, std::ostream* os) {
-  *os << row.name;
-}
+inline void PrintTo(const DecodeRow& row, std::ostream* os) { *os << row.name; }
 
 class Utf8Decode : public ::testing::TestWithParam<DecodeRow> {};
 
-TEST_P(Utf8Decode, ReadsTheExpectedCharacters) {
-  EXPECT_EQ(Decode(GetParam().text), GetParam().characters);
-}
+TEST_P(Utf8Decode, ReadsTheExpectedCharacters) { EXPECT_EQ(Decode(GetParam().text), GetParam().characters); }
 
 constexpr char32_t R = 0xFFFD;
 

@@ -19,9 +19,7 @@ std::vector<QWidget*> TabCycle(int presses, Qt::Key key = Qt::Key_Tab) {
   return seen;
 }
 
-TEST_F(MainWindowTest, FirstFocusIsEdit1) {
-  EXPECT_EQ(Focus(), Form1->Edit1);
-}
+TEST_F(MainWindowTest, FirstFocusIsEdit1) { EXPECT_EQ(Focus(), Form1->Edit1); }
 
 TEST_F(MainWindowTest, TabOrderSkipsTheDisabledSaveButton) {
   const std::vector<QWidget*> expected = {Form1->Edit2,   Form1->Edit3,   Form1->Edit4,

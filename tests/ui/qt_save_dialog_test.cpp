@@ -41,9 +41,7 @@ struct PositionRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const PositionRow& row, std::ostream* os) {
-  *os << row.name;
-}
+inline void PrintTo(const PositionRow& row, std::ostream* os) { *os << row.name; }
 
 class DialogPositionRows : public ::testing::TestWithParam<PositionRow> {};
 

@@ -22,9 +22,7 @@
 namespace report::qt {
 namespace {
 
-QByteArray Rtf(const ReportFields& fields) {
-  return QByteArray::fromStdString(ReportRtf(fields));
-}
+QByteArray Rtf(const ReportFields& fields) { return QByteArray::fromStdString(ReportRtf(fields)); }
 
 // The file name the user gives: every request answered with the same name,
 // or with a cancel, and counted.
@@ -93,9 +91,7 @@ struct NameRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const NameRow& row, std::ostream* os) {
-  *os << row.name;
-}
+inline void PrintTo(const NameRow& row, std::ostream* os) { *os << row.name; }
 
 class ExportReportNames : public ExportReportTest, public ::testing::WithParamInterface<NameRow> {};
 
@@ -250,9 +246,7 @@ struct HalfWayRow {
 };
 
 // Names the row in test output.
-inline void PrintTo(const HalfWayRow& row, std::ostream* os) {
-  *os << row.name;
-}
+inline void PrintTo(const HalfWayRow& row, std::ostream* os) { *os << row.name; }
 
 class ExportReportHalfWay : public ExportReportTest, public ::testing::WithParamInterface<HalfWayRow> {};
 
