@@ -28,7 +28,7 @@ Opzioni:
                   percentuale di ribasso, importo dell'Impresa) dal FILE,
                   oppure dallo standard input senza FILE o con "-", e per
                   ogni riga scrive sullo standard output i tre campi
-                  invariati seguiti da importo calcolato, differenza,
+                  come letti, seguiti da importo calcolato, differenza,
                   percentuale di discordanza e messaggio d'errore (vuoto se
                   il calcolo è riuscito). Il FILE può stare in qualsiasi
                   punto della riga di comando.

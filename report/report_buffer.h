@@ -72,7 +72,6 @@ class ReportBuffer {
 
   // Characters held: UTF-16 code units, each line end counted as two (CR LF).
   std::size_t Length() const { return length_; }
-  std::size_t Capacity() const { return capacity_; }
 
   const std::string& DefaultFace() const { return face_; }
   int DefaultSize() const { return points_; }

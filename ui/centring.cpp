@@ -8,11 +8,16 @@
 #include "ui/frame_extents.h"
 
 namespace ui {
+namespace {
 
+// Top-left corner of an outer frame of the given size centred on the screen:
+// each half of the free room with the remainder dropped, 0 when negative.
 QPoint CentredPosition(const QRect& screen, const QSize& frame) {
   return screen.topLeft() + QPoint(std::max(0, (screen.width() - frame.width()) / 2),
                                    std::max(0, (screen.height() - frame.height()) / 2));
 }
+
+}  // namespace
 
 void CentreOnScreen(QWidget& window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
