@@ -4,7 +4,6 @@
 #include <locale.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 
 namespace calc {
@@ -28,13 +27,18 @@ char DecimalSeparator() { return separator; }
 
 void SetDecimalSeparator(char newSeparator) { separator = newSeparator; }
 
+char SeparatorFromDecimalPoint(std::string_view decimalPoint) {
+  const bool oneAscii = decimalPoint.size() == 1 && static_cast<unsigned char>(decimalPoint[0]) < 0x80;
+  return oneAscii ? decimalPoint[0] : '.';
+}
+
 NumericLocale ReadNumericLocale() {
   NumericLocale numeric = NamedNumericLocale();
   locale_t locale = newlocale(LC_NUMERIC_MASK, numeric.name.c_str(), static_cast<locale_t>(0));
   if (locale == static_cast<locale_t>(0)) return numeric;
   numeric.loaded = true;
   const char* radix = nl_langinfo_l(RADIXCHAR, locale);
-  if (radix != nullptr && std::strlen(radix) == 1) numeric.separator = radix[0];
+  numeric.separator = SeparatorFromDecimalPoint(radix != nullptr ? radix : "");
   freelocale(locale);
   return numeric;
 }

@@ -5,15 +5,21 @@
 // Only LoadDecimalSeparator (and tests, through SetDecimalSeparator) write it.
 
 #include <string>
+#include <string_view>
 
 namespace calc {
 
 char DecimalSeparator();
 void SetDecimalSeparator(char separator);
 
+// The one-byte rule, for any source of a decimal point (the C library's
+// locale, a browser's number format): its one character when it is exactly one
+// ASCII character, "." for anything else ("" or a multi-byte point).
+char SeparatorFromDecimalPoint(std::string_view decimalPoint);
+
 // The numeric locale as the C library chooses it (LC_ALL, else LC_NUMERIC,
-// else LANG): its decimal point when that is exactly one byte, "." otherwise
-// or when the locale cannot be loaded. Never fails.
+// else LANG): its decimal point by SeparatorFromDecimalPoint, "." when the
+// locale cannot be loaded. Never fails.
 char LocaleDecimalSeparator();
 
 // The same choice with what it was made from, for a program that tells its

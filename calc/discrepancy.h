@@ -21,9 +21,9 @@ struct DiscrepancyFigures {
 };
 
 struct DiscrepancyTexts {
-  std::string computedTotal;  // shown in Edit4
-  std::string difference;     // shown in Edit6
-  std::string percentage;     // shown in Edit5
+  std::string computedTotal;
+  std::string difference;
+  std::string percentage;
 };
 
 // From the three amounts. Raises CalcError: DivisionByZero when C = 0 and

@@ -4,11 +4,12 @@
 #   calc/        the numbers; no Qt
 #   report/      the report's lines and RTF writer in plain C++; no Qt
 #   report/qt/   the report file and export of the window program, on Qt Core
+#   form/        the six fields and their rules, for the window and the page; no Qt
 #   app/         the frame: application object, error boundary and box, modal showing
 #   ui/          the windows and dialogs
 #   program/     main of the window program, the only place that knows every layer
 #   cli/         the command-line companion, on calc and the plain report
-#   web/         the web edition, on calc and the plain report
+#   web/         the web edition, on the form, calc and the plain report
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -18,11 +19,12 @@ declare -A allowed=(
   [calc]="calc"
   [report]="calc report"
   [report/qt]="calc report report/qt"
+  [form]="calc report form"
   [app]="calc app"
-  [ui]="calc report report/qt app ui"
-  [program]="calc report report/qt app ui"
+  [ui]="calc report report/qt form app ui"
+  [program]="calc report report/qt form app ui"
   [cli]="calc report cli"
-  [web]="calc report web"
+  [web]="calc report form web"
 )
 declare -A qt=([report/qt]=1 [app]=1 [ui]=1 [program]=1)
 

@@ -163,4 +163,16 @@ TEST_F(LocaleEnvironment, TwoByteSeparatorGivesPoint) {
   EXPECT_EQ(separator, '.');
 }
 
+// The one-byte rule, as the browser's number format hands its point in too.
+TEST(SeparatorFromDecimalPointTest, OneAsciiCharacterOrPoint) {
+  const struct {
+    const char* point;
+    char separator;
+  } rows[] = {
+      {",", ','}, {".", '.'}, {"'", '\''}, {"", '.'}, {",,", '.'}, {"\xd9\xab", '.'}, {"\xb7", '.'},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(calc::SeparatorFromDecimalPoint(row.point), row.separator) << row.point;
+}
+
 }  // namespace

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+// SPDX-License-Identifier: EUPL-1.2
+#include "form/form.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "calc/calc_error.h"
+#include "calc/decimal_separator.h"
+#include "calc/discrepancy.h"
+
+namespace form {
+namespace {
+
+constexpr std::size_t Index(Input input) { return static_cast<std::size_t>(input); }
+constexpr std::size_t Index(Result result) { return static_cast<std::size_t>(result); }
+
+}  // namespace
+
+Form::Form(FormView& view) : view_(view) {}
+
+const std::string& Form::InputText(Input input) const { return inputs_[Index(input)]; }
+
+const std::string& Form::ResultText(Result result) const { return results_[Index(result)]; }
+
+void Form::EditInput(Input input, std::string text) {
+  std::string& held = inputs_[Index(input)];
+  if (held == text) return;
+  held = std::move(text);
+  Compute();
+}
+
+void Form::Clear() {
+  for (Input input : kInputs) {
+    std::string& held = inputs_[Index(input)];
+    if (held.empty()) continue;
+    held.clear();
+    view_.ShowInput(input, held);
+  }
+  for (Result result : kResults) ShowResult(result, {});
+  SetSaveEnabled(false);
+}
+
+report::ReportFields Form::ReportFields() const {
+  return {.baseAmount = InputText(Input::BaseAmount),
+          .discount = InputText(Input::Discount),
+          .contractorTotal = InputText(Input::ContractorTotal),
+          .computedTotal = ResultText(Result::ComputedTotal),
+          .difference = ResultText(Result::Difference),
+          .percentage = ResultText(Result::Percentage)};
+}
+
+void Form::Compute() {
+  for (const std::string& text : inputs_) {
+    if (text.empty()) return SetSaveEnabled(false);
+  }
+  calc::DiscrepancyTexts texts;
+  try {
+    texts = calc::ComputeTexts(InputText(Input::BaseAmount), InputText(Input::Discount),
+                               InputText(Input::ContractorTotal), calc::DecimalSeparator());
+  } catch (const calc::CalcError&) {
+    // The results shown now belong to earlier inputs: they stay in view but
+    // cannot be saved until a computation succeeds again.
+    SetSaveEnabled(false);
+    throw;
+  }
+  ShowResult(Result::ComputedTotal, std::move(texts.computedTotal));
+  ShowResult(Result::Difference, std::move(texts.difference));
+  ShowResult(Result::Percentage, std::move(texts.percentage));
+  SetSaveEnabled(true);
+}
+
+void Form::ShowResult(Result result, std::string text) {
+  std::string& held = results_[Index(result)];
+  if (held == text) return;
+  held = std::move(text);
+  view_.ShowResult(result, held);
+}
+
+void Form::SetSaveEnabled(bool enabled) {
+  if (saveEnabled_ == enabled) return;
+  saveEnabled_ = enabled;
+  view_.ShowSaveEnabled(enabled);
+}
+
+}  // namespace form

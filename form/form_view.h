@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+// SPDX-License-Identifier: EUPL-1.2
+#pragma once
+// FormView: what a window shows of the form. The form calls it whenever a
+// text it holds or the state of "Salva" changes, and only then, so a view
+// never has to compare; the window and the web page each implement it over
+// their own widgets.
+
+#include <string>
+
+#include "form/fields.h"
+
+namespace form {
+
+class FormView {
+ public:
+  virtual ~FormView() = default;
+
+  // An input's text was set by the form (clearing); a view that reports this
+  // change back through Form::EditInput finds it already held and fires nothing.
+  virtual void ShowInput(Input input, const std::string& text) = 0;
+  virtual void ShowResult(Result result, const std::string& text) = 0;
+  virtual void ShowSaveEnabled(bool enabled) = 0;
+};
+
+}  // namespace form
