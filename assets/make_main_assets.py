@@ -2,9 +2,10 @@
 """Draws the main window's logo and the program icon, with no library beyond
 the standard one, and writes them next to this script:
 
-  main_logo.bmp  40 x 59, 8 bits per pixel, 236-colour palette, uncompressed,
-                 rows bottom-up, exactly 3,358 bytes; an emblem on white
-                 (the bottom-left pixel is white: the transparent colour).
+  main_logo.png  40 x 59, 8 bits per pixel with a 236-colour palette; an
+                 emblem on white, where every pixel of the bottom-left
+                 pixel's colour (white) is made fully transparent here, once,
+                 so that the window and the page draw it as it is.
   main_icon.png  32 x 32, 8 bits per pixel with a 256-colour palette.
 
 The emblem: a navy shield with an orange arch (a bridge) over two piers and
@@ -79,36 +80,23 @@ def emblem(width, height, x, y):
     return colour
 
 
-def write_bmp(path, width, height, colours):
-    stride = (width + 3) // 4 * 4
-    rows = []
-    for y in reversed(range(height)):  # bottom-up
-        row = bytes(nearest(colours, emblem(width, height, x, y)) for x in range(width))
-        rows.append(row + bytes(stride - width))
-    pixels = b"".join(rows)
-    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
-    offset = 14 + 40 + len(table)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels),
-                       3780, 3780, len(colours), 0)
-    data = header + info + table + pixels
-    with open(path, "wb") as out:
-        out.write(data)
-    return len(data)
-
-
 def png_chunk(kind, body):
     return (struct.pack(">I", len(body)) + kind + body
             + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
 
 
-def write_png(path, width, height, colours):
-    raw = b"".join(
-        b"\0" + bytes(nearest(colours, emblem(width, height, x, y)) for x in range(width))
-        for y in range(height))
-    data = (b"\x89PNG\r\n\x1a\n"
-            + png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0))
-            + png_chunk(b"PLTE", b"".join(bytes(c) for c in colours))
+def write_png(path, width, height, colours, transparent_corner=False):
+    """A paletted PNG; with transparent_corner, the palette entry of the
+    bottom-left pixel gets alpha 0 and every other entry stays opaque."""
+    indices = [[nearest(colours, emblem(width, height, x, y)) for x in range(width)]
+               for y in range(height)]
+    raw = b"".join(b"\0" + bytes(row) for row in indices)
+    chunks = [png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0)),
+              png_chunk(b"PLTE", b"".join(bytes(c) for c in colours))]
+    if transparent_corner:
+        key = indices[height - 1][0]
+        chunks.append(png_chunk(b"tRNS", bytes(255 for _ in range(key)) + b"\0"))
+    data = (b"\x89PNG\r\n\x1a\n" + b"".join(chunks)
             + png_chunk(b"IDAT", zlib.compress(raw, 9))
             + png_chunk(b"IEND", b""))
     with open(path, "wb") as out:
@@ -116,8 +104,7 @@ def write_png(path, width, height, colours):
 
 
 def main():
-    size = write_bmp(os.path.join(HERE, "main_logo.bmp"), 40, 59, palette(236))
-    assert size == 3358, size
+    write_png(os.path.join(HERE, "main_logo.png"), 40, 59, palette(236), transparent_corner=True)
     write_png(os.path.join(HERE, "main_icon.png"), 32, 32, palette(256))
 
 
