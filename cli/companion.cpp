@@ -12,8 +12,8 @@
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/help_text.h"
-#include "cli/replace_file.h"
 #include "report/export_error.h"
+#include "report/replace_file.h"
 #include "report/report_rtf.h"
 
 namespace cli {
@@ -65,8 +65,8 @@ int WriteReport(const std::string& file, const report::ReportFields& fields, std
   }
   if (file == "-") return WriteAll(output, errors, rtf);
   try {
-    ReplaceFile(file, rtf);
-  } catch (const FileWriteError& error) {
+    report::ReplaceFile(file, rtf);
+  } catch (const report::FileWriteError& error) {
     Report(errors, std::string("resoconto RTF non salvato: ") + error.what());
     return kExitFailure;
   }

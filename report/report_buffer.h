@@ -1,5 +1,5 @@
 #pragma once
-// ReportBuffer: the hidden rich-text buffer (RichEdit1) in which the report is
+// ReportBuffer: the rich-text buffer in which the report is
 // built before it is written. It holds lines of UTF-8 text, each line with its
 // character format, which its line end shares; a default face and size apply
 // to all text, while colour and style are taken by each line from the

@@ -12,7 +12,7 @@
 #include "app/guard.h"
 #include "app/modal.h"
 #include "calc/compute_discrepancy.h"
-#include "report/qt/export_report.h"
+#include "report/export_report.h"
 #include "ui/accessible_window.h"
 #include "ui/calmora_about_unit.h"
 #include "ui/centring.h"
@@ -216,14 +216,17 @@ void TForm1::Button2Click(QObject* /*sender*/) { app::ShowModal(*CalmoraAboutFor
 void TForm1::Button3Click(QObject* /*sender*/) { close(); }
 
 void TForm1::Button4Click(QObject* /*sender*/) {
-  if (!RichEdit1) RichEdit1 = std::make_unique<report::ReportBuffer>();
   const report::ReportFields fields{.baseAmount = Edit1->text().toStdString(),
                                     .discount = Edit2->text().toStdString(),
                                     .contractorTotal = Edit3->text().toStdString(),
                                     .computedTotal = Edit4->text().toStdString(),
                                     .difference = Edit6->text().toStdString(),
                                     .percentage = Edit5->text().toStdString()};
-  report::qt::ExportReport(*RichEdit1, fields, [this] { return saveDialog_->AskFileName(this); });
+  report::ExportReport(fields, [this]() -> std::optional<std::string> {
+    const std::optional<QString> path = saveDialog_->AskFileName(this);
+    if (!path) return std::nullopt;
+    return path->toStdString();
+  });
 }
 
 void TForm1::Edit1Change(QObject* /*sender*/) {

@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <memory>
 
-#include "report/report_buffer.h"
 #include "ui/save_dialog.h"
 
 class QFrame;
@@ -53,9 +52,6 @@ class TForm1 : public QWidget {
   QLabel* Label11;
   QLabel* Label6;
   QPushButton* Button4;
-  // The hidden report buffer of the export, made on the first export and kept
-  // for the window's life; it never shows.
-  std::unique_ptr<report::ReportBuffer> RichEdit1;
   QLabel* Image1;
 
   // Handlers; each receives the component that fired and does not use it.

@@ -2,8 +2,6 @@
 // this build selected: the x87 long double or the software arithmetic. The
 // same tables pass with both, on every platform. Results are compared by
 // value and sign (every finite value has one encoding), NaNs by being NaN.
-#include "calc/extended.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -14,6 +12,8 @@
 #include <limits>
 #include <ostream>
 #include <string>
+
+#include "calc/extended.h"
 
 namespace {
 

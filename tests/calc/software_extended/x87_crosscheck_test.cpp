@@ -10,8 +10,8 @@
 #include <string>
 
 #include "calc/software_extended/float80.h"
-#include "tests/extended/operand_generator.h"
-#include "tests/extended/x87_reference.h"
+#include "tests/calc/software_extended/operand_generator.h"
+#include "tests/calc/software_extended/x87_reference.h"
 
 #ifndef EXTENDED_CROSSCHECK_DIVISOR
 #define EXTENDED_CROSSCHECK_DIVISOR 1

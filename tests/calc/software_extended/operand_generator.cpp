@@ -1,4 +1,4 @@
-#include "tests/extended/operand_generator.h"
+#include "tests/calc/software_extended/operand_generator.h"
 
 #include <algorithm>
 #include <bit>

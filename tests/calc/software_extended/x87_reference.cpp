@@ -1,7 +1,7 @@
 // The reference operations on the x87 unit. Operands pass through volatile
 // long doubles so that the compiler neither folds nor moves the operation
 // across the reads of the exception flags.
-#include "tests/extended/x87_reference.h"
+#include "tests/calc/software_extended/x87_reference.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "cli/replace_file.h"
+#include "report/replace_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +10,13 @@
 #include <memory>
 #include <optional>
 
-namespace cli {
+namespace report {
 namespace {
 
-[[noreturn]] void Fail(const std::string& path, int error) {
-  throw FileWriteError("impossibile scrivere \"" + path + "\": " + std::strerror(error));
+using Stage = FileWriteError::Stage;
+
+[[noreturn]] void Fail(const std::string& path, Stage stage, int error) {
+  throw FileWriteError(path, stage, error);
 }
 
 // Closes the descriptor on every way out; Close reports the error of a
@@ -64,9 +66,15 @@ mode_t NewFileMode() {
 
 void WriteInPlace(const std::string& path, std::string_view bytes) {
   Descriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-  if (file.get() < 0) Fail(path, errno);
-  if (!WriteAll(file.get(), bytes)) Fail(path, errno);
-  if (!file.Close()) Fail(path, errno);
+  if (file.get() < 0) Fail(path, Stage::Create, errno);
+  if (!WriteAll(file.get(), bytes)) Fail(path, Stage::Write, errno);
+  if (!file.Close()) Fail(path, Stage::Write, errno);
+}
+
+// Whether an existing regular file may be replaced: this process may write
+// it, and its mode grants writing to someone.
+bool MayReplace(const std::string& path, const struct stat& status) {
+  return ::access(path.c_str(), W_OK) == 0 && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 std::string Folder(const std::string& path) {
@@ -84,10 +92,15 @@ std::string Resolved(const std::string& path) {
 
 }  // namespace
 
+FileWriteError::FileWriteError(const std::string& path, Stage stage, int systemError)
+    : std::runtime_error("impossibile scrivere \"" + path + "\": " + std::strerror(systemError)),
+      stage_(stage) {}
+
 void ReplaceFile(const std::string& path, std::string_view bytes) {
   const std::optional<struct stat> target = Status(path);
-  if (target && S_ISDIR(target->st_mode)) Fail(path, EISDIR);
+  if (target && S_ISDIR(target->st_mode)) Fail(path, Stage::Create, EISDIR);
   if (target && !S_ISREG(target->st_mode)) return WriteInPlace(path, bytes);
+  if (target && !MayReplace(path, *target)) Fail(path, Stage::Create, EACCES);
   const std::string file = target ? Resolved(path) : path;
 
   // 1. The temporary file, hidden, beside the file.
@@ -95,10 +108,8 @@ void ReplaceFile(const std::string& path, std::string_view bytes) {
   Descriptor temporaryFile(::mkostemp(temporary.data(), O_CLOEXEC));
   if (temporaryFile.get() < 0) {
     const int error = errno;
-    if ((error == EACCES || error == EPERM) && target && ::access(file.c_str(), W_OK) == 0) {
-      return WriteInPlace(path, bytes);
-    }
-    Fail(path, error);
+    if ((error == EACCES || error == EPERM) && target) return WriteInPlace(path, bytes);
+    Fail(path, Stage::Create, error);
   }
 
   // 2. The bytes, the permissions, on disk; then the rename.
@@ -109,8 +120,8 @@ void ReplaceFile(const std::string& path, std::string_view bytes) {
   if (!written) {
     const int error = errno;
     ::unlink(temporary.c_str());
-    Fail(path, error);
+    Fail(path, Stage::Write, error);
   }
 }
 
-}  // namespace cli
+}  // namespace report

@@ -1,16 +1,19 @@
-#include "cli/replace_file.h"
+#include "report/replace_file.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
-namespace cli {
+namespace report {
 namespace {
 
 namespace fs = std::filesystem;
@@ -122,6 +125,7 @@ struct FailureCase {
   const char* name;
   std::string target;  // relative to the test folder unless absolute
   const char* reason;
+  FileWriteError::Stage stage;
 };
 
 class ReplaceFileFailure : public ReplaceFileTest, public testing::WithParamInterface<FailureCase> {};
@@ -137,18 +141,127 @@ TEST_P(ReplaceFileFailure, NamesTheFileAndTheReasonAndLeavesNothing) {
     const std::string message = error.what();
     EXPECT_NE(message.find("impossibile scrivere \"" + target + "\": " + c.reason), std::string::npos)
         << message;
+    EXPECT_EQ(error.stage(), c.stage) << message;
   }
   EXPECT_EQ(Entries(), 1u);  // the folder alone: no temporary file left
 }
 
+using Stage = FileWriteError::Stage;
 const FailureCase kFailures[] = {
-    {"missing_folder", "missing/report.rtf", "No such file or directory"},
-    {"folder_as_target", "folder", "Is a directory"},
-    {"full_device", "/dev/full", "No space left on device"},
+    {"missing_folder", "missing/report.rtf", "No such file or directory", Stage::Create},
+    {"folder_as_target", "folder", "Is a directory", Stage::Create},
+    {"full_device", "/dev/full", "No space left on device", Stage::Write},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ReplaceFileFailure, testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Even for a process that may write anything, a file whose mode grants
+// writing to nobody is not replaced.
+TEST_F(ReplaceFileTest, AReadOnlyFileIsRefusedAndStaysAsItWas) {
+  Write(Path("kept.rtf"), "earlier report");
+  fs::permissions(Path("kept.rtf"), fs::perms(0444));
+  try {
+    ReplaceFile(Path("kept.rtf"), "new");
+    FAIL() << "replaced a read-only file";
+  } catch (const FileWriteError& error) {
+    EXPECT_EQ(error.stage(), Stage::Create) << error.what();
+  }
+  EXPECT_EQ(Content(Path("kept.rtf")), "earlier report");
+  EXPECT_EQ(Entries(), 1u);
+}
+
+// Files of the process may not grow beyond `bytes` for the scope of the
+// object: writes beyond fail as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, old_.rlim_max};
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    signal(SIGXFSZ, oldHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  sighandler_t oldHandler_;
+};
+
+// A write that fails part way, small or large, leaves the earlier file
+// exactly as it was and no temporary file beside it.
+TEST_F(ReplaceFileTest, AFailureHalfWayLeavesTheEarlierFileIntact) {
+  for (const std::size_t size : {std::size_t{400}, std::size_t{200'000}}) {
+    Write(Path("kept.rtf"), "earlier report");
+    bool failed = false;
+    {
+      const FileSizeLimit limit(300);
+      try {
+        ReplaceFile(Path("kept.rtf"), std::string(size, 'x'));
+      } catch (const FileWriteError& error) {
+        failed = error.stage() == Stage::Write;
+      }
+    }
+    EXPECT_TRUE(failed) << size;
+    EXPECT_EQ(Content(Path("kept.rtf")), "earlier report") << size;
+    EXPECT_EQ(Entries(), 1u) << size;
+  }
+}
+
+// Without administrator rights for the scope of the object (as nobody in
+// nogroup): a process that has them would write into any folder.
+class WithoutAdministratorRights {
+ public:
+  WithoutAdministratorRights() : dropped_(geteuid() == 0) {
+    if (dropped_) {
+      EXPECT_EQ(setegid(65534), 0) << "cannot join nogroup";
+      EXPECT_EQ(seteuid(65534), 0) << "cannot become nobody";
+    }
+  }
+  ~WithoutAdministratorRights() {
+    if (dropped_) {
+      EXPECT_EQ(seteuid(0), 0);
+      EXPECT_EQ(setegid(0), 0);
+    }
+  }
+  WithoutAdministratorRights(const WithoutAdministratorRights&) = delete;
+  WithoutAdministratorRights& operator=(const WithoutAdministratorRights&) = delete;
+
+ private:
+  bool dropped_;
+};
+
+// In a folder without create rights a new file cannot be made, while an
+// existing file that others may write is written in place, wholly.
+TEST_F(ReplaceFileTest, AFolderWithoutCreateRightsStillLetsAWritableFileBeReplaced) {
+  fs::create_directory(Path("locked"));
+  Write(Path("locked/earlier.rtf"), std::string(100'000, 'x'));
+  fs::permissions(Path("locked/earlier.rtf"), fs::perms(0666));
+  fs::permissions(directory_, fs::perms(0755));
+  fs::permissions(Path("locked"), fs::perms(0555));
+  std::optional<Stage> newFailure;
+  bool replaced = false;
+  {
+    const WithoutAdministratorRights user;
+    try {
+      ReplaceFile(Path("locked/new.rtf"), "new");
+    } catch (const FileWriteError& error) {
+      newFailure = error.stage();
+    }
+    ReplaceFile(Path("locked/earlier.rtf"), "new");
+    replaced = true;
+  }
+  fs::permissions(Path("locked"), fs::perms::owner_all);
+  EXPECT_EQ(newFailure, Stage::Create);
+  EXPECT_TRUE(replaced);
+  EXPECT_EQ(Content(Path("locked/earlier.rtf")), "new");
+  EXPECT_FALSE(fs::exists(Path("locked/new.rtf")));
+}
+
 }  // namespace
-}  // namespace cli
+}  // namespace report
