@@ -2,8 +2,7 @@
 # Fails when a folder includes from a layer above it. The layers, bottom to
 # top, each using only those below:
 #   calc/        the numbers; no Qt
-#   report/      the report's lines and RTF writer in plain C++; no Qt
-#   report/qt/   the report file and export of the window program, on Qt Core
+#   report/      the report's lines, RTF writer, file writer and export; no Qt
 #   form/        the six fields and their rules, for the window and the page; no Qt
 #   app/         the frame: application object, error boundary and box, modal showing
 #   ui/          the windows and dialogs
@@ -18,26 +17,22 @@ cd "$root"
 declare -A allowed=(
   [calc]="calc"
   [report]="calc report"
-  [report/qt]="calc report report/qt"
   [form]="calc report form"
   [app]="calc app"
-  [ui]="calc report report/qt form app ui"
-  [program]="calc report report/qt form app ui"
+  [ui]="calc report form app ui"
+  [program]="calc report form app ui"
   [cli]="calc report cli"
   [web]="calc report form web"
 )
-declare -A qt=([report/qt]=1 [app]=1 [ui]=1 [program]=1)
+declare -A qt=([app]=1 [ui]=1 [program]=1)
 
 failures=0
 for folder in "${!allowed[@]}"; do
   [ -d "$folder" ] || continue
-  # The folder's own files; report/ without its qt/ part.
-  files=$(git ls-files --cached --others --exclude-standard -- "$folder" |
-    grep -E '\.(h|cpp)$' | { if [ "$folder" = report ]; then grep -v '^report/qt/'; else cat; fi } || true)
+  files=$(git ls-files --cached --others --exclude-standard -- "$folder" | grep -E '\.(h|cpp)$' || true)
   for file in $files; do
     while IFS= read -r include; do
       top=${include%%/*}
-      if [ "$top" = report ] && [[ "$include" == report/qt/* ]]; then top=report/qt; fi
       ok=false
       for layer in ${allowed[$folder]}; do [ "$top" = "$layer" ] && ok=true; done
       if ! $ok; then
