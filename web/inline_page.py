@@ -16,7 +16,7 @@ import os
 import re
 import sys
 
-MIME_TYPES = {".bmp": "image/bmp", ".jpg": "image/jpeg", ".png": "image/png"}
+MIME_TYPES = {".jpg": "image/jpeg", ".png": "image/png"}
 
 
 def data_url(path):

@@ -7,12 +7,13 @@
 // Chiudi, and a later showing starts where the focus was when it closed.
 
 const aboutWindow = (() => {
-  const dialog = document.getElementById('CalmoraAboutForm');
-  const close = document.getElementById('Button1About');
-  const closers = [close, document.getElementById('ProgramIcon'), document.getElementById('Panel1'),
-                   document.getElementById('Panel2')];
-  const focusCycle = [close, closers[2], closers[3]];
-  let lastFocus = close;
+  const dialog = document.getElementById('aboutWindow');
+  const closeButton = document.getElementById('closeButton');
+  const header = document.getElementById('aboutHeader');
+  const footer = document.getElementById('aboutFooter');
+  const closers = [closeButton, document.getElementById('aboutPicture'), header, footer];
+  const focusCycle = [closeButton, header, footer];
+  let lastFocus = closeButton;
   let returnFocus = null;
 
   dialog.addEventListener('click', (event) => {
@@ -23,7 +24,7 @@ const aboutWindow = (() => {
     if (event.key === 'Escape') event.preventDefault();
     if (event.key === 'Tab') {  // Chiudi is the window's only tab stop
       event.preventDefault();
-      close.focus();
+      closeButton.focus();
       return;
     }
     if (event.ctrlKey || event.altKey || event.metaKey) return;
@@ -35,12 +36,12 @@ const aboutWindow = (() => {
       focusCycle[(at + step + focusCycle.length) % focusCycle.length].focus();
     } else if (event.key === 'c' || event.key === 'C') {
       event.preventDefault();
-      close.click();
+      closeButton.click();
     }
   });
 
   function hide() {
-    lastFocus = focusCycle.includes(document.activeElement) ? document.activeElement : close;
+    lastFocus = focusCycle.includes(document.activeElement) ? document.activeElement : closeButton;
     dialog.close();
     if (returnFocus && returnFocus.isConnected) returnFocus.focus();
     returnFocus = null;

@@ -2,7 +2,9 @@
 // The error box: every error the page meets is shown here, modally, with the
 // application title as its caption, a stop sign and one OK button. The
 // message gets a full stop when its last character's code is above that of
-// "." (letters, digits, ":" and every non-ASCII character do).
+// "." (letters, digits, ":" and every non-ASCII character do). A long message
+// wraps and scrolls inside the box (page.css); it is text, so it can be
+// selected and copied whole.
 
 function withFullStop(message) {
   if (message === '' || message.charCodeAt(message.length - 1) <= 0x2e) return message;
@@ -19,11 +21,12 @@ function applicationTitle(path) {
 }
 
 const errorBox = (() => {
-  const dialog = document.getElementById('ErrorBox');
-  const ok = document.getElementById('ErrorOk');
+  const dialog = document.getElementById('errorBox');
+  const okButton = document.getElementById('errorOkButton');
+  const text = document.getElementById('errorText');
   let returnFocus = null;
 
-  ok.addEventListener('click', () => dialog.close());
+  okButton.addEventListener('click', () => dialog.close());
   dialog.addEventListener('keydown', (event) => {
     if (event.key === 'Tab') event.preventDefault();  // OK is its only control
   });
@@ -34,12 +37,13 @@ const errorBox = (() => {
 
   return {
     show(message) {
-      document.getElementById('ErrorCaption').textContent = applicationTitle(location.pathname);
-      document.getElementById('ErrorText').textContent = withFullStop(message);
+      document.getElementById('errorCaption').textContent = applicationTitle(location.pathname);
+      text.textContent = withFullStop(message);
+      text.scrollTop = 0;
       if (dialog.open) return;
       returnFocus = document.activeElement;
       dialog.showModal();
-      ok.focus();
+      okButton.focus();
     },
   };
 })();

@@ -1,134 +1,143 @@
 'use strict';
-// The main window: three input fields whose every edit runs the change
-// handling of the WebAssembly module (the same ComputeDiscrepancy as the
-// desktop window: Salva enabled first, results written only when the whole
-// computation succeeds, so an error keeps the old results and everything
-// typed), the input filter, the buttons and their keys.
+// The main window: draws what the form behind it (the WebAssembly module's
+// PageForm) tells it, hands every edit of the three inputs to the form, and
+// keeps the focus, the buttons, their keys and the boxes. Which typed
+// character is kept, what a paste keeps, when to compute, what clearing
+// empties and when Salva may save are the form's rules: the page asks the
+// module and draws the answer.
 
 (() => {
   const byId = (id) => document.getElementById(id);
-  // Indexed as the change handling names them: Edit1, Edit2, Edit3 (inputs),
-  // Edit4, Edit5, Edit6 (results).
-  const fields = ['Edit1', 'Edit2', 'Edit3', 'Edit4', 'Edit5', 'Edit6'].map(byId);
-  const inputs = fields.slice(0, 3);
-  const save = byId('Button4');
-  const clear = byId('Button1');
-  const about = byId('Button2');
-  const buttons = [save, clear, about];
-  const form = byId('Form1');
+  const baseAmountEdit = byId('baseAmountEdit');
+  const discountEdit = byId('discountEdit');
+  const contractorTotalEdit = byId('contractorTotalEdit');
+  const inputEdits = [baseAmountEdit, discountEdit, contractorTotalEdit];
+  const saveButton = byId('saveButton');
+  const clearButton = byId('clearButton');
+  const aboutButton = byId('aboutButton');
+  const buttons = [saveButton, clearButton, aboutButton];
+  const mainWindow = byId('mainWindow');
 
-  let module = null;  // the WebAssembly module once it is ready
-  let edited = false;
+  // Set once the WebAssembly module is ready.
+  let module = null;
+  let form = null;
+  let inputOfEdit = null;    // input edit → form.Input
+  let editOfInput = null;    // form.Input → input edit
+  let editOfResult = null;   // form.Result → result edit
 
-  const pageFields = {
-    text: (index) => fields[index].value,
-    setText: (index, text) => {
-      if (fields[index].value !== text) fields[index].value = text;
+  // What the form shows. A result's whole text is also its tooltip and its
+  // accessible description, since a long one does not fit its field.
+  const view = {
+    showInput(input, text) {
+      editOfInput.get(input).value = text;
     },
-    setSaveEnabled: (enabled) => {
-      save.disabled = !enabled;
+    showResult(result, text) {
+      const edit = editOfResult.get(result);
+      edit.value = text;
+      edit.title = text;
+      edit.setAttribute('aria-description', text);
+    },
+    showSaveEnabled(enabled) {
+      saveButton.disabled = !enabled;
     },
   };
 
-  // Edit1Change: the change handling of the three inputs. An edit made
-  // before the module is ready is computed as soon as it is. The first edit
-  // is marked on the page's clock for the start-up benchmark.
-  function edit1Change() {
+  // An input's text changed: the form computes, the page draws the report
+  // for printing and shows an error in the box. The first edit is marked on
+  // the page's clock for the start-up benchmark.
+  let edited = false;
+  function inputEdited(edit) {
     if (!edited) performance.mark('discordanza-first-edit');
     edited = true;
-    if (!module) return;
-    const message = module.computeDiscrepancy(pageFields);
+    const message = form.editInput(inputOfEdit.get(edit), edit.value);
+    printedReport.draw(form.printedReport());
     if (message) errorBox.show(message);
   }
 
-  // Edit1KeyPress: digits and "," pass, "." becomes ",", anything else is
-  // dropped silently.
-  function filterTyped(text) {
-    let kept = '';
-    for (const character of text) {
-      if ((character >= '0' && character <= '9') || character === ',') kept += character;
-      else if (character === '.') kept += ',';
+  // Puts text at a field's selection the way the field's own typing does,
+  // so that Ctrl+Z takes it back; the field's input event then reaches the
+  // form. A field without the focus (typing replayed when the module gets
+  // ready) takes it directly.
+  let inserting = false;
+  function insert(edit, text) {
+    if (text === '') return;
+    if (document.activeElement === edit) {
+      inserting = true;
+      try {
+        document.execCommand('insertText', false, text);
+      } finally {
+        inserting = false;
+      }
+      return;
     }
-    return kept;
+    edit.setRangeText(text, edit.selectionStart, edit.selectionEnd, 'end');
+    inputEdited(edit);
   }
 
-  for (const input of inputs) {
+  // Typing that arrives before the module is ready waits for it.
+  const pendingTyping = [];
+
+  for (const edit of inputEdits) {
     // A composition (dead keys, an input method) is typing too: nothing runs
-    // while it is open, and its committed text goes through the filter.
+    // while it is open, and its committed text is kept as typed text is.
     let beforeComposition = null;
-    input.addEventListener('compositionstart', () => {
-      beforeComposition = {text: input.value, start: input.selectionStart, end: input.selectionEnd};
+    edit.addEventListener('compositionstart', () => {
+      beforeComposition = {text: edit.value, start: edit.selectionStart, end: edit.selectionEnd};
     });
-    input.addEventListener('compositionend', (event) => {
+    edit.addEventListener('compositionend', (event) => {
       if (beforeComposition === null) return;
       const {text, start, end} = beforeComposition;
       beforeComposition = null;
-      const kept = filterTyped(event.data);
-      input.value = text.slice(0, start) + kept + text.slice(end);
-      input.setSelectionRange(start + kept.length, start + kept.length);
-      if (input.value !== text) edit1Change();
+      const kept = module ? module.keptTypedText(event.data) : '';
+      edit.value = text.slice(0, start) + kept + text.slice(end);
+      edit.setSelectionRange(start + kept.length, start + kept.length);
+      if (module && edit.value !== text) inputEdited(edit);
     });
-    input.addEventListener('input', (event) => {
-      if (!event.isComposing && beforeComposition === null) edit1Change();
+    edit.addEventListener('input', (event) => {
+      if (module && !event.isComposing && beforeComposition === null) inputEdited(edit);
     });
-    // Typed characters go through the filter; a paste from the context menu
-    // or Shift+Insert, a drop and the deletions are the field's own editing,
-    // unfiltered, as on the desktop.
-    input.addEventListener('beforeinput', (event) => {
-      if (event.inputType !== 'insertText' || event.data === null) return;
-      const kept = filterTyped(event.data);
+    // Typed text goes through the form's rule; the editing commands (paste,
+    // cut, undo, redo, deleting) and drops are the field's own, as on the
+    // desktop.
+    edit.addEventListener('beforeinput', (event) => {
+      if (inserting || event.isComposing) return;
+      const typed = event.inputType === 'insertText' && event.data !== null;
+      if (!module) {
+        event.preventDefault();
+        if (typed) pendingTyping.push({edit, text: event.data});
+        return;
+      }
+      if (!typed) return;
+      const kept = module.keptTypedText(event.data);
       if (kept === event.data) return;
       event.preventDefault();
-      if (kept === '') return;
-      const before = input.value;
-      input.setRangeText(kept, input.selectionStart, input.selectionEnd, 'end');
-      if (input.value !== before) edit1Change();
+      insert(edit, kept);
     });
-    // A pasted text keeps its first line only, as the desktop's single-line
-    // field keeps it (a spreadsheet cell comes with CR LF); the browser would
-    // join the lines instead.
-    input.addEventListener('paste', (event) => {
+    // A paste (Ctrl+V, Shift+Insert, the context menu) keeps what the form
+    // keeps of it; the browser would join the lines instead.
+    edit.addEventListener('paste', (event) => {
+      if (!module) return event.preventDefault();
       const pasted = event.clipboardData.getData('text/plain');
-      const lineBreak = pasted.search(/[\r\n]/);
-      if (lineBreak < 0) return;
+      const kept = module.firstLine(pasted);
+      if (kept === pasted) return;
       event.preventDefault();
-      const before = input.value;
-      input.setRangeText(pasted.slice(0, lineBreak), input.selectionStart, input.selectionEnd, 'end');
-      if (input.value !== before) edit1Change();
-    });
-    // Ctrl with a letter types a control character (copy, paste, cut, undo
-    // among them), which the filter discards.
-    input.addEventListener('keydown', (event) => {
-      if (event.ctrlKey && !event.altKey && /^[a-z@[\\\]^_]$/i.test(event.key)) event.preventDefault();
+      insert(edit, kept);
     });
   }
 
-  // Button1Click: empties Edit1 to Edit6 in this order. Each input that held
-  // text runs the change handling as it is emptied, finds Edit1 empty and
-  // only disables Salva.
-  function button1Click() {
-    fields.forEach((field, index) => {
-      if (field.value === '') return;
-      field.value = '';
-      if (index < 3) edit1Change();
-    });
+  function clearAll() {
+    form.clear();
+    printedReport.draw(form.printedReport());
   }
 
-  function button2Click(focusAfter) {
+  function showAbout(focusAfter) {
     aboutWindow.show(focusAfter);
   }
 
-  // Button4Click: the report's RTF, the desktop's bytes for the same six
-  // texts, downloaded under the name the desktop's save dialog proposes.
-  function button4Click() {
-    const rtf = module.reportRtf({
-      baseAmount: fields[0].value,
-      discount: fields[1].value,
-      contractorTotal: fields[2].value,
-      computedTotal: fields[3].value,
-      difference: fields[5].value,
-      percentage: fields[4].value,
-    });
+  // The report's RTF, the desktop's bytes for the same six texts, downloaded
+  // under the name the desktop's save dialog proposes.
+  function saveReport() {
+    const rtf = form.reportRtf();
     if (typeof rtf === 'string') return errorBox.show(rtf);
     const url = URL.createObjectURL(new Blob([rtf], {type: 'application/rtf'}));
     const link = document.createElement('a');
@@ -148,7 +157,7 @@
 
   function onClick(button, action) {
     button.addEventListener('focus', (event) => {
-      accessKeyReturn = altHeld && form.contains(event.relatedTarget) ? event.relatedTarget : null;
+      accessKeyReturn = altHeld && mainWindow.contains(event.relatedTarget) ? event.relatedTarget : null;
     });
     button.addEventListener('click', () => {
       // The window is inert under a modal box, but its access keys still
@@ -156,22 +165,22 @@
       if (document.querySelector('dialog[open]')) return;
       const returnTo = accessKeyReturn;
       accessKeyReturn = null;
-      action(returnTo || button);
-      if (returnTo && !byId('CalmoraAboutForm').open && !byId('ErrorBox').open) returnTo.focus();
+      if (form) action(returnTo || button);
+      if (returnTo && !document.querySelector('dialog[open]')) returnTo.focus();
     });
   }
-  onClick(clear, button1Click);
-  onClick(about, button2Click);
-  onClick(save, button4Click);
+  onClick(clearButton, clearAll);
+  onClick(aboutButton, showAbout);
+  onClick(saveButton, saveReport);
 
   // The tab order is the document order of the enabled fields and buttons,
-  // and it wraps around as in a window: Tab from the last goes to Edit1.
-  const tabOrder = () => [...form.querySelectorAll('input, button')].filter((element) => !element.disabled);
+  // and it wraps around as in a window: Tab from the last goes to the first.
+  const tabOrder = () => [...mainWindow.querySelectorAll('input, button')].filter((element) => !element.disabled);
   function focusByKey(element) {
     element.focus();
     if (element.tagName === 'INPUT') element.select();
   }
-  form.addEventListener('keydown', (event) => {
+  mainWindow.addEventListener('keydown', (event) => {
     if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
     const order = tabOrder();
     const [first, last] = [order[0], order[order.length - 1]];
@@ -200,46 +209,32 @@
     });
   }
 
-  // The logo is drawn without the pixels of its bottom-left pixel's colour.
-  function makeLogoTransparent(image) {
-    const canvas = document.createElement('canvas');
-    canvas.width = image.naturalWidth;
-    canvas.height = image.naturalHeight;
-    const context = canvas.getContext('2d');
-    context.drawImage(image, 0, 0);
-    const picture = context.getImageData(0, 0, canvas.width, canvas.height);
-    const pixels = picture.data;
-    const key = (canvas.height - 1) * canvas.width * 4;
-    for (let at = 0; at < pixels.length; at += 4) {
-      const same = pixels[at] === pixels[key] && pixels[at + 1] === pixels[key + 1] &&
-                   pixels[at + 2] === pixels[key + 2];
-      if (same) pixels[at + 3] = 0;
-    }
-    context.putImageData(picture, 0, 0);
-    image.src = canvas.toDataURL('image/png');
-  }
-  const logo = byId('Image1');
-  if (logo.complete) makeLogoTransparent(logo);
-  else logo.addEventListener('load', () => makeLogoTransparent(logo), {once: true});
-
-  // The decimal separator of the browser's language, read again when the
-  // language changes; the module keeps "." unless it is one ASCII character.
-  function localeSeparator() {
+  // The decimal point of the browser's language, for the module's one-byte
+  // separator rule; read again when the language changes.
+  function decimalPoint() {
     try {
       const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
       const decimal = parts.find((part) => part.type === 'decimal');
-      return decimal ? decimal.value : '.';
+      return decimal ? decimal.value : '';
     } catch {
-      return '.';
+      return '';
     }
   }
 
   createDiscordanza().then((instance) => {
     module = instance;
-    module.setDecimalSeparator(localeSeparator());
-    addEventListener('languagechange', () => module.setDecimalSeparator(localeSeparator()));
+    module.setDecimalSeparator(decimalPoint());
+    addEventListener('languagechange', () => module.setDecimalSeparator(decimalPoint()));
+    const {Input, Result} = module;
+    editOfInput = new Map([[Input.BaseAmount, baseAmountEdit], [Input.Discount, discountEdit],
+                           [Input.ContractorTotal, contractorTotalEdit]]);
+    inputOfEdit = new Map([...editOfInput].map(([input, edit]) => [edit, input]));
+    editOfResult = new Map([[Result.ComputedTotal, byId('computedTotalEdit')], [Result.Difference, byId('differenceEdit')],
+                            [Result.Percentage, byId('discrepancyEdit')]]);
+    form = new module.PageForm(view);
+    printedReport.draw(form.printedReport());
     performance.mark('discordanza-ready');
     document.documentElement.dataset.ready = 'true';
-    if (edited) edit1Change();
+    for (const {edit, text} of pendingTyping.splice(0)) insert(edit, module.keptTypedText(text));
   });
 })();

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+// SPDX-License-Identifier: EUPL-1.2
+#include "web/page_form.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "calc/calc_error.h"
+#include "report/build_report.h"
+#include "report/export_error.h"
+#include "report/report_buffer.h"
+#include "report/report_rtf.h"
+
+namespace web {
+namespace {
+
+std::string CssColour(const std::optional<report::Rgb>& colour) {
+  if (!colour) return {};
+  return "rgb(" + std::to_string(colour->red) + ", " + std::to_string(colour->green) + ", " +
+         std::to_string(colour->blue) + ")";
+}
+
+emscripten::val PrintedLine(const report::ReportLine& line) {
+  emscripten::val printed = emscripten::val::object();
+  printed.set("text", line.text);
+  printed.set("bold", line.format.style.bold);
+  printed.set("italic", line.format.style.italic);
+  printed.set("underline", line.format.style.underline);
+  printed.set("strikeOut", line.format.style.strikeOut);
+  printed.set("colour", CssColour(line.format.colour));
+  return printed;
+}
+
+}  // namespace
+
+PageForm::PageForm(emscripten::val view) : view_(std::move(view)), form_(view_) {}
+
+std::string PageForm::EditInput(form::Input input, std::string text) {
+  try {
+    form_.EditInput(input, std::move(text));
+  } catch (const calc::CalcError& error) {
+    return error.what();
+  }
+  return {};
+}
+
+void PageForm::Clear() { form_.Clear(); }
+
+emscripten::val PageForm::ReportRtf() const {
+  try {
+    const std::string rtf = report::ReportRtf(form_.ReportFields());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(rtf.data());
+    // A copy: the view into the module's memory dies with `rtf`.
+    return emscripten::val::global("Uint8Array").new_(emscripten::typed_memory_view(rtf.size(), bytes));
+  } catch (const report::ExportError& error) {
+    return emscripten::val(std::string(error.what()));
+  }
+}
+
+emscripten::val PageForm::PrintedReport() const {
+  report::ReportBuffer buffer;
+  emscripten::val lines = emscripten::val::array();
+  if (form_.SaveEnabled()) {
+    try {
+      report::BuildReport(buffer, form_.ReportFields());
+    } catch (const report::ExportError&) {
+      buffer.Clear();  // a report refused for saving is not printed either
+    }
+  }
+  for (const report::ReportLine& line : buffer.Lines()) lines.call<void>("push", PrintedLine(line));
+  emscripten::val printed = emscripten::val::object();
+  printed.set("face", buffer.DefaultFace());
+  printed.set("points", buffer.DefaultSize());
+  printed.set("lines", lines);
+  return printed;
+}
+
+}  // namespace web
