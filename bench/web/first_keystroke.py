@@ -3,7 +3,7 @@
 the page is opened from file:// and the key "7" is pressed (a real key
 event through the DevTools protocol) every 5 ms for 0.4 s from the moment
 the navigation starts. The page's own clock (navigation start = 0) gives the
-first edit that reached Edit1 and the moment its WebAssembly module was
+first edit that reached the base amount's field and the moment its WebAssembly module was
 ready; a keystroke counts as accepted when both hold, the later of the two.
 Prints the median of RUNS runs, in milliseconds.
     /usr/bin/python3 first_keystroke.py PAGE [RUNS]"""
@@ -20,7 +20,7 @@ KEY = {"key": "7", "code": "Digit7", "windowsVirtualKeyCode": 55, "nativeVirtual
 MARKS = """
 const mark = (name) => performance.getEntriesByName(name)[0];
 const edit = mark('discordanza-first-edit'), ready = mark('discordanza-ready');
-return edit && ready ? [edit.startTime, ready.startTime, document.getElementById('Edit1').value] : null;
+return edit && ready ? [edit.startTime, ready.startTime, document.getElementById('baseAmountEdit').value] : null;
 """
 
 

@@ -74,7 +74,8 @@
     inputEdited(edit);
   }
 
-  // Typing that arrives before the module is ready waits for it.
+  // Typing that arrives before the module is ready waits for it; other
+  // editing is refused until then.
   const pendingTyping = [];
 
   for (const edit of inputEdits) {
@@ -155,7 +156,7 @@
   addEventListener('keyup', (event) => { altHeld = event.altKey; }, true);
   addEventListener('blur', () => { altHeld = false; });
 
-  function onClick(button, action) {
+  function connect(button, action) {
     button.addEventListener('focus', (event) => {
       accessKeyReturn = altHeld && mainWindow.contains(event.relatedTarget) ? event.relatedTarget : null;
     });
@@ -169,9 +170,9 @@
       if (returnTo && !document.querySelector('dialog[open]')) returnTo.focus();
     });
   }
-  onClick(clearButton, clearAll);
-  onClick(aboutButton, showAbout);
-  onClick(saveButton, saveReport);
+  connect(clearButton, clearAll);
+  connect(aboutButton, showAbout);
+  connect(saveButton, saveReport);
 
   // The tab order is the document order of the enabled fields and buttons,
   // and it wraps around as in a window: Tab from the last goes to the first.
@@ -235,6 +236,10 @@
     printedReport.draw(form.printedReport());
     performance.mark('discordanza-ready');
     document.documentElement.dataset.ready = 'true';
+    // Keys pressed before this script ran reached the fields unseen: their
+    // text is taken as typed. Keys pressed since then were held back.
+    for (const edit of inputEdits) edit.value = module.keptTypedText(edit.value);
     for (const {edit, text} of pendingTyping.splice(0)) insert(edit, module.keptTypedText(text));
+    for (const edit of inputEdits.filter((edit) => edit.value !== '')) inputEdited(edit);
   });
 })();
