@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "web/page_form.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,10 +16,16 @@
 namespace web {
 namespace {
 
+// "#rrggbb", or "" for the automatic colour.
 std::string CssColour(const std::optional<report::Rgb>& colour) {
   if (!colour) return {};
-  return "rgb(" + std::to_string(colour->red) + ", " + std::to_string(colour->green) + ", " +
-         std::to_string(colour->blue) + ")";
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string css = "#";
+  for (const std::uint8_t part : {colour->red, colour->green, colour->blue}) {
+    css += kHex[part >> 4];
+    css += kHex[part & 0xF];
+  }
+  return css;
 }
 
 emscripten::val PrintedLine(const report::ReportLine& line) {

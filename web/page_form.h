@@ -31,7 +31,7 @@ class PageForm {
 
   // The report laid out for printing, as the report buffer holds it:
   //   {face, points, lines: [{text, bold, italic, underline, strikeOut,
-  //   colour}]}, colour a CSS colour or "" for the automatic one.
+  //   colour}]}, colour "#rrggbb" or "" for the automatic one.
   // No lines while "Salva" is disabled: there is no report to print then.
   emscripten::val PrintedReport() const;
 
