@@ -1,7 +1,10 @@
 #pragma once
 // ErrorBox: where the frame shows an error message to the user, handed to
 // the application object when it is made. The program uses MessageErrorBox
-// (critical icon, one OK button, modal to the whole program).
+// (critical icon, the message, one OK button, modal to the whole program),
+// which stays readable whatever the message: a long one wraps, also inside a
+// run without spaces, and scrolls in a selectable text beyond half the
+// screen's height, so the box fits the screen and OK stays in reach.
 
 #include <QString>
 
@@ -16,6 +19,9 @@ class ErrorBox {
 
 class MessageErrorBox : public ErrorBox {
  public:
+  // The box is at most half the available screen in each direction plus its
+  // icon and button row; a short message gets a box just around it. Enter,
+  // Space on OK and Escape close it.
   void Show(const QString& title, const QString& text) override;
 };
 
