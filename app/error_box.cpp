@@ -104,11 +104,13 @@ void FitMessageArea(QPlainTextEdit& area, const QRect& available) {
 
 // Shows the message in a text area in the place of the box's own label, which
 // wraps only at spaces and never scrolls; the hidden label keeps the text
-// that the box reports and copies.
+// that the box reports and copies. The label is found by the toolkit's own
+// name for it; a toolkit that names or lays it out otherwise keeps its label,
+// which shows the message all the same, only without scrolling.
 void ShowInTextArea(QMessageBox& box, const QString& text) {
   auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
-  Q_ASSERT(label != nullptr && grid != nullptr);
+  if (label == nullptr || grid == nullptr || grid->indexOf(label) < 0) return;
   int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
   grid->getItemPosition(grid->indexOf(label), &row, &column, &rowSpan, &columnSpan);
   label->hide();
