@@ -37,16 +37,27 @@ CsvReadError::CsvReadError(std::size_t line, const std::string& message)
 // end outside a field, so that blank lines end where a row would. Spaces and
 // tabs around a field are padding, libcsv's default (it never takes the
 // delimiter for padding, so a tab delimiter still separates fields).
-CsvRowReader::CsvRowReader(std::FILE* input, char delimiter, std::size_t keptFields,
-                           std::function<void()> beforeWaiting)
-    : input_(input),
-      descriptor_(::fileno(input)),
-      keptFields_(keptFields),
-      beforeWaiting_(std::move(beforeWaiting)),
-      block_(kBlockSize) {
+CsvRowReader::CsvRowReader(char delimiter, std::size_t keptFields) : keptFields_(keptFields) {
   [[maybe_unused]] const int status = csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL);
   assert(status == 0);  // it fails only for a null parser; the field buffer comes with the first bytes
   csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
+}
+
+CsvRowReader::CsvRowReader(std::FILE* input, char delimiter, std::size_t keptFields,
+                           std::function<void()> beforeWaiting)
+    : CsvRowReader(delimiter, keptFields) {
+  input_ = input;
+  descriptor_ = ::fileno(input);
+  beforeWaiting_ = std::move(beforeWaiting);
+  block_.resize(kBlockSize);
+  bytes_ = block_.data();
+}
+
+// The text is the one block there is: Refill finds no more.
+CsvRowReader::CsvRowReader(std::string_view text, char delimiter, std::size_t keptFields)
+    : CsvRowReader(delimiter, keptFields) {
+  bytes_ = text.data();
+  end_ = text.size();
 }
 
 CsvRowReader::~CsvRowReader() { csv_free(&parser_); }
@@ -77,12 +88,12 @@ const CsvRow* CsvRowReader::NextRow() {
 // input (a pipe may deliver them one at a time).
 void CsvRowReader::CheckEncoding() {
   encodingChecked_ = true;
-  while (CouldBeByteOrderMark(std::string_view(block_.data(), end_))) {
+  while (input_ && CouldBeByteOrderMark(std::string_view(block_.data(), end_))) {
     const std::size_t length = Read(block_.data() + end_, block_.size() - end_);
     if (length == 0) break;
     end_ += length;
   }
-  const std::string_view start(block_.data(), end_);
+  const std::string_view start(bytes_, end_);
   if (start.starts_with(kUtf16LeByteOrderMark) || start.starts_with(kUtf16BeByteOrderMark)) {
     Fail(std::string("il file è codificato in UTF-16 ") + (start[0] == '\xFF' ? "LE" : "BE") +
          " (\"testo Unicode\"): salvarlo come CSV in UTF-8 prima di leggerlo");
@@ -95,15 +106,15 @@ void CsvRowReader::CheckEncoding() {
 // it while it lies ahead, so that each byte is searched once.
 std::size_t CsvRowReader::NextByte(char c, std::size_t& cached) const {
   if (cached < position_ || cached == kUnknown) {
-    const void* found = std::memchr(block_.data() + position_, c, end_ - position_);
-    cached = found ? static_cast<std::size_t>(static_cast<const char*>(found) - block_.data()) : end_;
+    const void* found = std::memchr(bytes_ + position_, c, end_ - position_);
+    cached = found ? static_cast<std::size_t>(static_cast<const char*>(found) - bytes_) : end_;
   }
   return cached;
 }
 
 // False at the end of the input.
 bool CsvRowReader::Refill() {
-  if (finished_) return false;
+  if (finished_ || !input_) return false;
   nextCr_ = nextLf_ = kUnknown;
   position_ = 0;
   end_ = Read(block_.data(), block_.size());
@@ -136,9 +147,9 @@ bool CsvRowReader::InputWouldWait() const {
 // a blank line): the row is served before the parser sees any byte after it,
 // and the line it ends on is known.
 void CsvRowReader::ParseLine() {
-  const char* piece = block_.data() + position_;
-  const char* blockEnd = block_.data() + end_;
-  const char* lineEnd = block_.data() + std::min(NextByte('\r', nextCr_), NextByte('\n', nextLf_));
+  const char* piece = bytes_ + position_;
+  const char* blockEnd = bytes_ + end_;
+  const char* lineEnd = bytes_ + std::min(NextByte('\r', nextCr_), NextByte('\n', nextLf_));
   if (lineEnd != blockEnd)
     lineEnd += lineEnd[0] == '\r' && lineEnd + 1 != blockEnd && lineEnd[1] == '\n' ? 2 : 1;
   const std::size_t length = static_cast<std::size_t>(lineEnd - piece);

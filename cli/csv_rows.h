@@ -14,7 +14,8 @@
 // terminal or written into a pipe are answered at once; the caller learns,
 // through a callback, when the reader is about to wait for more input.
 // Memory stays bounded by one input block and the longest field, whatever
-// the length of the input.
+// the length of the input. Rows can also be read from bytes already in
+// memory, with the same results as from a file holding them.
 
 #include <csv.h>
 
@@ -24,6 +25,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -56,6 +58,9 @@ class CsvRowReader {
   // ready), for instance to flush the answers written so far.
   CsvRowReader(std::FILE* input, char delimiter, std::size_t keptFields,
                std::function<void()> beforeWaiting = {});
+  // Reads `text` (not copied: it must outlive the reader) as a whole input;
+  // the rows and errors are those of a file holding the same bytes.
+  CsvRowReader(std::string_view text, char delimiter, std::size_t keptFields);
   ~CsvRowReader();
   CsvRowReader(const CsvRowReader&) = delete;
   CsvRowReader& operator=(const CsvRowReader&) = delete;
@@ -72,6 +77,7 @@ class CsvRowReader {
   bool startedWithByteOrderMark() const { return byteOrderMark_; }
 
  private:
+  CsvRowReader(char delimiter, std::size_t keptFields);
   const CsvRow* NextRow();
   void CheckEncoding();
   bool Refill();
@@ -89,16 +95,17 @@ class CsvRowReader {
   [[noreturn]] void FailParse();
   [[noreturn]] void Fail(const std::string& message) const;
 
-  std::FILE* input_;
-  int descriptor_;
+  std::FILE* input_ = nullptr;  // none: the input is in memory, whole
+  int descriptor_ = -1;
   std::size_t keptFields_;
   std::function<void()> beforeWaiting_;
   csv_parser parser_;
-  std::vector<char> block_;
-  std::size_t position_ = 0;  // next unparsed byte of block_
-  std::size_t end_ = 0;       // end of the bytes read into block_
+  std::vector<char> block_;      // what is read from input_
+  const char* bytes_ = nullptr;  // the bytes being parsed: block_, or the text in memory
+  std::size_t position_ = 0;     // next unparsed byte of bytes_
+  std::size_t end_ = 0;          // end of the bytes held in bytes_
   static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
-  std::size_t nextCr_ = kUnknown;  // the next CR in block_ from position_ on, or end_
+  std::size_t nextCr_ = kUnknown;  // the next CR in bytes_ from position_ on, or end_
   std::size_t nextLf_ = kUnknown;  // the next LF, likewise
   CsvRow row_;
   bool rowEnded_ = false;               // the parser ended a row or a blank line

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,32 @@ void PrintTo(const ExpectedRow& row, std::ostream* out) {
   if (!row.extraFieldsEmpty) *out << " and text beyond them";
 }
 
-std::vector<ExpectedRow> ReadAll(std::string_view content, char delimiter = ';', std::size_t kept = 3) {
-  auto file = ReadableFile(content);
-  CsvRowReader reader(file.get(), delimiter, kept);
+// Where the reader takes its bytes from: every case below must read the same
+// from a file and from memory.
+enum class Source { File, Memory };
+constexpr Source kSources[] = {Source::File, Source::Memory};
+
+const char* Name(Source source) { return source == Source::File ? "from a file" : "from memory"; }
+
+// A reader of `content`, from a temporary file or from memory.
+struct SourceReader {
+  SourceReader(Source source, std::string_view content, char delimiter = ';', std::size_t kept = 3) {
+    if (source == Source::File) {
+      file = ReadableFile(content);
+      reader.emplace(file.get(), delimiter, kept);
+    } else {
+      reader.emplace(content, delimiter, kept);
+    }
+  }
+  cli_test::File file;
+  std::optional<CsvRowReader> reader;
+};
+
+std::vector<ExpectedRow> ReadAll(std::string_view content, char delimiter = ';', std::size_t kept = 3,
+                                 Source source = Source::File) {
+  SourceReader input(source, content, delimiter, kept);
   std::vector<ExpectedRow> rows;
-  while (const CsvRow* row = reader.Next()) {
+  while (const CsvRow* row = input.reader->Next()) {
     rows.push_back({row->line, row->fieldCount, row->fields, row->extraFieldsEmpty});
   }
   return rows;
@@ -111,7 +133,8 @@ class CsvReading : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(CsvReading, GivesRowsWithTheirLines) {
   const ReadCase& c = GetParam();
-  EXPECT_EQ(ReadAll(c.content, c.delimiter), c.rows);
+  for (Source source : kSources)
+    EXPECT_EQ(ReadAll(c.content, c.delimiter, 3, source), c.rows) << Name(source);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CsvReading, testing::ValuesIn(kReadCases),
@@ -140,16 +163,18 @@ class MalformedCsv : public testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedCsv, RaisesErrorNamingTheLine) {
   const MalformedCase& c = GetParam();
-  auto file = ReadableFile(c.content);
-  CsvRowReader reader(file.get(), ';', 3);
-  std::size_t rows = 0;
-  try {
-    while (reader.Next()) ++rows;
-    FAIL() << "accepted";
-  } catch (const CsvReadError& error) {
-    EXPECT_EQ(error.line(), c.line) << error.what();
+  for (Source source : kSources) {
+    SCOPED_TRACE(Name(source));
+    SourceReader input(source, c.content);
+    std::size_t rows = 0;
+    try {
+      while (input.reader->Next()) ++rows;
+      ADD_FAILURE() << "accepted";
+    } catch (const CsvReadError& error) {
+      EXPECT_EQ(error.line(), c.line) << error.what();
+    }
+    EXPECT_EQ(rows, c.rowsBefore);
   }
-  EXPECT_EQ(rows, c.rowsBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, MalformedCsv, testing::ValuesIn(kMalformedCases),
@@ -168,13 +193,16 @@ TEST(CsvReadingLarge, RowsAcrossBlocksKeepTextAndLines) {
       content += std::to_string(i) + ";\"a\"\"b\";c\r\n";
     }
   }
-  auto rows = ReadAll(content);
-  ASSERT_EQ(rows.size(), rowCount);
-  EXPECT_EQ(rows[5'000].fields[0], longField + "\n");
-  EXPECT_EQ(rows[5'000].line, 5'001u);
-  EXPECT_EQ(rows[5'001].line, 5'003u);
-  EXPECT_EQ(rows.back().line, rowCount + 1);
-  EXPECT_EQ(rows.back().fields, (std::vector<std::string>{std::to_string(rowCount - 1), "a\"b", "c"}));
+  for (Source source : kSources) {
+    SCOPED_TRACE(Name(source));
+    auto rows = ReadAll(content, ';', 3, source);
+    ASSERT_EQ(rows.size(), rowCount);
+    EXPECT_EQ(rows[5'000].fields[0], longField + "\n");
+    EXPECT_EQ(rows[5'000].line, 5'001u);
+    EXPECT_EQ(rows[5'001].line, 5'003u);
+    EXPECT_EQ(rows.back().line, rowCount + 1);
+    EXPECT_EQ(rows.back().fields, (std::vector<std::string>{std::to_string(rowCount - 1), "a\"b", "c"}));
+  }
 }
 
 // A CR LF pair that the reader's 64 KiB input blocks cut in two is still one
@@ -238,14 +266,15 @@ TEST(CsvReadingEncoding, Utf16IsRefusedBeforeAnyRow) {
       {"\xFF\xFE", "UTF-16 LE"},
   };
   for (const Case& c : cases) {
-    auto file = ReadableFile(c.content);
-    CsvRowReader reader(file.get(), ';', 3);
-    try {
-      reader.Next();
-      FAIL() << "read " << c.encoding;
-    } catch (const CsvReadError& error) {
-      EXPECT_NE(std::string(error.what()).find(c.encoding), std::string::npos) << error.what();
-      EXPECT_EQ(error.line(), 1u);
+    for (Source source : kSources) {
+      SourceReader input(source, c.content);
+      try {
+        input.reader->Next();
+        ADD_FAILURE() << "read " << c.encoding << " " << Name(source);
+      } catch (const CsvReadError& error) {
+        EXPECT_NE(std::string(error.what()).find(c.encoding), std::string::npos) << error.what();
+        EXPECT_EQ(error.line(), 1u);
+      }
     }
   }
 }
@@ -256,10 +285,12 @@ TEST(CsvReadingByteOrderMark, IsReportedOnlyWhenPresent) {
                                    "1;2;3\n",
                                    "\xEF\xBB"
                                    "1;2;3\n"}) {
-    auto file = ReadableFile(content);
-    CsvRowReader reader(file.get(), ';', 3);
-    ASSERT_NE(reader.Next(), nullptr);
-    EXPECT_EQ(reader.startedWithByteOrderMark(), content.starts_with("\xEF\xBB\xBF")) << content;
+    for (Source source : kSources) {
+      SourceReader input(source, content);
+      ASSERT_NE(input.reader->Next(), nullptr);
+      EXPECT_EQ(input.reader->startedWithByteOrderMark(), content.starts_with("\xEF\xBB\xBF"))
+          << content << " " << Name(source);
+    }
   }
 }
 
