@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <stdexcept>
+#include <utility>
 
 #include "report/windows1252.h"
 
@@ -33,7 +34,7 @@ struct State {
 
 class Reader {
  public:
-  explicit Reader(std::string_view rtf) : rtf_(rtf) {}
+  Reader(std::string_view rtf, ReadFormats formats) : rtf_(rtf), keepFormats_(formats == ReadFormats::Kept) {}
 
   ReadDocument Read() {
     std::vector<State> stack{State{}};
@@ -53,7 +54,8 @@ class Reader {
         Character(stack.back(), static_cast<unsigned char>(c));
       }
     }
-    return doc_;
+    doc_.trailing = std::move(current_.text);  // the text after the last \par
+    return std::move(doc_);
   }
 
  private:
@@ -72,8 +74,9 @@ class Reader {
   }
 
   void Word(State& state) {
-    std::string word;
-    while (pos_ < rtf_.size() && std::isalpha(static_cast<unsigned char>(rtf_[pos_]))) word += rtf_[pos_++];
+    const std::size_t start = pos_;
+    while (pos_ < rtf_.size() && std::isalpha(static_cast<unsigned char>(rtf_[pos_]))) ++pos_;
+    const std::string_view word = rtf_.substr(start, pos_ - start);
     std::string digits;
     if (pos_ < rtf_.size() && rtf_[pos_] == '-') digits += rtf_[pos_++];
     while (pos_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[pos_]))) digits += rtf_[pos_++];
@@ -83,7 +86,7 @@ class Reader {
     Apply(state, word, hasParam, param);
   }
 
-  void Apply(State& state, const std::string& word, bool hasParam, int param) {
+  void Apply(State& state, std::string_view word, bool hasParam, int param) {
     ReadFormat& f = state.format;
     if (word == "fonttbl") {
       state.destination = Destination::FontTable;
@@ -120,10 +123,9 @@ class Reader {
     } else if (word == "tab") {
       Unit(state, u'\t');
     } else if (word == "par") {
-      current_.formats.push_back(f);
-      doc_.paragraphs.push_back(current_);
+      if (keepFormats_) current_.formats.push_back(f);
+      doc_.paragraphs.push_back(std::move(current_));
       current_ = ReadParagraph{};
-      doc_.trailing.clear();
     } else if (word == "u") {
       Unit(state, static_cast<char16_t>(param & 0xFFFF));
       skip_ = uc_;
@@ -131,7 +133,7 @@ class Reader {
       uc_ = param;
     } else if (word != "rtf" && word != "ansi" && word != "ansicpg" && word != "deff" && word != "pard" &&
                word != "fnil" && word != "fcharset") {
-      doc_.unknown.push_back(word);
+      doc_.unknown.emplace_back(word);
     }
   }
 
@@ -156,11 +158,11 @@ class Reader {
     }
     if (state.destination != Destination::Body) return;
     current_.text += unit;
-    current_.formats.push_back(state.format);
-    doc_.trailing += unit;
+    if (keepFormats_) current_.formats.push_back(state.format);
   }
 
   std::string_view rtf_;
+  bool keepFormats_;
   std::size_t pos_ = 0;
   ReadDocument doc_;
   ReadParagraph current_;
@@ -172,9 +174,9 @@ class Reader {
 
 }  // namespace
 
-ReadDocument ReadRtf(std::string_view rtf) { return Reader(rtf).Read(); }
+ReadDocument ReadRtf(std::string_view rtf, ReadFormats formats) { return Reader(rtf, formats).Read(); }
 
-std::u16string ReadRtfText(std::string_view rtf) { return Reader(rtf).Read().trailing; }
+std::u16string ReadRtfText(std::string_view rtf) { return Reader(rtf, ReadFormats::Kept).Read().trailing; }
 
 std::u16string Utf16(std::string_view utf8) {
   iconv_t cd = iconv_open("UTF-16LE", "UTF-8");

@@ -40,7 +40,12 @@ struct ReadDocument {
   int groupDepthAtEnd = 0;
 };
 
-ReadDocument ReadRtf(std::string_view rtf);
+// Whether ReadRtf records each code unit's format, or only the text (for
+// checks of the text alone, such as the fuzzer's, at a fraction of the cost).
+enum class ReadFormats { Kept, Dropped };
+
+// With ReadFormats::Dropped every paragraph's formats stay empty.
+ReadDocument ReadRtf(std::string_view rtf, ReadFormats formats = ReadFormats::Kept);
 
 // Only the text of a stream of escaped characters (no groups, no \par).
 std::u16string ReadRtfText(std::string_view rtf);
