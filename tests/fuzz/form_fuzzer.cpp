@@ -1,0 +1,203 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+// SPDX-License-Identifier: EUPL-1.2
+//
+// The form on any sequence of what a user does in the window: characters
+// typed at a caret (through the typed-character rule, backspace and DEL
+// deleting), texts pasted at a caret (through the first-line rule), a
+// selection deleted, Ripulisci and Salva, under "," or "." as the decimal
+// separator. After every event:
+//   - "Salva" is enabled exactly when the three inputs hold text and compute,
+//     and then the three results are what calc::ComputeTexts gives for them;
+//   - a failed computation (CalcError, nothing else) leaves the inputs as
+//     typed, the results as they were and "Salva" disabled;
+//   - the view was told exactly the form's state, and only of changes;
+//   - Salva takes the six texts the form holds.
+// Input: the first byte picks the separator, then events of a few bytes
+// each (see NextEvent); an input that ends mid-event ends the sequence.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/calc_error.h"
+#include "calc/decimal_separator.h"
+#include "calc/discrepancy.h"
+#include "form/fields.h"
+#include "form/first_line.h"
+#include "form/form.h"
+#include "form/typed_character.h"
+
+namespace {
+
+std::size_t Index(form::Input input) { return static_cast<std::size_t>(input); }
+std::size_t Index(form::Result result) { return static_cast<std::size_t>(result); }
+
+// What a window shows: the texts typed into its input fields (set by the
+// fuzzer, as a field takes keystrokes) and whatever the form tells it.
+class MirrorView final : public form::FormView {
+ public:
+  void ShowInput(form::Input input, const std::string& text) override { Set(inputs[Index(input)], text); }
+  void ShowResult(form::Result result, const std::string& text) override {
+    Set(results[Index(result)], text);
+  }
+  void ShowSaveEnabled(bool enabled) override {
+    if (enabled == saveEnabled) std::abort();  // told of no change
+    saveEnabled = enabled;
+  }
+
+  std::array<std::string, 3> inputs;
+  std::array<std::string, 3> results;
+  bool saveEnabled = false;
+
+ private:
+  static void Set(std::string& shown, const std::string& text) {
+    if (shown == text) std::abort();  // told of no change
+    shown = text;
+  }
+};
+
+// Reads the input byte by byte; nothing once it is used up.
+class Bytes {
+ public:
+  Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  std::optional<std::uint8_t> Next() {
+    if (at_ == size_) return std::nullopt;
+    return data_[at_++];
+  }
+  std::optional<std::string_view> Text(std::size_t length) {
+    if (size_ - at_ < length) return std::nullopt;
+    const std::string_view text(reinterpret_cast<const char*>(data_ + at_), length);
+    at_ += length;
+    return text;
+  }
+
+ private:
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t at_ = 0;
+};
+
+// The three results for the inputs, or nothing when they do not compute.
+std::optional<calc::DiscrepancyTexts> Expected(const form::Form& form) {
+  for (form::Input input : form::kInputs) {
+    if (form.InputText(input).empty()) return std::nullopt;
+  }
+  try {
+    return calc::ComputeTexts(form.InputText(form::Input::BaseAmount), form.InputText(form::Input::Discount),
+                              form.InputText(form::Input::ContractorTotal), calc::DecimalSeparator());
+  } catch (const calc::CalcError&) {
+    return std::nullopt;
+  }
+}
+
+void CheckState(const form::Form& form, const MirrorView& view) {
+  for (form::Input input : form::kInputs) {
+    if (view.inputs[Index(input)] != form.InputText(input)) std::abort();
+  }
+  for (form::Result result : form::kResults) {
+    if (view.results[Index(result)] != form.ResultText(result)) std::abort();
+  }
+  if (view.saveEnabled != form.SaveEnabled()) std::abort();
+  const std::optional<calc::DiscrepancyTexts> expected = Expected(form);
+  if (form.SaveEnabled() != expected.has_value()) std::abort();
+  if (expected && (form.ResultText(form::Result::ComputedTotal) != expected->computedTotal ||
+                   form.ResultText(form::Result::Difference) != expected->difference ||
+                   form.ResultText(form::Result::Percentage) != expected->percentage))
+    std::abort();
+}
+
+// The field takes its new text, then the form hears of the edit.
+void Edit(form::Form& form, MirrorView& view, form::Input input, std::string text) {
+  const std::array<std::string, 3> resultsBefore = view.results;
+  view.inputs[Index(input)] = text;
+  try {
+    form.EditInput(input, text);
+  } catch (const calc::CalcError&) {
+    if (form.InputText(input) != text || form.SaveEnabled() || view.results != resultsBefore) std::abort();
+  } catch (const std::exception&) {
+    std::abort();
+  }
+}
+
+// One event: the first byte picks what happens (low three bits) and in which
+// input field (the rest); caret positions are taken modulo the text's length.
+// False when the input ends before the event is whole.
+bool NextEvent(Bytes& bytes, form::Form& form, MirrorView& view) {
+  const std::optional<std::uint8_t> head = bytes.Next();
+  if (!head) return false;
+  const form::Input input = form::kInputs[(*head >> 3) % form::kInputs.size()];
+  std::string text = form.InputText(input);
+  switch (*head & 7) {
+    case 0:
+    case 1:
+    case 2: {  // a typed character at the caret
+      const std::optional<std::uint8_t> typed = bytes.Next();
+      const std::optional<std::uint8_t> caret = bytes.Next();
+      if (!typed || !caret) return false;
+      const std::size_t at = *caret % (text.size() + 1);
+      const std::optional<char> kept = form::KeptTypedCharacter(*typed, calc::DecimalSeparator());
+      if (!kept) return true;  // discarded: the field never sees it
+      if (*kept == 8) {
+        if (at == 0) return true;
+        text.erase(at - 1, 1);
+      } else if (*kept == 127) {
+        if (at == text.size()) return true;
+        text.erase(at, 1);
+      } else {
+        text.insert(at, 1, *kept);
+      }
+      break;
+    }
+    case 3:
+    case 4: {  // a paste at the caret
+      const std::optional<std::uint8_t> length = bytes.Next();
+      const std::optional<std::uint8_t> caret = bytes.Next();
+      if (!length || !caret) return false;
+      const std::optional<std::string_view> pasted = bytes.Text(*length);
+      if (!pasted) return false;
+      text.insert(*caret % (text.size() + 1), form::FirstLine(*pasted));
+      break;
+    }
+    case 5: {  // a selection deleted
+      const std::optional<std::uint8_t> start = bytes.Next();
+      const std::optional<std::uint8_t> length = bytes.Next();
+      if (!start || !length) return false;
+      const std::size_t from = *start % (text.size() + 1);
+      text.erase(from, *length % (text.size() - from + 1));
+      break;
+    }
+    case 6:  // Ripulisci
+      form.Clear();
+      return true;
+    case 7: {  // Salva: the report takes what the form holds
+      if (!form.SaveEnabled()) return true;
+      const report::ReportFields fields = form.ReportFields();
+      if (fields.baseAmount != form.InputText(form::Input::BaseAmount) ||
+          fields.discount != form.InputText(form::Input::Discount) ||
+          fields.contractorTotal != form.InputText(form::Input::ContractorTotal) ||
+          fields.computedTotal != form.ResultText(form::Result::ComputedTotal) ||
+          fields.difference != form.ResultText(form::Result::Difference) ||
+          fields.percentage != form.ResultText(form::Result::Percentage))
+        std::abort();
+      return true;
+    }
+  }
+  Edit(form, view, input, std::move(text));  // unchanged too: the form then does nothing
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  calc::SetDecimalSeparator(data[0] & 1 ? '.' : ',');
+  Bytes bytes(data + 1, size - 1);
+  MirrorView view;
+  form::Form form(view);
+  while (NextEvent(bytes, form, view)) CheckState(form, view);
+  return 0;
+}
