@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+# SPDX-License-Identifier: EUPL-1.2
+#
+# Soak of the real window: starts the built program on a virtual X display
+# under the openbox window manager, under an Italian locale, and drives it
+# with N random events (scripts/soak.py says which and what is checked).
+# Fails on a crash, a hang (no answer for 10 s), resident memory growing by
+# more than 1 MiB over the second half of the run, or a saved report whose
+# results are not the calculation's for its inputs. Prints the events, the
+# reports checked and the resident memory at half and at the end.
+#   scripts/soak.sh N [SEED [BUILD_DIR]]   (seed 1, build/ by default;
+#                                          BUILD_DIR may also come from SOAK_BUILD)
+# Needs xvfb, openbox and python3-xlib (scripts/packages.txt).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+events=${1:?usage: scripts/soak.sh N [SEED [BUILD_DIR]]}
+seed=${2:-1}
+build=${3:-${SOAK_BUILD:-$root/build}}
+program=$build/program/discordanza
+cli=$build/cli/discordanza-cli
+for binary in "$program" "$cli"; do
+  [ -x "$binary" ] || { echo "soak: $binary is not built" >&2; exit 1; }
+done
+
+scratch=$(mktemp -d)
+xvfb=
+manager=
+passed=false
+cleanup() {
+  kill $manager 2>/dev/null || true
+  kill $xvfb 2>/dev/null || true
+  wait 2>/dev/null || true  # the display is free again when the next run starts
+  if $passed; then rm -rf "$scratch"; else echo "soak: reports and the program's output kept in $scratch" >&2; fi
+}
+trap cleanup EXIT
+
+# A free display number, chosen by the server itself.
+exec {displayfd}<> <(:)
+# -noreset: the server would reset when its only client, xprop, leaves, and
+# drop openbox as it connects.
+Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 number <&"$displayfd" || { echo "soak: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$number
+openbox >"$scratch/openbox.log" 2>&1 &
+manager=$!
+for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+  echo "soak: openbox did not start on $DISPLAY:" >&2
+  cat "$scratch/openbox.log" >&2
+  exit 1
+fi
+
+/usr/bin/python3 "$root/scripts/soak.py" "$events" "$seed" --program "$program" --cli "$cli" --scratch "$scratch"
+passed=true
