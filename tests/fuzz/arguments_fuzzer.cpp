@@ -75,13 +75,14 @@ std::vector<std::string> Canonical(const cli::Arguments& parsed) {
   if (parsed.separator) line.push_back("--separator=" + std::string(1, *parsed.separator));
   if (parsed.strict) line.push_back("--strict");  // taken, and without effect, with the three amounts
   if (parsed.mode == cli::Mode::Direct) {
-    if (parsed.rtfFile) line.insert(line.end(), {"--rtf", *parsed.rtfFile});
+    // "--name=VALUE": a value such as "-h" after "--rtf " would ask for help.
+    if (parsed.rtfFile) line.push_back("--rtf=" + *parsed.rtfFile);
     line.push_back("--");
     line.insert(line.end(), parsed.amounts.begin(), parsed.amounts.end());
     return line;
   }
   line.push_back("--csv");
-  if (parsed.delimiter != ';') line.insert(line.end(), {"--delimiter", std::string(1, parsed.delimiter)});
+  if (parsed.delimiter != ';') line.push_back("--delimiter=" + std::string(1, parsed.delimiter));
   if (parsed.header) line.push_back("--header");
   line.push_back("--");
   if (parsed.csvFile) line.push_back(*parsed.csvFile);
