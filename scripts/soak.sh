@@ -35,13 +35,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number, chosen by the server itself.
-exec {displayfd}<> <(:)
-# -noreset: the server would reset when its only client, xprop, leaves, and
-# drop openbox as it connects.
-Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 10 number <&"$displayfd" || { echo "soak: Xvfb did not start" >&2; exit 1; }
+# A free display, away from the low numbers that other X servers on this
+# machine take. -noreset: the server would reset when its only client leaves,
+# and drop openbox as it connects.
+for number in $(seq $((150 + $$ % 50)) 250); do
+  [ -e "/tmp/.X$number-lock" ] && continue
+  Xvfb ":$number" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do xdpyinfo -display ":$number" >/dev/null 2>&1 && break; sleep 0.1; done
+  kill -0 "$xvfb" 2>/dev/null && xdpyinfo -display ":$number" >/dev/null 2>&1 && break
+  kill "$xvfb" 2>/dev/null || true
+  xvfb=
+done
+[ -n "$xvfb" ] || { echo "soak: no virtual display started" >&2; exit 1; }
 export DISPLAY=:$number
 openbox >"$scratch/openbox.log" 2>&1 &
 manager=$!
