@@ -16,18 +16,6 @@
 namespace app {
 namespace {
 
-// Destroys the windows on every way out, before the application object.
-class WindowsOwner {
- public:
-  explicit WindowsOwner(const StartupWindows& windows) : windows_(windows) {}
-  ~WindowsOwner() { windows_.destroy(); }
-  WindowsOwner(const WindowsOwner&) = delete;
-  WindowsOwner& operator=(const WindowsOwner&) = delete;
-
- private:
-  const StartupWindows& windows_;
-};
-
 // The application object, or the start-up report and exit code 1 when no
 // window system can be reached.
 std::unique_ptr<Application> MakeApplication(int& argc, char** argv, ErrorBox& errorBox) {
@@ -37,7 +25,7 @@ std::unique_ptr<Application> MakeApplication(int& argc, char** argv, ErrorBox& e
 
 }  // namespace
 
-int RunProgram(int argc, char** argv, const StartupWindows& windows) {
+int RunProgram(int argc, char** argv, CreateStartupWindows createWindows) {
   SetFloatingPointEnvironment();
   calc::LoadDecimalSeparator();
   DisableToolkitSettings();
@@ -52,11 +40,14 @@ int RunProgram(int argc, char** argv, const StartupWindows& windows) {
   InstallFontSubstitutions();
   InstallToolkitTranslation(*application);
 
-  WindowsOwner owner(windows);
+  // Declared after the application object: the windows go first on every
+  // way out.
+  std::unique_ptr<StartupWindows> windows;
   try {
-    QWidget* mainWindow = windows.create();
-    application->SetMainWindow(mainWindow);
-    mainWindow->show();
+    windows = createWindows();
+    QWidget& mainWindow = windows->mainWindow();
+    application->SetMainWindow(&mainWindow);
+    mainWindow.show();
   } catch (...) {
     return ReportStartupError(std::current_exception());
   }

@@ -2,22 +2,29 @@
 // RunProgram: the whole life of the windowed program. In this order: the
 // floating-point environment, the decimal separator, the toolkit's settings
 // turned off (nothing read, nothing kept), the application object
-// and its fonts, the windows (main window first), the main window shown, the
+// and its fonts, the windows, the main window shown, the
 // event loop; the windows destroyed before the application object. An error
 // while the windows are built ends the program with the start-up report and
 // exit code 1, and so does a window system that cannot be reached; closing
 // the main window ends it with exit code 0. Of the command line only the
 // program's name is read.
 
+#include <memory>
+
 class QWidget;
 
 namespace app {
 
-struct StartupWindows {
-  QWidget* (*create)();  // builds every window, returns the main window (not shown)
-  void (*destroy)();     // destroys whatever create built; safe after a failed create
+// Every window the program builds at start-up; destroying it destroys them.
+class StartupWindows {
+ public:
+  virtual ~StartupWindows() = default;
+  virtual QWidget& mainWindow() = 0;  // not shown until RunProgram shows it
 };
 
-int RunProgram(int argc, char** argv, const StartupWindows& windows);
+// Builds every window; an error it raises is a start-up error.
+using CreateStartupWindows = std::unique_ptr<StartupWindows> (*)();
+
+int RunProgram(int argc, char** argv, CreateStartupWindows createWindows);
 
 }  // namespace app

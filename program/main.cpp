@@ -9,10 +9,10 @@
 
 namespace {
 
-QWidget* CreateWindows() { return ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>()); }
+std::unique_ptr<app::StartupWindows> CreateWindows() {
+  return std::make_unique<ui::ProgramWindows>(std::make_unique<ui::QtSaveDialog>());
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  return app::RunProgram(argc, argv, {&CreateWindows, &ui::DestroyStartupWindows});
-}
+int main(int argc, char** argv) { return app::RunProgram(argc, argv, &CreateWindows); }

@@ -43,7 +43,7 @@ class AccessibleParent : public QAccessibleWidget {
 QAccessibleInterface* DescribeProgramWindow(const QString& className, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
-  if (className == QLatin1String("TForm1")) return new AccessibleParent(widget, QAccessible::Window);
+  if (className == QLatin1String("ui::MainWindow")) return new AccessibleParent(widget, QAccessible::Window);
   if (className == QLatin1String("ui::AboutPanel")) return new AccessibleParent(widget, QAccessible::Pane);
   return nullptr;
 }

@@ -3,32 +3,59 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcutEvent>
+#include <optional>
+#include <string>
 
-#include "ui/main_unit.h"
+#include "calc/decimal_separator.h"
+#include "form/typed_character.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int kNoCharacter = -1;
+// An editing command of an input field: the platform's key sequence for it,
+// and Ctrl with its letter, which works on every platform.
+struct EditingCommand {
+  QKeySequence::StandardKey sequence;
+  Qt::Key letter;
+  void (*action)(QLineEdit&);
+};
 
-// The character a key press types, as the window's code page has it: the
-// control character for Ctrl+letter (Ctrl+C is 3, Ctrl+V 22), the text's one
-// character otherwise, kNoCharacter for keys that type nothing (arrows, Home,
-// End, Insert...). A character outside one byte counts as 0, discarded.
-int TypedCharacter(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers mods = event.modifiers();
-  const bool control = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
-  if (control && event.key() >= Qt::Key_At && event.key() <= Qt::Key_Underscore) {
-    return event.key() & 0x1F;
+constexpr EditingCommand kEditingCommands[] = {
+    {QKeySequence::Copy, Qt::Key_C, [](QLineEdit& field) { field.copy(); }},
+    {QKeySequence::Cut, Qt::Key_X, [](QLineEdit& field) { field.cut(); }},
+    {QKeySequence::Paste, Qt::Key_V, [](QLineEdit& field) { field.paste(); }},
+    {QKeySequence::SelectAll, Qt::Key_A, [](QLineEdit& field) { field.selectAll(); }},
+    {QKeySequence::Undo, Qt::Key_Z, [](QLineEdit& field) { field.undo(); }},
+    {QKeySequence::Redo, Qt::Key_Y, [](QLineEdit& field) { field.redo(); }},
+};
+
+Qt::KeyboardModifiers ModifiersOf(const QKeyEvent& event) { return event.modifiers() & ~Qt::KeypadModifier; }
+
+const EditingCommand* EditingCommandOf(const QKeyEvent& event) {
+  for (const EditingCommand& command : kEditingCommands) {
+    if (event.matches(command.sequence)) return &command;
+    if (ModifiersOf(event) == Qt::ControlModifier && event.key() == command.letter) return &command;
   }
-  const QString text = event.text();
-  if (text.isEmpty()) return kNoCharacter;
-  if (text.size() != 1 || text.front().unicode() > 0xFF) return 0;
-  return text.front().unicode();
+  return nullptr;
+}
+
+// The control character that Ctrl+letter types (Ctrl+R is 18), or nothing
+// for any other key.
+std::optional<char32_t> ControlCharacter(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = ModifiersOf(event);
+  const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+  if (!control || event.key() < Qt::Key_At || event.key() > Qt::Key_Underscore) return std::nullopt;
+  return static_cast<char32_t>(event.key() & 0x1F);
+}
+
+// What the typed-character rule keeps of a key's or a composition's text.
+QString KeptText(const QString& typed) {
+  return QString::fromStdString(form::KeptTypedText(typed.toStdString(), calc::DecimalSeparator()));
 }
 
 // The letter after the "&" of a caption, or a null QChar.
@@ -37,9 +64,17 @@ QChar MnemonicLetter(const QString& caption) {
   return amp >= 0 && amp + 1 < caption.size() ? caption.at(amp + 1) : QChar();
 }
 
+template <typename Widget>
+Widget* Watched(const QList<Widget*>& widgets, QObject* watched) {
+  for (Widget* widget : widgets) {
+    if (widget == watched) return widget;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
-MainKeyFilter::MainKeyFilter(TForm1* form) : QObject(form), form_(form) {}
+MainKeyFilter::MainKeyFilter(QObject* parent) : QObject(parent) {}
 
 void MainKeyFilter::WatchInput(QLineEdit* field) {
   inputs_.append(field);
@@ -52,111 +87,95 @@ void MainKeyFilter::WatchButton(QPushButton* button) {
 }
 
 bool MainKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  QLineEdit* input = Watched(inputs_, watched);
+  QPushButton* button = Watched(buttons_, watched);
   switch (event->type()) {
     case QEvent::KeyPress:
-      for (QLineEdit* field : inputs_) {
-        if (watched == field) return InputKeyPress(field, static_cast<QKeyEvent*>(event));
-      }
-      for (QPushButton* button : buttons_) {
-        if (watched == button) return ButtonKeyPress(button, static_cast<QKeyEvent*>(event));
-      }
-      return false;
-    case QEvent::Shortcut:
-      for (QPushButton* button : buttons_) {
-        if (watched == button) return ButtonShortcut(button, static_cast<QShortcutEvent*>(event));
-      }
+      if (input != nullptr) return FilterInputKey(*input, *static_cast<QKeyEvent*>(event));
+      if (button != nullptr) return HandleButtonKey(*button, *static_cast<QKeyEvent*>(event));
       return false;
     case QEvent::ShortcutOverride:
-      for (QLineEdit* field : inputs_) {
-        if (watched == field) return InputShortcutOverride(static_cast<QKeyEvent*>(event));
+      // Ctrl+letter belongs to the field, so that no shortcut takes it; its
+      // key press then comes to FilterInputKey.
+      if (input == nullptr || !ControlCharacter(*static_cast<QKeyEvent*>(event))) return false;
+      event->accept();
+      return true;
+    case QEvent::Shortcut:
+      // Alt+letter clicks at once, as a mouse click does, instead of Qt's
+      // animated click a tenth of a second later; the focus stays where it is.
+      if (button == nullptr || static_cast<QShortcutEvent*>(event)->isAmbiguous() || !button->isEnabled()) {
+        return false;
       }
-      return false;
+      button->click();
+      return true;
     case QEvent::InputMethod:
-      for (QLineEdit* field : inputs_) {
-        if (watched == field) return InputComposed(field, static_cast<QInputMethodEvent*>(event));
-      }
-      return false;
+      return input != nullptr && InputComposed(*input, *static_cast<QInputMethodEvent*>(event));
     default: return false;
   }
 }
 
-bool MainKeyFilter::InputKeyPress(QLineEdit* field, QKeyEvent* event) {
-  // Tab and Shift+Tab move the focus and never reach the input filter.
-  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return false;
-  const int typed = TypedCharacter(*event);
-  if (typed == kNoCharacter) return false;
-
-  char key = static_cast<char>(typed);
-  form_->Edit1KeyPress(field, key);
-  if (key == 0) return true;  // discarded, silently
-  if (static_cast<unsigned char>(key) == typed) return false;
-
-  // The filter replaced the character: the field types the new one instead.
-  const QChar replaced = QChar::fromLatin1(key);
-  QKeyEvent retyped(QEvent::KeyPress, replaced.unicode(), Qt::NoModifier, QString(replaced));
-  QCoreApplication::sendEvent(field, &retyped);
-  return true;
-}
-
-bool MainKeyFilter::InputComposed(QLineEdit* field, QInputMethodEvent* event) {
-  // Characters composed by an input method (dead keys, compose sequences)
-  // are typed characters too: each goes through the input filter.
-  QString filtered;
-  for (QChar typed : event->commitString()) {
-    char key = typed.unicode() > 0xFF ? 0 : static_cast<char>(typed.unicode());
-    form_->Edit1KeyPress(field, key);
-    if (key != 0) filtered += QChar::fromLatin1(key);
+bool MainKeyFilter::FilterInputKey(QLineEdit& field, const QKeyEvent& event) {
+  // Tab and Shift+Tab move the focus and type nothing.
+  if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return false;
+  if (const EditingCommand* command = EditingCommandOf(event)) {
+    command->action(field);
+    return true;
   }
-  if (filtered == event->commitString()) return false;
-  QInputMethodEvent replaced(event->preeditString(), event->attributes());
-  replaced.setCommitString(filtered, event->replacementStart(), event->replacementLength());
-  QCoreApplication::sendEvent(field, &replaced);
+  if (const std::optional<char32_t> control = ControlCharacter(event)) {
+    // Kept only as the field's own editing key (Ctrl+H is backspace).
+    return !form::KeptTypedCharacter(*control, calc::DecimalSeparator()).has_value();
+  }
+  const QString typed = event.text();
+  if (typed.isEmpty()) return false;  // arrows, Home, End, Delete...
+  const QString kept = KeptText(typed);
+  if (kept == typed) return false;
+  if (kept.isEmpty()) return true;  // discarded, silently
+
+  // The rule replaced the character: the field types the kept one instead.
+  const int key = kept.size() == 1 ? kept.front().unicode() : int{Qt::Key_unknown};
+  QKeyEvent retyped(QEvent::KeyPress, key, Qt::NoModifier, kept);
+  QCoreApplication::sendEvent(&field, &retyped);
   return true;
 }
 
-bool MainKeyFilter::InputShortcutOverride(QKeyEvent* event) {
-  // Claim Ctrl+letter for the field so that no shortcut takes it; its key
-  // press then reaches InputKeyPress, which discards the control character.
-  const int typed = TypedCharacter(*event);
-  if (typed < 0 || typed >= 0x20) return false;
-  event->accept();
+bool MainKeyFilter::InputComposed(QLineEdit& field, const QInputMethodEvent& event) {
+  // Characters composed by an input method (dead keys, compose sequences)
+  // are typed characters too.
+  const QString kept = KeptText(event.commitString());
+  if (kept == event.commitString()) return false;
+  QInputMethodEvent replaced(event.preeditString(), event.attributes());
+  replaced.setCommitString(kept, event.replacementStart(), event.replacementLength());
+  QCoreApplication::sendEvent(&field, &replaced);
   return true;
 }
 
-bool MainKeyFilter::ButtonShortcut(QPushButton* button, QShortcutEvent* event) {
-  // Alt+letter clicks at once, as a mouse click does, instead of Qt's
-  // animated click a tenth of a second later; the focus stays where it is.
-  if (event->isAmbiguous() || !button->isEnabled()) return false;
-  button->click();
-  return true;
-}
-
-bool MainKeyFilter::ButtonKeyPress(QPushButton* button, QKeyEvent* event) {
-  switch (event->key()) {
+bool MainKeyFilter::HandleButtonKey(QPushButton& button, const QKeyEvent& event) {
+  switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: button->click(); return true;
+    case Qt::Key_Enter: button.click(); return true;
     case Qt::Key_Right:
     case Qt::Key_Down:
     case Qt::Key_Left:
     case Qt::Key_Up: {
       // Moves like Tab and Shift+Tab, so an edit field reached this way
       // selects its whole text.
-      const bool forward = event->key() == Qt::Key_Right || event->key() == Qt::Key_Down;
+      const bool forward = event.key() == Qt::Key_Right || event.key() == Qt::Key_Down;
       QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
                     forward ? Qt::NoModifier : Qt::ShiftModifier);
-      QCoreApplication::sendEvent(button, &tab);
+      QCoreApplication::sendEvent(&button, &tab);
       return true;
     }
     default: break;
   }
-  const QString text = event->text();
-  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  const QString text = event.text();
+  const bool plain = !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
   return plain && text.size() == 1 && ClickButtonWithLetter(text.front());
 }
 
 bool MainKeyFilter::ClickButtonWithLetter(QChar letter) {
+  if (letter.isNull()) return false;
   for (QPushButton* button : buttons_) {
-    if (MnemonicLetter(button->text()).toUpper() == letter.toUpper() && !letter.isNull()) {
+    if (MnemonicLetter(button->text()).toUpper() == letter.toUpper()) {
       if (button->isEnabled()) button->click();
       return true;
     }

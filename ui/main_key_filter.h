@@ -1,13 +1,15 @@
 #pragma once
 // MainKeyFilter: the main window's one event filter, for its keyboard rules.
 // On the three input fields every typed character, composed ones from an
-// input method included, goes through the window's input filter
-// (Edit1KeyPress) before the field sees it, and the control characters of
-// Ctrl+letter (copy, paste, cut, undo, ...) are discarded even though Qt would
-// treat them as editing shortcuts. On the push buttons Alt+letter clicks its
-// button at once, the letter alone clicks it while a button has the focus,
-// Enter clicks the focused button, and the arrow keys move the focus along
-// the tab order.
+// input method included, goes through the form's typed-character rule
+// (form/typed_character.h) before the field sees it; the editing commands
+// (copy, cut, paste, select all, undo, redo: Ctrl+C, X, V, A, Z, Y and the
+// platform's own key sequences for them) act on the field, a paste taking the
+// text up to its first line break as Shift+Insert does; any other Ctrl+letter
+// is a control character and is discarded, and no shortcut of the window
+// takes it. On the push buttons Alt+letter clicks its button at once, the
+// letter alone clicks it while a button has the focus, Enter clicks the
+// focused button, and the arrow keys move the focus along the tab order.
 
 #include <QList>
 #include <QObject>
@@ -17,7 +19,6 @@ class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QShortcutEvent;
-class TForm1;
 
 namespace ui {
 
@@ -25,7 +26,7 @@ class MainKeyFilter : public QObject {
   Q_OBJECT
 
  public:
-  explicit MainKeyFilter(TForm1* form);
+  explicit MainKeyFilter(QObject* parent);
 
   void WatchInput(QLineEdit* field);
   void WatchButton(QPushButton* button);
@@ -33,14 +34,11 @@ class MainKeyFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool InputKeyPress(QLineEdit* field, QKeyEvent* event);
-  bool InputComposed(QLineEdit* field, QInputMethodEvent* event);
-  bool InputShortcutOverride(QKeyEvent* event);
-  bool ButtonKeyPress(QPushButton* button, QKeyEvent* event);
-  bool ButtonShortcut(QPushButton* button, QShortcutEvent* event);
+  bool FilterInputKey(QLineEdit& field, const QKeyEvent& event);
+  bool InputComposed(QLineEdit& field, const QInputMethodEvent& event);
+  bool HandleButtonKey(QPushButton& button, const QKeyEvent& event);
   bool ClickButtonWithLetter(QChar letter);
 
-  TForm1* form_;
   QList<QLineEdit*> inputs_;
   QList<QPushButton*> buttons_;
 };

@@ -1,21 +1,27 @@
 #pragma once
-// The windows the program builds at start-up, in their order: the main window
-// Form1 first, then the About window CalmoraAboutForm, which stays hidden.
+// The windows the program builds at start-up: the About window, hidden, and
+// the main window that shows it; both live until the program ends.
 
 #include <memory>
 
+#include "app/run_program.h"
+#include "ui/about_window.h"
+#include "ui/main_window.h"
 #include "ui/save_dialog.h"
-
-class QWidget;
 
 namespace ui {
 
-// Returns Form1, not yet shown; its report export asks for the file name
-// through saveDialog.
-QWidget* CreateStartupWindows(std::unique_ptr<SaveDialog> saveDialog);
+class ProgramWindows final : public app::StartupWindows {
+ public:
+  // The main window, not yet shown, asks for the report's file name through
+  // saveDialog. Throws JpegError when the About picture's header is faulty.
+  explicit ProgramWindows(std::unique_ptr<SaveDialog> saveDialog);
 
-// Destroys both windows and clears their globals; safe when creation failed
-// half-way.
-void DestroyStartupWindows();
+  MainWindow& mainWindow() override { return main_; }
+
+ private:
+  AboutWindow about_;
+  MainWindow main_;  // destroyed first
+};
 
 }  // namespace ui

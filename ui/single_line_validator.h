@@ -4,6 +4,7 @@
 // spreadsheet cell ends in CR LF) is kept up to its first CR or LF; what
 // followed the insertion stays. A field that holds it therefore never holds
 // CR or LF, whichever way the text came in (paste, drop, set by program).
+// The cut is the form's paste rule, form::FirstLine.
 
 #include <QValidator>
 

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     (new QPushButton(button.text, &window))->setGeometry(280, button.top, 75, 25);
   auto* logo = new QLabel(&window);
   logo->setGeometry(298, 135, 41, 60);
-  logo->setPixmap(QPixmap(":/assets/main_logo.bmp"));
+  logo->setPixmap(QPixmap(":/assets/main_logo.png"));
 
   window.installEventFilter(new FirstPaintExit(&window));
   window.show();

@@ -1,7 +1,6 @@
-// The windowed program's own start-up (frame, main window, About window),
+// The windowed program's own start-up (frame, About window, main window),
 // ended at the main window's first paint.
 
-#include <QWidget>
 #include <memory>
 
 #include "app/run_program.h"
@@ -11,14 +10,13 @@
 
 namespace {
 
-QWidget* CreateAndWatch() {
-  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
-  mainWindow->installEventFilter(new FirstPaintExit(mainWindow));
-  return mainWindow;
+std::unique_ptr<app::StartupWindows> CreateAndWatch() {
+  auto windows = std::make_unique<ui::ProgramWindows>(std::make_unique<ui::QtSaveDialog>());
+  QWidget& mainWindow = windows->mainWindow();
+  mainWindow.installEventFilter(new FirstPaintExit(&mainWindow));
+  return windows;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  return app::RunProgram(argc, argv, {&CreateAndWatch, &ui::DestroyStartupWindows});
-}
+int main(int argc, char** argv) { return app::RunProgram(argc, argv, &CreateAndWatch); }

@@ -34,34 +34,42 @@
 #include "app/run_program.h"
 #include "app/title.h"
 #include "ui/main_startup.h"
-#include "ui/main_unit.h"
 #include "ui/qt_save_dialog.h"
 
 namespace {
 
-QWidget* CreateThenCloseBox() {
-  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
+using app::StartupWindows;
+
+std::unique_ptr<ui::ProgramWindows> MakeWindows() {
+  return std::make_unique<ui::ProgramWindows>(std::make_unique<ui::QtSaveDialog>());
+}
+
+std::unique_ptr<StartupWindows> CreateThenCloseBox() {
+  auto windows = MakeWindows();
+  ui::MainWindow* mainWindow = &windows->mainWindow();
   QTimer::singleShot(0, mainWindow, [mainWindow] {
     QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
   });
-  return mainWindow;
+  return windows;
 }
 
-QWidget* CreateThenPrintTitle() {
-  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
+std::unique_ptr<StartupWindows> CreateThenPrintTitle() {
+  auto windows = MakeWindows();
+  ui::MainWindow* mainWindow = &windows->mainWindow();
   QTimer::singleShot(0, mainWindow, [mainWindow] {
     std::printf("title: %s\ncaption: %s\n", app::ApplicationTitle().toUtf8().constData(),
                 mainWindow->windowTitle().toUtf8().constData());
     std::fflush(stdout);
     QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
   });
-  return mainWindow;
+  return windows;
 }
 
-QWidget* CreateThenEsci() {
-  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
-  QTimer::singleShot(0, mainWindow, [] { Form1->Button3->click(); });
-  return mainWindow;
+std::unique_ptr<StartupWindows> CreateThenEsci() {
+  auto windows = MakeWindows();
+  ui::MainWindow* mainWindow = &windows->mainWindow();
+  QTimer::singleShot(0, mainWindow, [mainWindow] { mainWindow->exitButton->click(); });
+  return windows;
 }
 
 void CloseStartupBox() {
@@ -74,12 +82,10 @@ void CloseStartupBox() {
   }
 }
 
-QWidget* CreateFailing() {
+std::unique_ptr<StartupWindows> CreateFailing() {
   QTimer::singleShot(0, &CloseStartupBox);
   throw std::runtime_error("Window description unreadable");
 }
-
-void DestroyNothing() {}
 
 const char* sessionReport = "";
 
@@ -108,13 +114,13 @@ void PressInFocus(QWidget& window, Qt::Key key) {
   QTest::keyClick(focus != nullptr ? focus : &window, key);
 }
 
-void PlaySession() {
-  QTest::keyClicks(Form1->Edit1, "1000");
-  QTest::keyClicks(Form1->Edit2, "10");
+void PlaySession(ui::MainWindow* window) {
+  QTest::keyClicks(window->baseAmountEdit, "1000");
+  QTest::keyClicks(window->discountEdit, "10");
   WhenModalOpens([](QWidget& box) { PressInFocus(box, Qt::Key_Return); });
-  QTest::keyClicks(Form1->Edit3, "0");  // a zero total: the error box
-  QTest::keyClick(Form1->Edit3, Qt::Key_Backspace);
-  QTest::keyClicks(Form1->Edit3, "950");
+  QTest::keyClicks(window->contractorTotalEdit, "0");  // a zero total: the error box
+  QTest::keyClick(window->contractorTotalEdit, Qt::Key_Backspace);
+  QTest::keyClicks(window->contractorTotalEdit, "950");
   WhenModalOpens([](QWidget& dialog) {
     WaitUntilActive(dialog);
     QWidget* name = dialog.focusWidget();
@@ -122,10 +128,10 @@ void PlaySession() {
     QTest::keyClicks(name, QString::fromLocal8Bit(sessionReport));
     QTest::keyClick(name, Qt::Key_Return);
   });
-  QTest::mouseClick(Form1->Button4, Qt::LeftButton);  // Salva
+  QTest::mouseClick(window->saveButton, Qt::LeftButton);  // Salva
   WhenModalOpens([](QWidget& about) { PressInFocus(about, Qt::Key_C); });
-  QTest::mouseClick(Form1->Button2, Qt::LeftButton);  // About
-  QTest::mouseClick(Form1->Button3, Qt::LeftButton);  // Esci
+  QTest::mouseClick(window->aboutButton, Qt::LeftButton);  // About
+  QTest::mouseClick(window->exitButton, Qt::LeftButton);   // Esci
 }
 
 // Notes where the window's client area stood when it was first painted.
@@ -143,8 +149,9 @@ void PrintRect(const char* name, const QRect& rect) {
   std::printf("%s: %d %d %d %d\n", name, rect.x(), rect.y(), rect.width(), rect.height());
 }
 
-QWidget* CreateThenReportPlacement() {
-  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
+std::unique_ptr<StartupWindows> CreateThenReportPlacement() {
+  auto windows = MakeWindows();
+  ui::MainWindow* mainWindow = &windows->mainWindow();
   auto* firstPaint = new FirstPaintPlace(mainWindow);
   mainWindow->installEventFilter(firstPaint);
   QTimer::singleShot(1500, mainWindow, [mainWindow, firstPaint] {
@@ -155,31 +162,31 @@ QWidget* CreateThenReportPlacement() {
     std::fflush(stdout);
     QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
   });
-  return mainWindow;
+  return windows;
 }
 
-QWidget* CreateThenPlaySession() {
-  QWidget* mainWindow = ui::CreateStartupWindows(std::make_unique<ui::QtSaveDialog>());
-  QTimer::singleShot(0, mainWindow, &PlaySession);
-  return mainWindow;
+std::unique_ptr<StartupWindows> CreateThenPlaySession() {
+  auto windows = MakeWindows();
+  ui::MainWindow* mainWindow = &windows->mainWindow();
+  QTimer::singleShot(0, mainWindow, [mainWindow] { PlaySession(mainWindow); });
+  return windows;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const char* mode = argc > 1 ? argv[1] : "";
-  if (std::strcmp(mode, "fail") == 0) return app::RunProgram(argc, argv, {&CreateFailing, &DestroyNothing});
+  if (std::strcmp(mode, "fail") == 0) return app::RunProgram(argc, argv, &CreateFailing);
   if (std::strcmp(mode, "title") == 0) {
-    return app::RunProgram(argc, argv, {&CreateThenPrintTitle, &ui::DestroyStartupWindows});
+    return app::RunProgram(argc, argv, &CreateThenPrintTitle);
   }
   if (std::strcmp(mode, "session") == 0 && argc > 2) {
     sessionReport = argv[2];
-    return app::RunProgram(argc, argv, {&CreateThenPlaySession, &ui::DestroyStartupWindows});
+    return app::RunProgram(argc, argv, &CreateThenPlaySession);
   }
   if (std::strcmp(mode, "placement") == 0) {
-    return app::RunProgram(argc, argv, {&CreateThenReportPlacement, &ui::DestroyStartupWindows});
+    return app::RunProgram(argc, argv, &CreateThenReportPlacement);
   }
-  if (std::strcmp(mode, "esci") == 0)
-    return app::RunProgram(argc, argv, {&CreateThenEsci, &ui::DestroyStartupWindows});
-  return app::RunProgram(argc, argv, {&CreateThenCloseBox, &ui::DestroyStartupWindows});
+  if (std::strcmp(mode, "esci") == 0) return app::RunProgram(argc, argv, &CreateThenEsci);
+  return app::RunProgram(argc, argv, &CreateThenCloseBox);
 }

@@ -3,6 +3,8 @@
 // centring and the single decode across showings, its layout, the 8-bit
 // picture and the way JPEG faults surface.
 
+#include "ui/about_window.h"
+
 #include <gtest/gtest.h>
 #include <jerror.h>
 
@@ -19,7 +21,6 @@
 #include "tests/app/recording_error_box.h"
 #include "tests/ui/jpeg_segments.h"
 #include "tests/ui/program_jpeg.h"
-#include "ui/calmora_about_unit.h"
 #include "ui/jpeg_decoder.h"
 
 namespace {
@@ -33,30 +34,30 @@ class AboutWindowTest : public ::testing::Test {
   ScopedErrorBox errors;
 
   // Shows the window modally without blocking and waits until it takes input.
-  static void Open(TCalmoraAboutForm& form) {
+  static void Open(ui::AboutWindow& form) {
     AllowModal(form);
     form.open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   }
 
-  static bool ClosesSoon(TCalmoraAboutForm& form) {
+  static bool ClosesSoon(ui::AboutWindow& form) {
     return QTest::qWaitFor([&] { return !form.isVisible(); }, 2000);
   }
 
-  static bool StaysOpen(TCalmoraAboutForm& form) {
+  static bool StaysOpen(ui::AboutWindow& form) {
     QTest::qWait(kQuietMs);
     return form.isVisible();
   }
 
   template <typename T = QWidget>
-  static T* Part(TCalmoraAboutForm& form, const char* name) {
+  static T* Part(ui::AboutWindow& form, const char* name) {
     T* part = form.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(part, nullptr) << name;
     return part;
   }
 
-  static bool OnAnyLabel(TCalmoraAboutForm& form, QPoint inWindow) {
+  static bool OnAnyLabel(ui::AboutWindow& form, QPoint inWindow) {
     for (QLabel* label : form.findChildren<QLabel*>()) {
       if (QRect(label->mapTo(&form, QPoint(0, 0)), label->size()).contains(inWindow)) return true;
     }
@@ -76,19 +77,19 @@ TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
     bool closes;
   };
   const Row rows[] = {
-      {"picture away from the labels", "ProgramIcon", QPoint(420, 51), false, true, true},
-      {"picture's bottom-left corner", "ProgramIcon", QPoint(0, 204), false, true, true},
-      {"header above the description", "Panel1", QPoint(440, 10), false, true, true},
-      {"header's bevel", "Panel1", QPoint(457, 48), false, true, true},
-      {"footer between the contacts", "Panel2", QPoint(230, 30), false, true, true},
-      {"button", "Button1", std::nullopt, false, false, true},
-      {"firm's name", "Label1", std::nullopt, false, false, false},
-      {"edge of the name's shadow", "Label3", std::nullopt, true, false, false},
-      {"description", "Label2", std::nullopt, false, false, false},
-      {"first heading", "Label4", std::nullopt, false, false, false},
-      {"last name over the picture", "Label11", std::nullopt, false, false, false},
-      {"footer's telephone", "Label14", std::nullopt, false, false, false},
-      {"footer's web address", "Label13", QPoint(1, 1), false, false, false},
+      {"picture away from the labels", "picture", QPoint(420, 51), false, true, true},
+      {"picture's bottom-left corner", "picture", QPoint(0, 204), false, true, true},
+      {"header above the description", "headerPanel", QPoint(440, 10), false, true, true},
+      {"header's bevel", "headerPanel", QPoint(457, 48), false, true, true},
+      {"footer between the contacts", "footerPanel", QPoint(230, 30), false, true, true},
+      {"button", "closeButton", std::nullopt, false, false, true},
+      {"firm's name", "firmNameLabel", std::nullopt, false, false, false},
+      {"edge of the name's shadow", "firmNameShadowLabel", std::nullopt, true, false, false},
+      {"description", "descriptionLabel", std::nullopt, false, false, false},
+      {"first heading", "structuresHeadingLabel", std::nullopt, false, false, false},
+      {"last name over the picture", "surveyingNameLabel", std::nullopt, false, false, false},
+      {"footer's telephone", "phoneLabel", std::nullopt, false, false, false},
+      {"footer's web address", "websiteLabel", QPoint(1, 1), false, false, false},
       {"frame's top-left pixel", nullptr, QPoint(0, 0), false, true, false},
       {"frame's bottom-right pixel", nullptr, QPoint(459, 297), false, true, false},
       {"frame's left edge beside the picture", nullptr, QPoint(0, 150), false, true, false},
@@ -96,7 +97,7 @@ TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    TCalmoraAboutForm form;  // a first showing: the focus starts on the button
+    ui::AboutWindow form;  // a first showing: the focus starts on the button
     Open(form);
     QSignalSpy finished(&form, &QDialog::finished);
     QWidget* part = row.part != nullptr ? Part(form, row.part) : &form;
@@ -120,11 +121,11 @@ TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
 }
 
 TEST_F(AboutWindowTest, ClickNeedsPressAndReleaseOfTheLeftButtonOnTheSamePart) {
-  TCalmoraAboutForm form;
+  ui::AboutWindow form;
   Open(form);
-  QWidget* picture = Part(form, "ProgramIcon");
+  QWidget* picture = Part(form, "picture");
   const QPoint onPicture = picture->mapTo(&form, QPoint(420, 51));
-  const QPoint onHeader = Part(form, "Panel1")->mapTo(&form, QPoint(440, 10));
+  const QPoint onHeader = Part(form, "headerPanel")->mapTo(&form, QPoint(440, 10));
   QTest::mousePress(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, onPicture);
   QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, onHeader);
   EXPECT_TRUE(StaysOpen(form));
@@ -160,7 +161,7 @@ TEST_F(AboutWindowTest, KeysThatCloseAndKeysThatDoNot) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    TCalmoraAboutForm form;  // a first showing: the focus starts on the button
+    ui::AboutWindow form;  // a first showing: the focus starts on the button
     Open(form);
     for (int i = 0; i < row.rightsFirst; ++i) QTest::keyClick(form.windowHandle(), Qt::Key_Right);
     QTest::keyClick(form.windowHandle(), row.key, row.modifiers);
@@ -180,15 +181,19 @@ TEST_F(AboutWindowTest, ArrowsCycleButtonHeaderFooterAndTabReturnsToTheButton) {
     const char* focusAfter;
   };
   const Row rows[] = {
-      {"Right from the button", Qt::Key_Right, "Panel1"},  {"Down from the header", Qt::Key_Down, "Panel2"},
-      {"Right from the footer", Qt::Key_Right, "Button1"}, {"Left from the button", Qt::Key_Left, "Panel2"},
-      {"Up from the footer", Qt::Key_Up, "Panel1"},        {"Tab from the header", Qt::Key_Tab, "Button1"},
-      {"Tab from the button", Qt::Key_Tab, "Button1"},     {"Up from the button", Qt::Key_Up, "Panel2"},
-      {"Tab from the footer", Qt::Key_Tab, "Button1"},
+      {"Right from the button", Qt::Key_Right, "headerPanel"},
+      {"Down from the header", Qt::Key_Down, "footerPanel"},
+      {"Right from the footer", Qt::Key_Right, "closeButton"},
+      {"Left from the button", Qt::Key_Left, "footerPanel"},
+      {"Up from the footer", Qt::Key_Up, "headerPanel"},
+      {"Tab from the header", Qt::Key_Tab, "closeButton"},
+      {"Tab from the button", Qt::Key_Tab, "closeButton"},
+      {"Up from the button", Qt::Key_Up, "footerPanel"},
+      {"Tab from the footer", Qt::Key_Tab, "closeButton"},
   };
-  TCalmoraAboutForm form;
+  ui::AboutWindow form;
   Open(form);
-  EXPECT_EQ(QApplication::focusWidget(), Part(form, "Button1"));
+  EXPECT_EQ(QApplication::focusWidget(), Part(form, "closeButton"));
   for (const Row& row : rows) {
     QTest::keyClick(form.windowHandle(), row.key);
     EXPECT_EQ(QApplication::focusWidget(), Part(form, row.focusAfter)) << row.name;
@@ -197,28 +202,28 @@ TEST_F(AboutWindowTest, ArrowsCycleButtonHeaderFooterAndTabReturnsToTheButton) {
 }
 
 TEST_F(AboutWindowTest, ALaterShowingKeepsTheFocusWhereItWasWhenHidden) {
-  TCalmoraAboutForm form;
+  ui::AboutWindow form;
   Open(form);
   QTest::keyClick(form.windowHandle(), Qt::Key_Right);
   QTest::keyClick(form.windowHandle(), Qt::Key_C);
   ASSERT_TRUE(ClosesSoon(form));
   Open(form);
-  EXPECT_EQ(QApplication::focusWidget(), Part(form, "Panel1"));
+  EXPECT_EQ(QApplication::focusWidget(), Part(form, "headerPanel"));
   QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), Part(form, "Button1"));
+  EXPECT_EQ(QApplication::focusWidget(), Part(form, "closeButton"));
   form.hide();
 }
 
 TEST_F(AboutWindowTest, EveryShowingIsCentredAndLooksTheSame) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const QPoint centred(screen.x() + (screen.width() - 460) / 2, screen.y() + (screen.height() - 298) / 2);
-  TCalmoraAboutForm form;
+  ui::AboutWindow form;
   QImage firstLook;
   for (int showing = 1; showing <= 3; ++showing) {
     SCOPED_TRACE(showing);
     Open(form);
     EXPECT_EQ(form.frameGeometry(), QRect(centred, QSize(460, 298)));
-    EXPECT_EQ(QApplication::focusWidget(), Part(form, "Button1"));
+    EXPECT_EQ(QApplication::focusWidget(), Part(form, "closeButton"));
     const QImage look = form.grab().toImage();
     if (showing == 1) firstLook = look;
     EXPECT_EQ(look, firstLook);
@@ -229,7 +234,7 @@ TEST_F(AboutWindowTest, EveryShowingIsCentredAndLooksTheSame) {
 }
 
 TEST_F(AboutWindowTest, ExecReturnsTheCancelResultAfterAClickOnThePicture) {
-  TCalmoraAboutForm form;
+  ui::AboutWindow form;
   AllowModal(form);  // the window is shown modally on purpose; the click below closes it
   QTimer::singleShot(0, &form, [&] {
     if (QTest::qWaitForWindowActive(&form)) {
@@ -246,19 +251,20 @@ TEST_F(AboutWindowTest, ExecReturnsTheCancelResultAfterAClickOnThePicture) {
 }
 
 TEST_F(AboutWindowTest, LayoutOfTheFrameBandsAndButton) {
-  TCalmoraAboutForm form;
+  ui::AboutWindow form;
   EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_EQ(form.size(), QSize(460, 298));
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Calmora - ") + Part<QLabel>(form, "Label2")->text());
+  EXPECT_EQ(form.windowTitle(),
+            QStringLiteral("Calmora - ") + Part<QLabel>(form, "descriptionLabel")->text());
   struct Row {
     const char* part;
     QRect inWindow;
   };
   const Row rows[] = {
-      {"Panel1", {1, 1, 458, 49}},
-      {"ProgramIcon", {1, 50, 458, 205}},
-      {"Panel2", {1, 256, 458, 41}},
-      {"Button1", {379, 225, 75, 25}},
+      {"headerPanel", {1, 1, 458, 49}},
+      {"picture", {1, 50, 458, 205}},
+      {"footerPanel", {1, 256, 458, 41}},
+      {"closeButton", {379, 225, 75, 25}},
   };
   for (const Row& row : rows) {
     QWidget* part = Part(form, row.part);
@@ -279,23 +285,23 @@ TEST_F(AboutWindowTest, LabelsCarryTheirPlacesFontsAndColours) {
     bool opaque;
   };
   const Row rows[] = {
-      {"Label1", {8, 1}, 40, false, windowText, false},
-      {"Label3", {9, 2}, 40, false, QColor(128, 128, 128), true},
-      {"Label2", {224, 24}, 19, false, windowText, true},
-      {"Label4", {15, 58}, 24, false, olive, false},
-      {"Label5", {27, 86}, 16, true, silver, false},
-      {"Label8", {27, 108}, 16, true, silver, false},
-      {"Label6", {15, 129}, 24, false, olive, false},
-      {"Label9", {27, 155}, 16, true, silver, false},
-      {"Label10", {27, 178}, 16, true, silver, false},
-      {"Label7", {15, 201}, 24, false, olive, false},
-      {"Label11", {27, 228}, 16, true, silver, false},
-      {"Label12", {6, 5}, 13, true, windowText, true},
-      {"Label13", {6, 21}, 13, true, windowText, true},
-      {"Label14", {278, 5}, 13, true, windowText, true},
-      {"Label15", {278, 21}, 13, true, windowText, true},
+      {"firmNameLabel", {8, 1}, 40, false, windowText, false},
+      {"firmNameShadowLabel", {9, 2}, 40, false, QColor(128, 128, 128), true},
+      {"descriptionLabel", {224, 24}, 19, false, windowText, true},
+      {"structuresHeadingLabel", {15, 58}, 24, false, olive, false},
+      {"structuresFirstNameLabel", {27, 86}, 16, true, silver, false},
+      {"structuresSecondNameLabel", {27, 108}, 16, true, silver, false},
+      {"architectureHeadingLabel", {15, 129}, 24, false, olive, false},
+      {"architectureFirstNameLabel", {27, 155}, 16, true, silver, false},
+      {"architectureSecondNameLabel", {27, 178}, 16, true, silver, false},
+      {"surveyingHeadingLabel", {15, 201}, 24, false, olive, false},
+      {"surveyingNameLabel", {27, 228}, 16, true, silver, false},
+      {"addressLabel", {6, 5}, 13, true, windowText, true},
+      {"websiteLabel", {6, 21}, 13, true, windowText, true},
+      {"phoneLabel", {278, 5}, 13, true, windowText, true},
+      {"emailLabel", {278, 21}, 13, true, windowText, true},
   };
-  TCalmoraAboutForm form;
+  ui::AboutWindow form;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     auto* label = Part<QLabel>(form, row.name);
@@ -317,11 +323,12 @@ TEST_F(AboutWindowTest, LabelsCarryTheirPlacesFontsAndColours) {
 // The stored places let a heading's box touch the name under it by a row, so
 // only the picture's bounds and the button are checked.
 TEST_F(AboutWindowTest, LabelsOverThePictureStayOnItAndClearOfTheButton) {
-  TCalmoraAboutForm form;
-  const QRect picture = Part(form, "ProgramIcon")->geometry();
-  const QRect button = Part(form, "Button1")->geometry();
-  for (const char* name :
-       {"Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
+  ui::AboutWindow form;
+  const QRect picture = Part(form, "picture")->geometry();
+  const QRect button = Part(form, "closeButton")->geometry();
+  for (const char* name : {"structuresHeadingLabel", "structuresFirstNameLabel", "architectureHeadingLabel",
+                           "surveyingHeadingLabel", "structuresSecondNameLabel", "architectureFirstNameLabel",
+                           "architectureSecondNameLabel", "surveyingNameLabel"}) {
     const QRect label = Part(form, name)->geometry();
     EXPECT_TRUE(picture.contains(label)) << name;
     EXPECT_FALSE(label.intersects(button)) << name;
@@ -333,9 +340,9 @@ TEST_F(AboutWindowTest, LabelsOverThePictureStayOnItAndClearOfTheButton) {
 TEST_F(AboutWindowTest, PictureIsStretchedByDroppingRowsAndColumns) {
   const QImage decoded =
       ui::DecodeJpeg(ProgramJpeg(), ui::JpegOutput::Rgb24).convertToFormat(QImage::Format_RGB32);
-  TCalmoraAboutForm form;
+  ui::AboutWindow form;
   Open(form);
-  const QImage shown = Part(form, "ProgramIcon")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage shown = Part(form, "picture")->grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(shown.size(), QSize(458, 205));
   int mismatches = 0;
   for (int y = 0; y < shown.height(); y += 7) {
@@ -358,9 +365,9 @@ TEST_F(AboutWindowTest, PictureIsStretchedByDroppingRowsAndColumns) {
 
 TEST_F(AboutWindowTest, EightBitScreenShowsAtMost236Colours) {
   const auto coloursShown = [this](int bitsPerPixel) {
-    TCalmoraAboutForm form(ProgramJpeg(), bitsPerPixel, nullptr);
+    ui::AboutWindow form(ProgramJpeg(), bitsPerPixel, nullptr);
     Open(form);
-    const QImage shown = Part(form, "ProgramIcon")->grab().toImage();
+    const QImage shown = Part(form, "picture")->grab().toImage();
     QSet<QRgb> colours;
     for (int y = 0; y < shown.height(); ++y) {
       for (int x = 0; x < shown.width(); ++x) colours.insert(shown.pixel(x, y));
@@ -375,7 +382,7 @@ TEST_F(AboutWindowTest, BadHeaderFailsTheWindowsCreation) {
   QByteArray notJpeg = ProgramJpeg();
   notJpeg[1] = 0;
   try {
-    TCalmoraAboutForm form(notJpeg, 24, nullptr);
+    ui::AboutWindow form(notJpeg, 24, nullptr);
     ADD_FAILURE() << "the window was made";
   } catch (const std::exception& error) {
     EXPECT_EQ(std::string(error.what()), "JPEG error #" + std::to_string(JERR_NO_SOI));
@@ -386,7 +393,7 @@ TEST_F(AboutWindowTest, BadHeaderFailsTheWindowsCreation) {
 // decoded: not while the window is made or hidden, on the first paint, and
 // never again, neither on a repaint nor on a later showing.
 TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
-  TCalmoraAboutForm form(WithoutSegments(ProgramJpeg(), 0xDB), 24, nullptr);
+  ui::AboutWindow form(WithoutSegments(ProgramJpeg(), 0xDB), 24, nullptr);
   QTest::qWait(kQuietMs);
   EXPECT_TRUE(errors.box.texts.isEmpty()) << "decoded before it was shown";
   const QStringList expected{QStringLiteral("JPEG error #%1.").arg(JERR_NO_QUANT_TABLE)};
@@ -409,8 +416,8 @@ TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
 // A screen reader hears the firm's name once: its grey shadow copy is left
 // out of the header's children.
 TEST_F(AboutWindowTest, TheFirmsNameIsHeardOnce) {
-  TCalmoraAboutForm form;
-  QAccessibleInterface* header = QAccessible::queryAccessibleInterface(Part(form, "Panel1"));
+  ui::AboutWindow form;
+  QAccessibleInterface* header = QAccessible::queryAccessibleInterface(Part(form, "headerPanel"));
   ASSERT_NE(header, nullptr);
   QStringList names;
   for (int i = 0; i < header->childCount(); ++i) names.append(header->child(i)->text(QAccessible::Name));

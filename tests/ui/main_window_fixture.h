@@ -1,6 +1,6 @@
 #pragma once
-// The main window as the user meets it: the start-up windows built, Form1
-// shown and active, a recording error box installed, "," as the separator.
+// The main window as the user meets it: built over its About window, shown
+// and active, a recording error box installed, "," as the separator.
 // Keys go to whichever widget has the focus, as a keyboard would send them.
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@
 
 #include "calc/decimal_separator.h"
 #include "tests/app/recording_error_box.h"
-#include "ui/main_startup.h"
-#include "ui/main_unit.h"
+#include "ui/about_window.h"
+#include "ui/main_window.h"
 #include "ui/save_dialog.h"
 
 // The one answering save dialog of the tests: answers with a name, or cancels
@@ -36,42 +36,49 @@ class MainWindowTest : public ::testing::Test {
     calc::SetDecimalSeparator(',');
     auto dialog = std::make_unique<AnsweringDialog>();
     saveDialog = dialog.get();
-    ui::CreateStartupWindows(std::move(dialog));
-    Form1->show();
-    Form1->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    about = MakeAboutWindow();
+    window = std::make_unique<ui::MainWindow>(*about, std::move(dialog));
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
 
-  void TearDown() override { ui::DestroyStartupWindows(); }
+  void TearDown() override {
+    window.reset();
+    about.reset();
+  }
+
+  // The About window that "&About" shows: the program's own.
+  virtual std::unique_ptr<ui::AboutWindow> MakeAboutWindow() { return std::make_unique<ui::AboutWindow>(); }
 
   static QWidget* Focus() { return QApplication::focusWidget(); }
 
   // The focused widget, once the window system has delivered a pending
   // reactivation (after an error box, for instance), as a keyboard would.
-  static QWidget* KeyTarget() {
+  QWidget* KeyTarget() const {
     for (int i = 0; i < 100 && Focus() == nullptr; ++i) QTest::qWait(10);
     QWidget* target = Focus();
     EXPECT_NE(target, nullptr) << "no widget has the keyboard focus";
-    return target ? target : Form1;
+    return target ? target : window.get();
   }
 
   // Each character as its own key press and release.
-  static void Type(const char* keys) {
+  void Type(const char* keys) {
     for (const char* key = keys; *key != '\0'; ++key) QTest::keyClick(KeyTarget(), *key);
   }
 
-  static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(KeyTarget(), key, modifiers);
   }
 
-  static void FocusByTab(QWidget* target) {
+  void FocusByTab(QWidget* target) {
     for (int i = 0; i < 12 && Focus() != target; ++i) Key(Qt::Key_Tab);
     ASSERT_EQ(Focus(), target);
   }
 
-  // Types the three inputs, moving on with Tab, and leaves the focus in Edit3.
+  // Types the three inputs, moving on with Tab, and leaves the focus in the contractor's total.
   void TypeInputs(const char* base, const char* discount, const char* total) {
-    FocusByTab(Form1->Edit1);
+    FocusByTab(window->baseAmountEdit);
     Type(base);
     Key(Qt::Key_Tab);
     Type(discount);
@@ -82,5 +89,7 @@ class MainWindowTest : public ::testing::Test {
   static std::string Text(const QLineEdit* field) { return field->text().toStdString(); }
 
   ScopedErrorBox errors;
-  AnsweringDialog* saveDialog = nullptr;  // Form1's, which owns it
+  std::unique_ptr<ui::AboutWindow> about;
+  std::unique_ptr<ui::MainWindow> window;
+  AnsweringDialog* saveDialog = nullptr;  // the window's, which owns it
 };

@@ -7,13 +7,17 @@
 #include "tests/ui/jpeg_segments.h"
 #include "tests/ui/main_window_fixture.h"
 #include "tests/ui/program_jpeg.h"
-#include "ui/calmora_about_unit.h"
 
 namespace {
 
-TEST_F(MainWindowTest, APictureFaultOnFirstPaintIsShownWhileTheAboutWindowStaysModal) {
-  delete CalmoraAboutForm;
-  CalmoraAboutForm = new TCalmoraAboutForm(WithoutSegments(ProgramJpeg(), 0xDB), 24, nullptr);
+class MainWindowWithFaultyPictureTest : public MainWindowTest {
+ protected:
+  std::unique_ptr<ui::AboutWindow> MakeAboutWindow() override {
+    return std::make_unique<ui::AboutWindow>(WithoutSegments(ProgramJpeg(), 0xDB), 24, nullptr);
+  }
+};
+
+TEST_F(MainWindowWithFaultyPictureTest, APictureFaultOnFirstPaintIsShownWhileTheAboutWindowStaysModal) {
   bool modalAfterTheBox = false;
   ExpectModal([&](QWidget& shown) {
     QTRY_COMPARE_WITH_TIMEOUT(errors.box.texts.size(), 1, 2000);
@@ -25,8 +29,8 @@ TEST_F(MainWindowTest, APictureFaultOnFirstPaintIsShownWhileTheAboutWindowStaysM
   EXPECT_TRUE(errors.box.texts.front().startsWith(QStringLiteral("JPEG error #")));
   EXPECT_TRUE(errors.box.texts.front().endsWith(u'.'));
   EXPECT_TRUE(modalAfterTheBox);
-  EXPECT_FALSE(CalmoraAboutForm->isVisible());
-  EXPECT_EQ(KeyTarget(), Form1->Edit1);
+  EXPECT_FALSE(about->isVisible());
+  EXPECT_EQ(KeyTarget(), window->baseAmountEdit);
 }
 
 }  // namespace

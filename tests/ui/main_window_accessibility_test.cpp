@@ -30,16 +30,16 @@ QList<Heard> ChildrenHeard(QAccessibleInterface& window) {
 }
 
 TEST_F(MainWindowTest, TheWindowIsAnnouncedAsAWindowWithItsCaption) {
-  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Form1);
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(window->role(), QAccessible::Window);
-  EXPECT_EQ(window->text(QAccessible::Name).toStdString(), "Calcolo percentuali di discordanza");
+  QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(window.get());
+  ASSERT_NE(announced, nullptr);
+  EXPECT_EQ(announced->role(), QAccessible::Window);
+  EXPECT_EQ(announced->text(QAccessible::Name).toStdString(), "Calcolo percentuali di discordanza");
 }
 
 TEST_F(MainWindowTest, EveryChildIsHeardOnceWithAName) {
-  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Form1);
-  ASSERT_NE(window, nullptr);
-  const QList<Heard> heard = ChildrenHeard(*window);
+  QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(window.get());
+  ASSERT_NE(announced, nullptr);
+  const QList<Heard> heard = ChildrenHeard(*announced);
   QSet<QString> names;
   for (const Heard& child : heard) {
     EXPECT_FALSE(child.name.isEmpty()) << "a child of role " << child.role << " has no name";

@@ -1,0 +1,169 @@
+// Focus and buttons by keyboard: the tab order, the accelerators with and
+// without Alt, Enter, Space, Escape and the arrow keys on a button.
+
+#include <QSignalSpy>
+
+#include "tests/app/modal_guard.h"
+#include "tests/ui/main_window_fixture.h"
+
+namespace {
+
+std::vector<QWidget*> TabCycle(int presses, Qt::Key key = Qt::Key_Tab) {
+  std::vector<QWidget*> seen;
+  for (int i = 0; i < presses; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), key,
+                    key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    seen.push_back(QApplication::focusWidget());
+  }
+  return seen;
+}
+
+TEST_F(MainWindowTest, FirstFocusIsTheBaseAmount) { EXPECT_EQ(Focus(), window->baseAmountEdit); }
+
+TEST_F(MainWindowTest, TabOrderSkipsTheDisabledSaveButton) {
+  const std::vector<QWidget*> expected = {
+      window->discountEdit,   window->contractorTotalEdit, window->computedTotalEdit,
+      window->differenceEdit, window->discrepancyEdit,     window->clearButton,
+      window->aboutButton,    window->exitButton,          window->baseAmountEdit};
+  EXPECT_EQ(TabCycle(9), expected);
+}
+
+TEST_F(MainWindowTest, TabOrderIncludesTheEnabledSaveButton) {
+  TypeInputs("1", "2", "3");
+  const std::vector<QWidget*> expected = {
+      window->computedTotalEdit, window->differenceEdit, window->discrepancyEdit, window->clearButton,
+      window->aboutButton,       window->exitButton,     window->saveButton,      window->baseAmountEdit};
+  EXPECT_EQ(TabCycle(8), expected);
+}
+
+TEST_F(MainWindowTest, ShiftTabGoesBackwards) {
+  const std::vector<QWidget*> expected = {window->exitButton,     window->aboutButton,
+                                          window->clearButton,    window->discrepancyEdit,
+                                          window->differenceEdit, window->computedTotalEdit};
+  EXPECT_EQ(TabCycle(6, Qt::Key_Backtab), expected);
+}
+
+TEST_F(MainWindowTest, TabSelectsTheWholeTextAndAClickPlacesTheCaret) {
+  TypeInputs("1234", "5", "6");
+  FocusByTab(window->baseAmountEdit);
+  EXPECT_EQ(window->baseAmountEdit->selectedText(), "1234");
+  window->discountEdit->setFocus(Qt::MouseFocusReason);
+  QTest::mouseClick(window->baseAmountEdit, Qt::LeftButton, Qt::NoModifier, QPoint(4, 10));
+  EXPECT_EQ(Focus(), window->baseAmountEdit);
+  EXPECT_FALSE(window->baseAmountEdit->hasSelectedText());
+}
+
+TEST_F(MainWindowTest, ArrowKeysOnAButtonMoveAlongTheTabOrder) {
+  FocusByTab(window->aboutButton);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(Focus(), window->exitButton);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Focus(), window->aboutButton);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(Focus(), window->clearButton);
+  window->discrepancyEdit->setText("42");
+  Key(Qt::Key_Left);
+  EXPECT_EQ(Focus(), window->discrepancyEdit);
+  EXPECT_EQ(window->discrepancyEdit->selectedText(), "42") << "reached like Tab: whole text selected";
+  window->exitButton->setFocus();
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Focus(), window->baseAmountEdit) << "the disabled save button is skipped";
+}
+
+TEST_F(MainWindowTest, AltLetterClearsFromAnInputField) {
+  TypeInputs("1000", "10", "9");
+  Type("r");
+  EXPECT_EQ(Text(window->contractorTotalEdit), "9") << "the letter alone goes to the field and is discarded";
+  Key(Qt::Key_R, Qt::AltModifier);
+  for (QLineEdit* field : {window->baseAmountEdit, window->discountEdit, window->contractorTotalEdit,
+                           window->computedTotalEdit, window->discrepancyEdit, window->differenceEdit}) {
+    EXPECT_EQ(Text(field), "") << field->objectName().toStdString();
+  }
+  EXPECT_FALSE(window->saveButton->isEnabled());
+  EXPECT_EQ(Focus(), window->contractorTotalEdit) << "clearing leaves the focus where it was";
+}
+
+struct LetterRow {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+};
+
+TEST_F(MainWindowTest, LetterAloneOnAButtonClearsInEitherCase) {
+  const LetterRow rows[] = {{"r", Qt::Key_R, Qt::NoModifier},
+                            {"R", Qt::Key_R, Qt::ShiftModifier},
+                            {"Alt+R", Qt::Key_R, Qt::AltModifier}};
+  for (const LetterRow& row : rows) {
+    TypeInputs("1000", "10", "9");
+    FocusByTab(window->aboutButton);
+    Key(row.key, row.modifiers);
+    EXPECT_EQ(Text(window->baseAmountEdit), "") << row.name;
+    EXPECT_EQ(Text(window->computedTotalEdit), "") << row.name;
+  }
+}
+
+TEST_F(MainWindowTest, DisabledSaveIgnoresItsLetter) {
+  QSignalSpy clicks(window->saveButton, &QPushButton::clicked);
+  Key(Qt::Key_S, Qt::AltModifier);
+  FocusByTab(window->clearButton);
+  Type("s");
+  EXPECT_EQ(clicks.count(), 0);
+  EXPECT_EQ(Focus(), window->clearButton);
+}
+
+TEST_F(MainWindowTest, EnabledSaveTakesItsLetter) {
+  TypeInputs("1", "2", "3");
+  QSignalSpy clicks(window->saveButton, &QPushButton::clicked);
+  Key(Qt::Key_S, Qt::AltModifier);
+  FocusByTab(window->clearButton);
+  Type("S");
+  EXPECT_EQ(clicks.count(), 2);
+  EXPECT_EQ(saveDialog->asked, 2);
+}
+
+TEST_F(MainWindowTest, EnterAndSpaceClickOnlyAFocusedButton) {
+  TypeInputs("1000", "10", "9");
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Enter);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Text(window->contractorTotalEdit), "9") << "no default button";
+  FocusByTab(window->clearButton);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Text(window->baseAmountEdit), "1000") << "no cancel button";
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Text(window->baseAmountEdit), "");
+  TypeInputs("1000", "10", "9");
+  FocusByTab(window->clearButton);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(Text(window->baseAmountEdit), "");
+}
+
+TEST_F(MainWindowTest, AboutIsShownModallyAndAgain) {
+  Type("7");
+  const QPoint clearButton = window->clearButton->geometry().center();
+  for (int round = 0; round < 2; ++round) {
+    bool modal = false;
+    ExpectModal([&](QWidget& shown) {
+      modal = &shown == about.get() && QApplication::activeModalWidget() == about.get();
+      // A click on the main window through the window system is blocked.
+      QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, clearButton);
+      about->close();
+    });
+    Key(Qt::Key_A, Qt::AltModifier);
+    EXPECT_TRUE(modal) << "round " << round;
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Text(window->baseAmountEdit), "7") << "round " << round;
+    EXPECT_EQ(KeyTarget(), window->baseAmountEdit) << "round " << round;
+  }
+  EXPECT_TRUE(errors.box.texts.isEmpty());
+  QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, clearButton);
+  EXPECT_EQ(Text(window->baseAmountEdit), "") << "the same click clears once the About window is closed";
+}
+
+TEST_F(MainWindowTest, AltEClosesTheMainWindow) {
+  Key(Qt::Key_E, Qt::AltModifier);
+  EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#pragma once
+// AboutWindow: the window with the maker's credits. Created hidden at
+// start-up, shown modally by the main window's "&About" button as often as
+// asked; closing it only hides it. A click on the picture, on a panel or on
+// "&Chiudi" closes it, and so do Enter, Space, Alt+C and C; Escape does not.
+// Each showing centres it on the screen. The picture is decoded once, on its
+// first paint.
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace ui {
+
+class AboutPanel;
+class AboutPicture;
+
+class AboutWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Reads the picture's header from the program's own JPEG, prepared for the
+  // colour depth of the primary screen; throws JpegError.
+  explicit AboutWindow(QWidget* parent = nullptr);
+  // The same window over other JPEG data, prepared for a screen of
+  // screenBitsPerPixel; throws JpegError.
+  AboutWindow(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent);
+
+  void setVisible(bool visible) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private slots:
+  void closeWindow();
+
+ private:
+  void SetUpWindow(QWidget* client);
+  void CreateHeader(QWidget* client);
+  void CreatePicture(QWidget* client, const QByteArray& jpeg, int screenBitsPerPixel);
+  void CreateFooter(QWidget* client);
+  void CreateCloseButton(QWidget* client);
+  bool HandleFocusKey(QObject* watched, const QKeyEvent& key);
+
+  AboutPanel* headerPanel = nullptr;
+  AboutPicture* picture = nullptr;
+  AboutPanel* footerPanel = nullptr;
+  QPushButton* closeButton = nullptr;
+};
+
+}  // namespace ui
