@@ -14,7 +14,12 @@
 //   session FILE  a user's whole session through real key presses and
 //              clicks: three figures typed, the error box of a zero total
 //              closed, the report saved as FILE through the save dialog, the
-//              About window opened and closed, then "&Esci": exit code 0.
+//              About window opened and closed, then "&Esci": exit code 0;
+//   watch      the real windows, driven from outside (keys sent through the
+//              window system); prints a line whenever what the user sees
+//              changes: the three results, whether "&Salva" is enabled and
+//              the modal window open, if any, with its X window id:
+//                state: 218750|1250|0.568181818181818|save=1|modal=-
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -172,6 +177,32 @@ std::unique_ptr<StartupWindows> CreateThenPlaySession() {
   return windows;
 }
 
+// The state line of the watch mode.
+QString StateOf(const ui::MainWindow& window) {
+  QString modal = QStringLiteral("-");
+  if (QWidget* shown = QApplication::activeModalWidget(); shown != nullptr && shown->isVisible()) {
+    modal = QString::number(shown->winId());
+  }
+  return QStringLiteral("state: %1|%2|%3|save=%4|modal=%5")
+      .arg(window.computedTotalEdit->text(), window.differenceEdit->text(), window.discrepancyEdit->text(),
+           QString::number(window.saveButton->isEnabled() ? 1 : 0), modal);
+}
+
+std::unique_ptr<StartupWindows> CreateThenWatch() {
+  auto windows = MakeWindows();
+  ui::MainWindow* mainWindow = &windows->mainWindow();
+  auto* poll = new QTimer(mainWindow);
+  QObject::connect(poll, &QTimer::timeout, mainWindow, [mainWindow, printed = QString()]() mutable {
+    const QString state = StateOf(*mainWindow);
+    if (state == printed) return;
+    printed = state;
+    std::printf("%s\n", state.toUtf8().constData());
+    std::fflush(stdout);
+  });
+  poll->start(10);
+  return windows;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -187,6 +218,7 @@ int main(int argc, char** argv) {
   if (std::strcmp(mode, "placement") == 0) {
     return app::RunProgram(argc, argv, &CreateThenReportPlacement);
   }
+  if (std::strcmp(mode, "watch") == 0) return app::RunProgram(argc, argv, &CreateThenWatch);
   if (std::strcmp(mode, "esci") == 0) return app::RunProgram(argc, argv, &CreateThenEsci);
   return app::RunProgram(argc, argv, &CreateThenCloseBox);
 }

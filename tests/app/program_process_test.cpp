@@ -1,7 +1,10 @@
-// The program run as a process: its exit codes and its title.
+// The program run as a process: its exit codes and its title, its placement
+// under a window manager, and the figures a user sees when typing through
+// the window system.
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -11,6 +14,7 @@
 #include <QRect>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 
 namespace {
 
@@ -212,6 +216,103 @@ TEST(Placement, TheOuterFrameIsCentredFromTheFirstPaint) {
   EXPECT_EQ(frame.left(), (screen.width() - frame.width()) / 2);
   EXPECT_EQ(frame.top(), (screen.height() - frame.height()) / 2);
   EXPECT_EQ(RectAfter(run.out, "first paint"), client) << "the window moved after it was painted";
+}
+
+// Sends keys through the window system, as a keyboard does.
+void Xdotool(const QString& display, const QStringList& arguments) {
+  QProcess xdotool;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("DISPLAY", display);
+  xdotool.setProcessEnvironment(environment);
+  xdotool.start("xdotool", arguments);
+  ASSERT_TRUE(xdotool.waitForFinished(20000)) << arguments.join(u' ').toStdString();
+  ASSERT_EQ(xdotool.exitCode(), 0) << arguments.join(u' ').toStdString() << ": "
+                                   << xdotool.readAllStandardError().toStdString();
+}
+
+// The watch mode's state lines as they come.
+class StateLines {
+ public:
+  explicit StateLines(QProcess& probe) : probe_(probe) {}
+
+  // The first new line that matches, or an empty text after 20 seconds.
+  QString Next(const std::function<bool(const QString&)>& matches) {
+    QDeadlineTimer patience(20000);
+    while (!patience.hasExpired()) {
+      while (probe_.canReadLine()) {
+        const QString line = QString::fromUtf8(probe_.readLine()).trimmed();
+        all_ += line + u'\n';
+        if (line.startsWith("state: ") && matches(line)) return line;
+      }
+      probe_.waitForReadyRead(100);
+    }
+    ADD_FAILURE() << "no such state; the probe said:\n" << all_.toStdString();
+    return {};
+  }
+
+  QString Next(const QString& line) {
+    return Next([&](const QString& seen) { return seen == line; });
+  }
+
+  const QString& all() const { return all_; }
+
+ private:
+  QProcess& probe_;
+  QString all_;
+};
+
+// Under a locale whose decimal point is ".", a typed "." is that point, and
+// while the results shown belong to earlier inputs (the total changed to 0)
+// "&Salva" is disabled and Alt+S does nothing: no save dialog opens, and the
+// Alt+E after it ends the program.
+TEST(ProgramUnderX, TypedFiguresUnderAPointLocaleAndSaveAfterAnError) {
+  const DisplayWithWindowManager display;
+  if (display.display().isEmpty()) GTEST_SKIP() << "Xvfb with openbox could not be started";
+  QProcess probe;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "xcb");
+  environment.insert("DISPLAY", display.display());
+  environment.insert("LC_ALL", "C.UTF-8");
+  environment.insert("LSAN_OPTIONS", QStringLiteral("suppressions=" DISCORDANZA_LEAK_SUPPRESSIONS));
+  probe.setProcessEnvironment(environment);
+  probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  probe.start(QStringLiteral(DISCORDANZA_PROGRAM_PROBE), {"watch"});
+  ASSERT_TRUE(probe.waitForStarted(5000));
+  StateLines states(probe);
+  ASSERT_FALSE(states.Next("state: |||save=0|modal=-").isEmpty());
+
+  const QString& x = display.display();
+  Xdotool(x, {"search", "--sync", "--onlyvisible", "--name", "^Calcolo percentuali di discordanza$",
+              "windowactivate", "--sync"});
+  Xdotool(x, {"type", "--delay", "20", "250000"});
+  Xdotool(x, {"key", "Tab"});
+  Xdotool(x, {"type", "--delay", "20", "12.5"});
+  Xdotool(x, {"key", "Tab"});
+  Xdotool(x, {"type", "--delay", "20", "220000"});
+  const QString figures = QStringLiteral("218750|1250|0.568181818181818");
+  EXPECT_FALSE(states.Next("state: " + figures + "|save=1|modal=-").isEmpty());
+
+  Xdotool(x, {"key", "ctrl+a"});
+  Xdotool(x, {"type", "0"});
+  const QString withBox = states.Next([](const QString& line) { return !line.endsWith("modal=-"); });
+  ASSERT_TRUE(withBox.startsWith("state: " + figures + "|save=0|modal=")) << withBox.toStdString();
+  const QString box = withBox.section(u'=', -1);
+  Xdotool(x, {"windowactivate", "--sync", box});
+  Xdotool(x, {"key", "Return"});
+  EXPECT_FALSE(states.Next("state: " + figures + "|save=0|modal=-").isEmpty());
+
+  Xdotool(x, {"key", "alt+s"});
+  Xdotool(x, {"key", "alt+e"});
+  if (!probe.waitForFinished(20000)) {
+    probe.kill();
+    probe.waitForFinished();
+    ADD_FAILURE() << "Alt+E did not end the program; it said:\n" << states.all().toStdString();
+  }
+  EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(probe.exitCode(), 0);
+  for (const QString& line : QString::fromUtf8(probe.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+    EXPECT_TRUE(line.endsWith("save=0|modal=-")) << "after Alt+S: " << line.toStdString();
+  }
 }
 
 }  // namespace
