@@ -15,7 +15,8 @@ class QWidget;
 
 namespace app {
 
-// Every window the program builds at start-up; destroying it destroys them.
+// The program's windows: the main window and those it shows; destroying it
+// destroys them.
 class StartupWindows {
  public:
   virtual ~StartupWindows() = default;

@@ -1,7 +1,7 @@
 #pragma once
-// AboutWindow: the window with the maker's credits. Created hidden at
-// start-up, shown modally by the main window's "&About" button as often as
-// asked; closing it only hides it. A click on the picture, on a panel or on
+// AboutWindow: the window with the maker's credits. Created hidden, when the
+// main window's "&About" button first asks for it, and shown modally as often
+// as asked; closing it only hides it. A click on the picture, on a panel or on
 // "&Chiudi" closes it, and so do Enter, Space, Alt+C and C; Escape does not.
 // Each showing centres it on the screen. The picture is decoded once, on its
 // first paint.

@@ -3,6 +3,11 @@
 namespace ui {
 
 ProgramWindows::ProgramWindows(std::unique_ptr<SaveDialog> saveDialog)
-    : main_(about_, std::move(saveDialog)) {}
+    : main_([this]() -> AboutWindow& { return aboutWindow(); }, std::move(saveDialog)) {}
+
+AboutWindow& ProgramWindows::aboutWindow() {
+  if (!about_) about_ = std::make_unique<AboutWindow>();
+  return *about_;
+}
 
 }  // namespace ui

@@ -1,6 +1,8 @@
 #pragma once
-// The windows the program builds at start-up: the About window, hidden, and
-// the main window that shows it; both live until the program ends.
+// The windows of the program: the main window, built and shown at start-up,
+// and the About window that it shows, built on its first showing so that
+// the start-up up to the main window's first paint does without its picture
+// and fonts; both live until the program ends.
 
 #include <memory>
 
@@ -14,13 +16,17 @@ namespace ui {
 class ProgramWindows final : public app::StartupWindows {
  public:
   // The main window, not yet shown, asks for the report's file name through
-  // saveDialog. Throws JpegError when the About picture's header is faulty.
+  // saveDialog.
   explicit ProgramWindows(std::unique_ptr<SaveDialog> saveDialog);
 
   MainWindow& mainWindow() override { return main_; }
 
  private:
-  AboutWindow about_;
+  // Built on the first call; throws JpegError when the picture's header is
+  // faulty, and is asked for again on the next call.
+  AboutWindow& aboutWindow();
+
+  std::unique_ptr<AboutWindow> about_;
   MainWindow main_;  // destroyed first
 };
 

@@ -91,10 +91,10 @@ bool SetFieldText(QLineEdit& field, const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(AboutWindow& aboutWindow, std::unique_ptr<SaveDialog> saveDialog, QWidget* parent)
+MainWindow::MainWindow(AboutWindowSource aboutWindow, std::unique_ptr<SaveDialog> saveDialog, QWidget* parent)
     : QWidget(parent),
       form_(*this),
-      aboutWindow_(aboutWindow),
+      aboutWindow_(std::move(aboutWindow)),
       keyFilter_(new MainKeyFilter(this)),
       saveDialog_(std::move(saveDialog)) {
   InstallAccessibleWindows();
@@ -215,7 +215,7 @@ void MainWindow::ConnectParts() {
 
 void MainWindow::clearAll() { form_.Clear(); }
 
-void MainWindow::showAbout() { app::ShowModal(aboutWindow_); }
+void MainWindow::showAbout() { app::ShowModal(aboutWindow_()); }
 
 void MainWindow::saveReport() {
   report::ExportReport(form_.ReportFields(), [this]() -> std::optional<std::string> {

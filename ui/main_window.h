@@ -10,6 +10,7 @@
 // first. Closing the window ends the program.
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "form/form.h"
@@ -30,9 +31,13 @@ class MainWindow : public QWidget, private form::FormView {
   Q_OBJECT
 
  public:
-  // "&About" shows aboutWindow, which must outlive this window; "&Salva" asks
-  // for the report's file name through saveDialog.
-  MainWindow(AboutWindow& aboutWindow, std::unique_ptr<SaveDialog> saveDialog, QWidget* parent = nullptr);
+  // The About window that "&About" shows, asked for on each showing; it must
+  // outlive this window. The start-up code builds it on the first request.
+  using AboutWindowSource = std::function<AboutWindow&()>;
+
+  // "&Salva" asks for the report's file name through saveDialog.
+  MainWindow(AboutWindowSource aboutWindow, std::unique_ptr<SaveDialog> saveDialog,
+             QWidget* parent = nullptr);
 
   // Each showing centres the window by its outer frame.
   void setVisible(bool visible) override;
@@ -85,7 +90,7 @@ class MainWindow : public QWidget, private form::FormView {
   void ShowSaveEnabled(bool enabled) override;
 
   form::Form form_;
-  AboutWindow& aboutWindow_;
+  AboutWindowSource aboutWindow_;
   MainKeyFilter* keyFilter_;
   std::unique_ptr<SaveDialog> saveDialog_;
 };

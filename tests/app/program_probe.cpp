@@ -1,7 +1,7 @@
 // The windowed program run with a scripted end, for the exit-code tests:
 //   close-box  the real windows; once the loop runs, the window system's
 //              close request (what the close box and Alt+F4 send) reaches the
-//              main window while the hidden About window exists: exit code 0;
+//              main window: exit code 0;
 //   esci       the same, ended by a click on the "&Esci" button;
 //   title      prints the application title and the main window's caption
 //              once it shows, then ends as close-box does;

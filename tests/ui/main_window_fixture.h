@@ -37,7 +37,8 @@ class MainWindowTest : public ::testing::Test {
     auto dialog = std::make_unique<AnsweringDialog>();
     saveDialog = dialog.get();
     about = MakeAboutWindow();
-    window = std::make_unique<ui::MainWindow>(*about, std::move(dialog));
+    window =
+        std::make_unique<ui::MainWindow>([this]() -> ui::AboutWindow& { return *about; }, std::move(dialog));
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
