@@ -6,7 +6,7 @@
 # The main window and the About window go to FOLDER (docs/ by default) as
 # main-window.png and about-window.png; the error box and the save dialog,
 # for a look only, to a temporary folder, or to SCREENS_ALL when it is set.
-# Needs xvfb, openbox, xdotool and imagemagick (scripts/packages.txt).
+# Needs xvfb, openbox, xdotool and imagemagick (scripts/packages/).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program=${1:-$root/build/program/discordanza}

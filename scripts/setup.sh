@@ -1,28 +1,92 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/packages.txt that are missing,
-# and the Italian locale the tests read the decimal separator from.
-# Runs apt-get as root, or through sudo when the caller is not root.
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+# SPDX-License-Identifier: EUPL-1.2
+#
+# Installs the Debian 12 packages that a job needs and are missing, from the
+# lists in scripts/packages/, one package a line:
+#   scripts/setup.sh run       building and starting the window (run.txt)
+#   scripts/setup.sh web       run, and the WebAssembly toolchain (web.txt)
+#   scripts/setup.sh test      run, and the test tools (test.txt)
+#   scripts/setup.sh release   web, the package tools (release.txt) and the
+#                              package's build dependencies, read from
+#                              debian/control (without what its tests need
+#                              when DEB_BUILD_OPTIONS has nocheck)
+#   scripts/setup.sh all       run, web, test, release and all.txt (browser,
+#                              validators, fuzzing), and the package's build
+#                              dependencies without its tests
+# Jobs add up: `scripts/setup.sh web test` installs both. The test jobs also
+# generate the it_IT.UTF-8 locale that the tests read. Runs apt-get as root,
+# or through sudo; with neither it names the missing packages and stops.
 set -euo pipefail
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+lists=$root/scripts/packages
+
+usage() { echo "usage: scripts/setup.sh run|web|test|release|all..." >&2; exit 2; }
+[ $# -gt 0 ] || usage
+
+wanted_lists=() build_deps= locale=false
+for job in "$@"; do
+  case "$job" in
+    run) wanted_lists+=(run) ;;
+    web) wanted_lists+=(run web) ;;
+    test) wanted_lists+=(run test); locale=true ;;
+    release)
+      wanted_lists+=(run web release)
+      if [[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]]; then build_deps=${build_deps:-nocheck}; else build_deps=full; fi
+      ;;
+    all) wanted_lists+=(run web test release all); locale=true; build_deps=${build_deps:-nocheck} ;;
+    *) usage ;;
+  esac
+done
 
 as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "setup: not root and no sudo; as root run: $*" >&2
+    exit 1
+  fi
+}
+
+installed() {
+  # One line per installed architecture (multiarch); any installed one will do.
+  dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null | grep -qx 'install ok installed'
 }
 
 missing=()
-while read -r pkg; do
-  case "$pkg" in ''|'#'*) continue ;; esac
-  # One line per installed architecture (multiarch); any installed one will do.
-  dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -qx 'install ok installed' || missing+=("$pkg")
-done < "$here/packages.txt"
+for list in $(printf '%s\n' "${wanted_lists[@]}" | awk '!seen[$0]++'); do
+  while read -r pkg _; do
+    case "$pkg" in '' | '#'*) continue ;; esac
+    installed "$pkg" || missing+=("$pkg")
+  done <"$lists/$list.txt"
+done
+
+updated=false
+apt_install() {
+  $updated || as_root apt-get update -q
+  updated=true
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@"
+}
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  as_root apt-get update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  apt_install install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qix 'it_IT.utf8'; then
+# The package's build dependencies are those of debian/control; the nocheck
+# profile leaves out what only its tests need.
+if [ -n "$build_deps" ]; then
+  profile=()
+  [ "$build_deps" = nocheck ] && profile=(-P nocheck)
+  if ! (cd "$root" && dpkg-checkbuilddeps "${profile[@]}" 2>/dev/null); then
+    echo "Installing the build dependencies of debian/control ${profile[*]}"
+    apt_install build-dep -y -q --no-install-recommends "${profile[@]}" "$root"
+  fi
+fi
+
+if $locale && ! locale -a 2>/dev/null | grep -qix 'it_IT.utf8'; then
   echo "Generating the it_IT.UTF-8 locale"
   as_root localedef -i it_IT -f UTF-8 it_IT.UTF-8
 fi
