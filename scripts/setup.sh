@@ -39,13 +39,16 @@ for job in "$@"; do
   esac
 done
 
-as_root() {
+# Root's commands run directly, or through sudo; with neither, the set-up
+# says in one line what to run as root, and stops.
+as_root=()
+need_root() {  # need_root COMMAND_TO_SUGGEST
   if [ "$(id -u)" -eq 0 ]; then
-    "$@"
+    as_root=()
   elif command -v sudo >/dev/null; then
-    sudo "$@"
+    as_root=(sudo)
   else
-    echo "setup: not root and no sudo; as root run: $*" >&2
+    echo "setup: not root and no sudo; as root, run: $1" >&2
     exit 1
   fi
 }
@@ -63,16 +66,11 @@ for list in $(printf '%s\n' "${wanted_lists[@]}" | awk '!seen[$0]++'); do
   done <"$lists/$list.txt"
 done
 
-updated=false
-apt_install() {
-  $updated || as_root apt-get update -q
-  updated=true
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@"
-}
-
 if [ ${#missing[@]} -gt 0 ]; then
+  need_root "apt-get install ${missing[*]}"
   echo "Installing: ${missing[*]}"
-  apt_install install -y -q --no-install-recommends "${missing[@]}"
+  "${as_root[@]}" apt-get update -q
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 # The package's build dependencies are those of debian/control; the nocheck
@@ -81,12 +79,14 @@ if [ -n "$build_deps" ]; then
   profile=()
   [ "$build_deps" = nocheck ] && profile=(-P nocheck)
   if ! (cd "$root" && dpkg-checkbuilddeps "${profile[@]}" 2>/dev/null); then
+    need_root "apt-get build-dep ${profile[*]} $root"
     echo "Installing the build dependencies of debian/control ${profile[*]}"
-    apt_install build-dep -y -q --no-install-recommends "${profile[@]}" "$root"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q --no-install-recommends "${profile[@]}" "$root"
   fi
 fi
 
 if $locale && ! locale -a 2>/dev/null | grep -qix 'it_IT.utf8'; then
+  need_root "localedef -i it_IT -f UTF-8 it_IT.UTF-8"
   echo "Generating the it_IT.UTF-8 locale"
-  as_root localedef -i it_IT -f UTF-8 it_IT.UTF-8
+  "${as_root[@]}" localedef -i it_IT -f UTF-8 it_IT.UTF-8
 fi
