@@ -1,41 +1,62 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a configured build folder and checks it the
-# way a distribution would: desktop-file-validate, appstreamcli, man and
-# lintian (errors fail, warnings are printed); then unpacks it into a
-# temporary root (dpkg -x), and also installs the build with
-# `cmake --install --prefix`, and in each tree runs the companion on the
-# worked example and with --version, and starts the window program under a
-# virtual X display until its main window has painted, then closes it.
-#   scripts/check-package.sh [BUILD_DIR]   (default: build, as ./test makes it)
-# Needs the packages of scripts/packages.txt (lintian, appstream,
-# desktop-file-utils, dpkg-dev, man-db, xvfb, xdotool, imagemagick,
-# librsvg2-bin).
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+# SPDX-License-Identifier: EUPL-1.2
+#
+# Checks the Debian packages the way a distribution would, and both programs
+# as installed:
+#   - lintian on the .changes: no error and no warning (info tags are shown);
+#   - the companion's package pulls in no Qt;
+#   - the package's files are those of `cmake --install`, less what debhelper
+#     adds (documentation, compressed manual pages);
+#   - in the packages unpacked (dpkg -x) and in a stripped `cmake --install`
+#     tree: desktop-file-validate, appstreamcli and man --warnings; the
+#     companion on the worked example and its --version; the window program
+#     started under a virtual X display until its main window has painted,
+#     then closed with Alt+E;
+#   - the install tree's uninstall, through its install_manifest.txt.
+#   scripts/check-package.sh [DEB_DIR [BUILD_DIR]]
+# DEB_DIR holds the .debs and the .changes (default build-deb, as
+# scripts/check-reproducible.sh leaves them); BUILD_DIR is a configured build
+# (default build, as ./test makes it).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+debs_dir=$(cd "${1:-$root/build-deb}" && pwd)
+build=$(cd "${2:-$root/build}" && pwd)
 title='Calcolo percentuali di discordanza'
 
 work=$(mktemp -d)
 xvfb=
+manifest=$build/install_manifest.txt
+# The install below rewrites the build folder's list of installed files; a
+# user's own list (their per-user install) is put back afterwards.
+[ -f "$manifest" ] && cp -p "$manifest" "$work/user_manifest.txt"
 cleanup() {
   if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+  if [ -f "$work/user_manifest.txt" ]; then cp -p "$work/user_manifest.txt" "$manifest"; else rm -f "$manifest"; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "check-package: $*" >&2; exit 1; }
 
-# 1. The package: configure (adds the packaging rules to an older build
-# folder), build what it holds, and let CPack make the .deb in $work.
-cmake "$build" >/dev/null
-cmake --build "$build" --target discordanza discordanza-cli discordanza_compressed_docs
-(cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) ||
-  { cat "$work/cpack.log"; fail "cpack failed"; }
-debs=("$work"/deb/discordanza_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "CPack made no single discordanza_*.deb"
-deb=${debs[0]}
-version=$(dpkg-deb -f "$deb" Version)
-echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes, installed size $(dpkg-deb -f "$deb" Installed-Size) KiB"
-echo "Depends: $(dpkg-deb -f "$deb" Depends)"
+# 1. The packages and lintian.
+changes=("$debs_dir"/*.changes)
+[ ${#changes[@]} -eq 1 ] && [ -f "${changes[0]}" ] || fail "no single .changes in $debs_dir"
+window_deb=$(ls "$debs_dir"/discordanza_*.deb)
+cli_deb=$(ls "$debs_dir"/discordanza-cli_*.deb)
+version=$(dpkg-deb -f "$cli_deb" Version)
+upstream=${version%-*}
+for deb in "$debs_dir"/*.deb; do
+  echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes, installed size $(dpkg-deb -f "$deb" Installed-Size) KiB"
+done
+echo "discordanza Depends: $(dpkg-deb -f "$window_deb" Depends)"
+echo "discordanza-cli Depends: $(dpkg-deb -f "$cli_deb" Depends)"
+if dpkg-deb -f "$cli_deb" Depends | grep -qi qt; then fail "discordanza-cli depends on Qt"; fi
+
+lintian_status=0
+lintian_output=$(lintian --fail-on error,warning --display-info "${changes[0]}" 2>&1) || lintian_status=$?
+lintian_output=$(grep -v 'running with root privileges' <<<"$lintian_output" || true)
+echo "lintian (errors, warnings and info tags): ${lintian_output:-none}"
+[ "$lintian_status" -eq 0 ] || fail "lintian reports errors or warnings"
 
 # The scalable icon is the drawing of assets/make_icons.py as committed.
 /usr/bin/python3 "$root/assets/make_icons.py" "$work/icons"
@@ -43,19 +64,18 @@ cmp "$work/icons/hicolor/scalable/apps/example.calmora.discordanza.svg" \
   "$root/assets/icons/hicolor/scalable/apps/example.calmora.discordanza.svg" ||
   fail "assets/icons differ from what assets/make_icons.py draws; run it and commit"
 
-# 2. lintian: errors fail, everything else is shown.
-lintian_status=0
-lintian_output=$(lintian --fail-on error --display-info "$deb" 2>&1) || lintian_status=$?
-lintian_output=$(grep -v 'running with root privileges' <<<"$lintian_output" || true)
-echo "lintian (errors, warnings and notes): ${lintian_output:-none}"
-[ "$lintian_status" -eq 0 ] || fail "lintian reports errors"
-
-# 3. The two trees: the package unpacked, and cmake --install.
-dpkg -x "$deb" "$work/deb-root"
-cmake --install "$build" --prefix "$work/install" >/dev/null
-diff <(cd "$work/deb-root/usr" && find . -type f | sort) \
+# 2. The two trees: both packages unpacked, and cmake --install --strip.
+dpkg -x "$window_deb" "$work/deb-root"
+dpkg -x "$cli_deb" "$work/deb-root"
+cmake "$build" >/dev/null
+cmake --build "$build" --target discordanza discordanza-cli >/dev/null
+cmake --install "$build" --prefix "$work/install" --strip >/dev/null
+diff <(cd "$work/deb-root/usr" && find . -type f -not -path './share/doc/*' | sed 's/\.gz$//' | sort) \
   <(cd "$work/install" && find . -type f | sort) ||
-  fail "the package and cmake --install install different files"
+  fail "the packages and cmake --install install different files"
+for program in "$work/install/bin/discordanza" "$work/install/bin/discordanza-cli"; do
+  file -b "$program" | grep -q ', stripped' || fail "cmake --install --strip left $program unstripped"
+done
 
 # A virtual X display for the window program, on the first free number.
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
@@ -71,7 +91,7 @@ check_validators() {
   out=$(appstreamcli validate --no-net "$prefix/share/metainfo/example.calmora.discordanza.metainfo.xml" 2>&1) ||
     { echo "$out"; fail "appstreamcli: $prefix"; }
   if grep -Eq '^ *[EW]:' <<<"$out"; then echo "$out"; fail "appstreamcli warns: $prefix"; fi
-  for page in "$prefix"/share/man/man1/*.1.gz "$prefix"/share/man/it/man1/*.1.gz; do
+  for page in "$prefix"/share/man/man1/*.1* "$prefix"/share/man/it/man1/*.1*; do
     out=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
     [ -z "$out" ] || { echo "$out"; fail "man warns on $page"; }
   done
@@ -83,7 +103,7 @@ check_companion() {
   got=$("$cli" --separator , 2767605 97 5738745) || fail "$cli failed on the worked example"
   [ "$got" = "$expected" ] || fail "$cli on the worked example printed:"$'\n'"$got"
   got=$("$cli" --version) || fail "$cli --version failed"
-  [ "$got" = "discordanza-cli $version" ] || fail "$cli --version printed '$got', not 'discordanza-cli $version'"
+  [ "$got" = "discordanza-cli $upstream" ] || fail "$cli --version printed '$got', not 'discordanza-cli $upstream'"
 }
 
 # The window program on the X11 platform of a virtual display (the offscreen
@@ -120,7 +140,13 @@ for prefix in "$work/deb-root/usr" "$work/install"; do
   check_validators "$prefix"
   echo "  desktop-file-validate, appstreamcli validate --no-net, man --warnings: clean"
   check_companion "$prefix"
-  echo "  companion: worked example and --version ($version) as expected"
+  echo "  companion: worked example and --version ($upstream) as expected"
   check_window "$prefix"
 done
+
+# 3. The per-user install's documented uninstall leaves no file behind.
+xargs -d '\n' rm -f -- <"$manifest"
+left=$(find "$work/install" -type f | wc -l)
+[ "$left" -eq 0 ] || fail "uninstalling through install_manifest.txt left $left files"
+echo "  uninstall through install_manifest.txt: no file left"
 echo "check-package: all checks passed"
