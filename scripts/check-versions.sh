@@ -18,18 +18,18 @@ upstream=$(sed -n 's/^project(discordanza VERSION \([0-9.]*\) .*/\1/p' CMakeList
 [ -n "$upstream" ] || { echo "versions: no VERSION in the project() line of CMakeLists.txt" >&2; exit 1; }
 
 failures=0
-expect() {  # expect WHERE FOUND WANTED_PATTERN
+expect() {  # expect WHERE FOUND WANTED_PATTERN [WANTED_TEXT]
   if [[ "$2" =~ ^$3$ ]]; then
     echo "  $1: $2"
   else
-    echo "versions: $1 says '$2', the upstream version is $upstream" >&2
+    echo "versions: $1 says '$2', not ${4:-$upstream}" >&2
     failures=$((failures + 1))
   fi
 }
 pattern=${upstream//./\\.}
 
 echo "upstream version (CMakeLists.txt): $upstream"
-expect debian/changelog "$(dpkg-parsechangelog -l debian/changelog -S Version)" "$pattern-[0-9]+"
+expect debian/changelog "$(dpkg-parsechangelog -l debian/changelog -S Version)" "$pattern-[0-9]+" "$upstream-REVISION"
 
 newest_release=$(/usr/bin/python3 - packaging/example.calmora.discordanza.metainfo.xml <<'PY'
 import sys, xml.etree.ElementTree as ET
@@ -52,7 +52,7 @@ done
 expect publiccode.yml "$(/usr/bin/python3 -c 'import sys, yaml; print(yaml.safe_load(open(sys.argv[1]))["softwareVersion"])' publiccode.yml)" "$pattern"
 
 for cli in "$@"; do
-  expect "$cli --version" "$("$cli" --version)" "discordanza-cli $pattern"
+  expect "$cli --version" "$("$cli" --version)" "discordanza-cli $pattern" "discordanza-cli $upstream"
 done
 
 if [ "$failures" -gt 0 ]; then
