@@ -46,7 +46,7 @@ PY
 expect "metainfo newest release" "$newest_release" "$pattern"
 
 for page in man/*.1 man/it/*.1; do
-  expect "$page" "$(sed -n '1s/^\.TH [^ ]* [^ ]* [^ ]* "discordanza \([^"]*\)".*/\1/p' "$page")" "$pattern"
+  expect "$page" "$(sed -n '/^\.TH /{s/^\.TH [^ ]* [^ ]* [^ ]* "discordanza \([^"]*\)".*/\1/p;q}' "$page")" "$pattern"
 done
 
 expect publiccode.yml "$(/usr/bin/python3 -c 'import sys, yaml; print(yaml.safe_load(open(sys.argv[1]))["softwareVersion"])' publiccode.yml)" "$pattern"
