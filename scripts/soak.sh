@@ -11,7 +11,7 @@
 # reports checked and the resident memory at half and at the end.
 #   scripts/soak.sh N [SEED [BUILD_DIR]]   (seed 1, build/ by default;
 #                                          BUILD_DIR may also come from SOAK_BUILD)
-# Needs xvfb, openbox and python3-xlib (scripts/packages.txt).
+# Needs xvfb, openbox and python3-xlib (installed by scripts/setup.sh all).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 events=${1:?usage: scripts/soak.sh N [SEED [BUILD_DIR]]}
