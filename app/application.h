@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Application: the one application object. Besides Qt's own work it is the
 // last-resort error guard (an error escaping an event's dispatch is handled by

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // ErrorBox: where the frame shows an error message to the user, handed to
 // the application object when it is made. The program uses MessageErrorBox

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The frame's error handling: the one place where an error that escaped a
 // handler is shown. A SilentAbort shows nothing; any other error shows the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The process-wide floating-point environment, set once at start-up before
 // any arithmetic runs.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // FocusReturn: the one way back after a modal window (the error box, the About
 // window, the save dialog). Made before the modal window opens, it remembers

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The window fonts the forms name, mapped onto the metric-compatible
 // Liberation families that Debian ships (fonts-liberation), for every window.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // FrameError: an error that the application frame raises itself, such as a
 // refused modal showing. It carries only the message the error box shows.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The full-stop rule of every error message the user sees: a message that
 // does not end in a character at or below "." gets a "." appended.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Guarded: wraps a handler where it is connected so that no error unwinds
 // through Qt code. An escaping error goes to the frame's error handling and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Modal showing: a dialog shown through Qt's own modal loop, the rest of the
 // program disabled meanwhile. The same dialog object can be shown again and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The program reads no configuration and keeps no state between runs; the
 // toolkit's own widgets would (the file dialog keeps its folders and sidebar

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // RunProgram: the whole life of the windowed program. In this order: the
 // floating-point environment, the decimal separator, the toolkit's settings

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // An error during start-up, before the event loop runs: there is no error box
 // yet, so it is reported by an "Application Error" box (when the application

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // StartupFatalGuard: while the application object is being made, the toolkit
 // ends the process with an abort when it cannot reach a window system (no

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The application title: the caption of every error box, derived once from
 // the running program file's name. The windows' own captions are their own;

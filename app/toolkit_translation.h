@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The toolkit's own texts (the buttons of the error box, the labels of the
 // save dialog) in Italian, like every text of the program, whatever the

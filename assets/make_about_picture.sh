@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Makes the About window's picture, assets/calmora.jpg: a dark blue marbled
 # background with the firm's name across it in large pale serif letters.
 # 993 x 417 pixels, JFIF 1.1, 300 dpi, baseline, 8-bit YCbCr 4:2:0.

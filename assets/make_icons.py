@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 """Draws the program's icon for the desktop's icon theme, once, as a vector
 drawing, and renders it for every size the theme asks for:
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 """Draws the main window's logo and the program icon, with no library beyond
 the standard one, and writes them next to this script:
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // AmountFromText: the lenient reading of an input field's text. Only the ASCII
 // digits and the first decimal separator count; everything else is dropped.

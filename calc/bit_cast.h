@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // BitCast: std::bit_cast where the C++ library has it, the compiler's own
 // built-in (which std::bit_cast wraps) where it does not, as in the older

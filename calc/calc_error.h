@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // CalcError: the errors that reading an amount and the discrepancy arithmetic
 // raise. Each carries its kind and the exact message the error box shows.

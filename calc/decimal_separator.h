@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The decimal separator: one byte for the whole process, read by every
 // amount conversion and every formatted result. It comes from the user's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The discrepancy arithmetic, free of any field or window: from the three
 // amount texts to the computed total, the difference and the discrepancy

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Extended: the working number format of every conversion and of the
 // discrepancy arithmetic: binary floating point with a 64-bit significand

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Extended carried by the 80-bit long double of the x87 unit. Every operation
 // is one x87 instruction rounding to a 64-bit significand, to nearest, ties to
 // even (the control word's default precision and rounding on this platform);

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // FormatNumber in numbered steps; special values leave early.
 //   1. Widen v exactly to extended.
 //   2. Infinities and NaN: "INF", "-INF", "NAN".

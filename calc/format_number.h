@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // FormatNumber: a double as a result field shows it. General format with 15
 // significant digits, rounded half away from zero on an 18-digit window;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // ScaleByPowerOfTen: x × 10^n in extended precision, applied as up to three
 // rounded multiplications (or divisions, for negative n) by table values, each

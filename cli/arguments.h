@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The companion's command line, parsed into what to do. Options and operands
 // come in any order, GNU style ("--" ends the options, "-" is an operand).

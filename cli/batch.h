@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The companion's batch mode: every row of three amount texts read from a
 // delimited stream becomes one output row with the three texts as read,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The companion as a whole: parses the command line, picks the decimal
 // separator, runs the three-amount mode or the batch mode and turns every

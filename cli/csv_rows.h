@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // CsvRowReader: reads delimited rows with RFC 4180 quoting from a stream, one
 // row at a time, through libcsv. A quoted field may hold the delimiter,

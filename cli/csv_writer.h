@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Writing delimited rows that a spreadsheet and CsvRowReader read back to the
 // same texts. A field is quoted only when it must be: when it holds the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The Italian texts that --help and --version print: the help tells both
 // modes, every option, the CSV rules (quoting, line ends, empty and failing

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // discordanza-cli: the discrepancy computation of the main window for scripts
 // and for whole spreadsheets of bids; see cli/help_text.cpp for its usage.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The windowed program: the main window and the About window on the frame,
 // the report's file name asked through the toolkit's save dialog.
 

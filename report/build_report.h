@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // BuildReport: writes the fourteen-line report of the six field texts into the
 // report buffer, afresh: Arial 12 pt throughout, a bold navy title, then plain

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // ExportError: every failure of the report export. what() is the exact text
 // that the error box shows (UTF-8); the export raises nothing else of its own.

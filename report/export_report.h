@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // ExportReport: what the "Salva" button does. It makes the report of the six
 // field texts (the same RTF bytes as ReportRtf gives the companion and the

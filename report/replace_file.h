@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Writing a whole file so that no one ever finds it half written under its
 // name: the bytes go to a temporary file beside the target, which then takes

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // ReportBuffer: the rich-text buffer in which the report is
 // built before it is written. It holds lines of UTF-8 text, each line with its

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // ReportFields: the texts of the main window's six fields, copied exactly as
 // they are shown, for the report; UTF-8. The report reads no number from them.

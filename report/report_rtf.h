@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // ReportRtf: the whole RTF file of the fourteen-line report of six field
 // texts, in one string: the same bytes that the window's "&Salva" writes for

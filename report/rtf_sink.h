@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // RtfSink: the building blocks of an RTF byte stream (open a group, close a
 // group, a control word, text) gathered into bytes that the caller takes away

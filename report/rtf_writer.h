@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // WriteRtf: serialises the report buffer as an RTF 1 document (Windows-1252
 // text with \uN for the characters it lacks), handing it to a writer piece by

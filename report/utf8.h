@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Reading UTF-8 text one character at a time. The report takes its texts as
 // UTF-8 from any source (the window, the command line, the browser), so a

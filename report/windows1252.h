@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Windows-1252: the single-byte code page in which RTF text is written. Maps
 // one character to its byte, or to nothing when the code page has no

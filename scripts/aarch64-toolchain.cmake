@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Cross-building for 64-bit ARM Linux with Debian's aarch64 compiler; the
 # arm64 libraries (GoogleTest, libcsv) come from Debian's multiarch packages
 # under /usr/lib/aarch64-linux-gnu. Tests run under qemu-user.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Fails when a C++ file of the project differs from what clang-format makes
 # of it under the committed .clang-format; lists the files that do.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Fails when a folder includes from a layer above it. The layers, bottom to
 # top, each using only those below:
 #   calc/        the numbers; no Qt

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Builds the calc library, the companion and their tests in three more
 # configurations and runs their tests in each, so that the same result tables
 # are seen to pass wherever the program may be built:

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # The web edition, end to end: builds the page (preset "web", Emscripten),
 # compares the WebAssembly module with the native companion on generated
 # rows in Node, runs the page's tests in headless Chromium through WebDriver

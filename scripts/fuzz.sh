@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Builds the libFuzzer targets of tests/fuzz with Clang in build-fuzz (the
 # libraries under test instrumented too, with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each target for a bounded time from its

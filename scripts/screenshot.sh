@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Starts the program on a virtual X display under a window manager, types the
 # third worked example into the three input fields and saves pictures of each
 # window: the main window, the About window, the error box and the save dialog.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Installs what the cross-platform checks need and is missing: the aarch64
 # cross compiler, the user-mode emulator, and the arm64 builds of GoogleTest
 # and libcsv through Debian's multiarch (adding the arm64 architecture once).

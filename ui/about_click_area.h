@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // AboutClickArea: a plain area of the About window that reports a click, that
 // is a press and a release of the left mouse button on it with the release

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // AboutPanel: the white header and footer of the About window. It paints a
 // raised one-pixel bevel (highlight on the top and left edges, shadow on the

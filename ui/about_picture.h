@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // AboutPicture: the About window's picture. It holds a JpegPicture (so making
 // it reads only the JPEG header), decodes it on the first paint and draws it

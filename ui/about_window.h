@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // AboutWindow: the window with the maker's credits. Created hidden, when the
 // main window's "&About" button first asks for it, and shown modally as often

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // What assistive technology hears of the windows. A top-level window of the
 // program is announced as a window (a plain widget would be a "filler"), and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The decoration a window manager will put around a top-level window, asked
 // before the window is first shown (the frame-extents request of X11 window

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Reads JPEG data with libjpeg: the header alone, or the whole picture into a
 // QImage. Every fatal fault the library reports becomes a JpegError; its

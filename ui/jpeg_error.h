@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // JpegError: the error raised when libjpeg reports a fatal fault in picture
 // data. Its message is "JPEG error #N", N being the library's message number,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // JpegPicture: a JPEG file held in memory that is decoded at most once. Making
 // one reads only the header; the first call of image() decodes the whole

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The fonts and colours that the windows' descriptions name, made one way for
 // every window. Sizes are character heights in device-independent pixels:

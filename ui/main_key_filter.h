@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // MainKeyFilter: the main window's one event filter, for its keyboard rules.
 // On the three input fields every typed character, composed ones from an

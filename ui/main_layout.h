@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The main window's stored description: every component's name, text and
 // rectangle in pixels of a 96-dpi screen (device-independent pixels here),

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The windows of the program: the main window, built and shown at start-up,
 // and the About window that it shows, built on its first showing so that

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // MainWindow: the calculator's window. Three input fields for the tender
 // figures, three read-only result fields, four buttons, their labels, the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // QtSaveDialog: the save dialog of the report export on the toolkit's file
 // dialog, created anew for each request and released on every way out:

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // SaveDialog: asks the user for the name of the report file. The window sees
 // only this interface, so that tests can answer it with a name or a cancel;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // SingleLineValidator: keeps an edit field on one line, as a single-line field
 // of the window system does. Text that arrives with a line break (a pasted

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 """Opens the built page in headless Chromium, types the worked example
 2767605, 97, 5738745 into the three input fields with real key presses and
 saves a picture of the page for the README:

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The baseline: a bare Qt 6 window with the same widgets at the same places
 // (six line edits, eleven labels, a frame, four buttons, the logo), nothing
 // else, ended at its first paint.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # Time to the first shown window: the program's own start-up against a bare
 # Qt 6 window with the same widgets, run alternately on one virtual X display.
 #   bench/app/compare_startup.sh BUILD_DIR [RUNS]

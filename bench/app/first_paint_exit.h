@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Ends the event loop as soon as a window has been painted for the first
 // time, so that a process's run time measures its time to the first shown

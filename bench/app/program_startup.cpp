@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The windowed program's own start-up (frame, About window, main window),
 // ended at the main window's first paint.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // AmountFromText beside the C library's strtod on the same texts.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // FormatNumber beside the C library's "%.15g" on the same doubles.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Realistic figures of a tender for the calculation benchmarks: amounts in
 // euros and cents, discount percentages and the results the computation

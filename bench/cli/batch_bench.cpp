@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The companion's batch path on a million rows of tender figures: parsing,
 // computing and writing, from a temporary file to /dev/null. Items per
 // second are rows per second.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Times calc::ComputeTexts the way bench/web/compute_timing.mjs times the
 // WebAssembly module: rows "base;discount;total" from standard input, all of
 // them computed in a loop, the loop repeated, and the best pass reported as

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 'use strict';
 // Times the WebAssembly module's computeTexts the way compute_timing.cpp
 // times the native ComputeTexts: the rows "base;discount;total" of a file,

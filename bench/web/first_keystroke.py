@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 """From navigation to the first keystroke accepted, in headless Chromium:
 the page is opened from file:// and the key "7" is pressed (a real key
 event through the DevTools protocol) every 5 ms for 0.4 s from the moment

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Ordering of two extended values by their numeric value.
 #include "calc/extended.h"  // decides whether the software arithmetic is in use
 #ifdef DISCORDANZA_SOFT_EXTENDED

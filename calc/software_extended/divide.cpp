@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Division of two extended values: 65 quotient bits by long division and a
 // sticky bit for the remainder, rounded once.
 #include "calc/extended.h"  // decides whether the software arithmetic is in use

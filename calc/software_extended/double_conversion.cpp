@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Widening a double to the extended format (exact) and narrowing an extended
 // value to a double (one rounding to double precision and range).
 #include "calc/extended.h"  // decides whether the software arithmetic is in use

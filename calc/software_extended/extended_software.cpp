@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Extended carried by the software arithmetic of this folder, for machines
 // whose long double is not the x87's 80-bit format (or when the build asks
 // for it). The operations' exception flags are not needed here: Extended has

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The software extended arithmetic: the 80-bit format of the x87 unit (sign,
 // 15-bit exponent biased by 16383, 64-bit significand with an explicit leading

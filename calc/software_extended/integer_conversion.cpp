@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Conversions between the extended format and integers: from an unsigned
 // 64-bit integer, from a significand and a power of two, and back to an
 // unsigned 64-bit integer.

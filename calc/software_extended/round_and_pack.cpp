@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Rounding to nearest, ties to even, to a binary format's precision and range,
 // and packing the rounded value into the 80-bit layout or into a double.
 #include "calc/extended.h"  // decides whether the software arithmetic is in use

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The one rounding routine of the software extended arithmetic. Every result
 // that is not exact by construction (a sum, a product, a quotient, a narrowing

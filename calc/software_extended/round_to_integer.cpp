@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Rounding an extended value to an integer, to nearest, ties to even, as the
 // x87's round-to-integer instruction does under that rounding mode.
 #include "calc/extended.h"  // decides whether the software arithmetic is in use

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 # The software extended arithmetic. Every file compiles to nothing unless
 # DISCORDANZA_SOFT_EXTENDED is set (by the CMake option, or by calc/extended.h
 # where long double is not the 80-bit format).

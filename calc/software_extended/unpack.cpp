@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Taking an 80-bit pattern apart, and the NaN that an operation on NaNs gives.
 #include "calc/extended.h"  // decides whether the software arithmetic is in use
 #ifdef DISCORDANZA_SOFT_EXTENDED

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // An operand of the software extended arithmetic taken apart: its class, its
 // sign and, for a finite non-zero value, a normalised significand with an

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // 128-bit helpers of the software extended arithmetic, written with 64-bit
 // integers only so that they compile everywhere (no compiler extension). A

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The one main of the GUI tests: the offscreen platform unless one is chosen,
 // the program's own application object with the recording error box, its
 // fonts and toolkit texts, no toolkit settings (the real save dialog's tests

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The modal guard of the GUI tests: a modal window that no test expects fails
 // the running test and is closed at once, so a test never hangs on it. A test

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The windowed program run with a scripted end, for the exit-code tests:
 //   close-box  the real windows; once the loop runs, the window system's
 //              close request (what the close box and Alt+F4 send) reaches the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The program run as a process: its exit codes and its title, its placement
 // under a window manager, and the figures a user sees when typing through
 // the window system.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The one error box of the GUI tests, handed to the application object by the
 // test main: it records each caption and text and returns at once. A test

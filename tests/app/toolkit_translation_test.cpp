@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The toolkit's own texts come in Italian, as the save dialog and the error
 // box show them.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // BigInteger: a small unsigned arbitrary-precision integer for the tests, just
 // enough to write exact powers of ten and check the extended values that the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // calc::Extended through its public interface, in whichever implementation
 // this build selected: the x87 long double or the software arithmetic. The
 // same tables pass with both, on every platform. Results are compared by

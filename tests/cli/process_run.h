@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Runs a program as a real child process with its standard input taken from
 // a file and its standard output and error captured, and gives up (killing

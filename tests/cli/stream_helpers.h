@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Real C streams over test data: a readable temporary file holding given
 // bytes, and a writable stream whose bytes can be read back.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // AmountFromText on any bytes with any separator (the first input byte): it
 // never crashes, never returns a negative number or a NaN, fails only with
 // the conversion or the overflow error, and depends only on the kept text

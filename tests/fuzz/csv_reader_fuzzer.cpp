@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The companion's CSV reader on any bytes: it never crashes, fails only with
 // CsvReadError (and keeps failing once it has), keeps at most the fields it
 // was asked to keep, says that fields beyond them are empty only when they

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // FormatNumber on any double (eight input bytes; a ninth picks the
 // separator): at most 22 characters of the general format, never a "+", and
 // the text stands for the double within the rounding to 15 significant

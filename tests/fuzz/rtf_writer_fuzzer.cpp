@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The report's RTF on any six field texts (the input cut at NUL bytes, each
 // piece taken as UTF-8, malformed or not): the bytes are 7-bit, the braces
 // balance (never closing a group that is not open), and reading the RTF back

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The report in the buffer: its fourteen lines and every line's format, for
 // each group of field texts, and nothing left of an earlier report.
 #include "report/build_report.h"

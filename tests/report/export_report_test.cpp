@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The export from the six texts to a file, with the file name answered by the
 // test: cancel, names as typed, and the messages the error box shows for each
 // way of failing. How the file is written is ReplaceFile's, tested beside.

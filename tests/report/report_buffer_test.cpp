@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The report buffer: lengths in UTF-16 units with two-character line ends,
 // the default and insertion formats, clearing, and the lines it refuses: one
 // beyond its capacity, or one holding a line break.

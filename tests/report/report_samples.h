@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Field texts that the report tests share, grouped by the corner they guard,
 // and the fourteen lines that a report of them must hold, written out here

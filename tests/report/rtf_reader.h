@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // RtfReader: a small reader of the RTF subset that the report writer uses, so
 // that tests can check what a word processor would see: the font and colour

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The escaping of text and the delimiting of control words, as a table of
 // named corners, and a seeded round trip through the test reader.
 #include "report/rtf_sink.h"

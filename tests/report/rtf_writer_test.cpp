@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The RTF of a report: the exact bytes of a typical one against the committed
 // golden file, what a reader finds in reports of every group of field texts,
 // and a writer that stops taking bytes.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Reading UTF-8 one character at a time: well-formed characters of every
 // length, and each kind of malformed sequence read as U+FFFD without losing
 // the text after it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The code page table against the C library's own converter, over every
 // UTF-16 code unit.
 #include "report/windows1252.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The About window driven through real events on the offscreen platform:
 // where a click closes it, which keys close it, the arrow-key focus cycle,
 // centring and the single decode across showings, its layout, the 8-bit

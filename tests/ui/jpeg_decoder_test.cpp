@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // libjpeg decoding of the About picture: the header read alone, the two output
 // layouts, fatal faults as "JPEG error #N" and silence on warnings.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Surgery on a JPEG file's marker segments, for tests that need a picture
 // whose header reads but whose decoding fails.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The About window as the program shows it: through the "&About" button, with
 // the program's own application object and error box. A fault in its picture
 // on the first paint reaches the error box while the window stays open and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The main window as assistive technology hears it, through the toolkit's
 // accessibility interface: a window with its caption, every child named
 // once, the decorative copies left out.

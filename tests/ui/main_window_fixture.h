@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The main window as the user meets it: built over its About window, shown
 // and active, a recording error box installed, "," as the separator.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Focus and buttons by keyboard: the tab order, the accelerators with and
 // without Alt, Enter, Space, Escape and the arrow keys on a button.
 

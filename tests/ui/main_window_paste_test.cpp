@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // What a paste brings into the input fields (Shift+Insert and Ctrl+V, as a
 // keyboard sends them), and what the result fields show of a long text.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The save button through the window: enabled only while the three inputs
 // hold text, Alt+S builds the report of the six fields as shown and asks for
 // a name; cancel writes nothing; a failure reaches the error box.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The main window's build: caption, frame, geometry, the components' state
 // at start, the clear button, the shadowed credit, the logo, the
 // accessible names, and the focus after a real error box.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // Typing into the input fields: the input filter, the change handling and the
 // error box, through real key presses.
 

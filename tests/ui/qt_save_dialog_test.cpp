@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The real save dialog: how it is configured, where it is placed, and what
 // it returns when a user types a name and presses Enter, or Escape.
 #include "ui/qt_save_dialog.h"

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 """Headless Chromium driven through WebDriver, for the web edition's tests,
 benchmarks and screenshot: a fresh profile each time, Italian as the
 browser's language, downloads allowed into a folder, and the network off

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 'use strict';
 // The WebAssembly module against the native companion, text for text: every
 // generated row is computed by both, the companion through its CSV mode, and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 'use strict';
 // Seeded rows of three amount texts for the web edition's tests: realistic
 // tender figures, lenient texts (thousands dots, letters, signs, spaces,

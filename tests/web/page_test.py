@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Calmora Studio
+#
+# SPDX-License-Identifier: EUPL-1.2
+
 """The web edition in headless Chromium, loaded from file:// with the
 network off, driven by real key presses and clicks through WebDriver.
     /usr/bin/python3 page_test.py PAGE COMPANION [NAME_PART...]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 'use strict';
 // The About window: the maker's credits over the picture, shown modally by
 // the main window's About button. A click on the picture, on either panel

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 'use strict';
 // The error box: every error the page meets is shown here, modally, with the
 // application title as its caption, a stop sign and one OK button. The

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 'use strict';
 // The main window: draws what the form behind it (the WebAssembly module's
 // PageForm) tells it, hands every edit of the three inputs to the form, and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 'use strict';
 // The printed report: what printing the page prints instead of the windows
 // (page.css shows it in print media only). It draws the lines that the

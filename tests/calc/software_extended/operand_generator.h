@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // Seeded random operands for checking the extended arithmetic: bit patterns
 // drawn from the corners where arithmetic goes wrong (subnormals and

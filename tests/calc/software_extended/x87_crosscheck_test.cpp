@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The software extended arithmetic against the x87 unit, operation by
 // operation over a few million seeded operands: the result's bits and the
 // exception flags must be identical. The operand count is scaled down by

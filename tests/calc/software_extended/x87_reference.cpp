@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 // The reference operations on the x87 unit. Operands pass through volatile
 // long doubles so that the compiler neither folds nor moves the operation
 // across the reads of the exception flags.

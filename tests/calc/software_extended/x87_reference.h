@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
 #pragma once
 // The x87 unit as the reference for the software extended arithmetic: each
 // operation runs on the hardware long double (x86 with the 80-bit format
