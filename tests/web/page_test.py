@@ -116,6 +116,13 @@ def browser_rows(count, seed):
 INPUTS = ("baseAmountEdit", "discountEdit", "contractorTotalEdit")
 
 
+def forget_downloads():
+    """Each test starts with an empty downloads folder, whatever a test before
+    it left there (a save that reached the disk after that test ended)."""
+    for name in os.listdir(DOWNLOADS):
+        os.remove(os.path.join(DOWNLOADS, name))
+
+
 def wait_for_download(name):
     target = os.path.join(DOWNLOADS, name)
     for _ in range(100):
@@ -145,6 +152,7 @@ class Page(unittest.TestCase):
 
     def setUp(self):
         load(DRIVER, PAGE)
+        forget_downloads()
 
     def type_into(self, identifier, text):
         element(identifier).send_keys(text)
@@ -461,6 +469,7 @@ class EnglishPage(Page.__base__):
         set_size(*SIZES["wide"])
         emulate_media()
         load(DRIVER, PAGE)
+        forget_downloads()
 
     def tearDown(self):
         DRIVER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
