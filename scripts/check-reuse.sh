@@ -2,10 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Calmora Studio
 # SPDX-License-Identifier: EUPL-1.2
 #
-# Fails unless the tree follows the REUSE specification, as Debian's reuse
-# tool reads it: every file names its copyright and licence, in an SPDX
-# header or, where a file cannot carry one, in .reuse/dep5; every licence
-# named has its text in LICENSES/, and every text there is used.
+# Runs `reuse lint` (Debian's reuse tool) and fails unless every file names
+# its copyright and licence, in an SPDX header or, where a file cannot carry
+# one, in .reuse/dep5; every licence named has its text in LICENSES/, and
+# every text there is used.
 # New files take the header of the files beside them:
 #   SPDX-FileCopyrightText: 2026 Calmora Studio
 #   SPDX-License-Identifier: EUPL-1.2
