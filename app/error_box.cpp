@@ -17,6 +17,8 @@
 #include <QTextLayout>
 #include <QtMath>
 
+#include "app/dialog_pixmaps.h"
+
 namespace app {
 namespace {
 
@@ -126,6 +128,7 @@ void ShowInTextArea(QMessageBox& box, const QString& text) {
 }  // namespace
 
 void MessageErrorBox::Show(const QString& title, const QString& text) {
+  const DialogPixmaps pixmaps;
   QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
   box.setDefaultButton(QMessageBox::Ok);

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <cfenv>
 
+#include "app/dialog_pixmaps.h"
 #include "app/focus_return.h"
 
 namespace ui {
@@ -66,6 +67,7 @@ class FloatingPointGuard {
 
 std::optional<QString> QtSaveDialog::AskFileName(QWidget* owner) {
   const app::FocusReturn focusReturn;
+  const app::DialogPixmaps pixmaps;
   const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(owner);
   const FloatingPointGuard guard;
   if (dialog->exec() != QDialog::Accepted) {

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -163,6 +165,16 @@ TEST(MessageErrorBox, KeysCloseIt) {
     EXPECT_TRUE(okHadFocus) << "OK has the focus when the box opens";
     EXPECT_TRUE(closedByKey);
   }
+}
+
+// The box's icon is made afresh for each box, so what the toolkit cached of
+// it can never be drawn again; the cache is emptied when the box is gone.
+TEST(MessageErrorBox, LeavesNoCachedPixmapBehind) {
+  const QString probe = QStringLiteral("cached before the box");
+  QPixmapCache::insert(probe, QPixmap(16, 16));
+  ShowAndLook(QStringLiteral("Floating point division by zero."));
+  QPixmap found;
+  EXPECT_FALSE(QPixmapCache::find(probe, &found));
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +133,18 @@ TEST(QtSaveDialog, EscapeReturnsNothing) {
   WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
   EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
+}
+
+// The dialog's icons are made afresh for each dialog; what the toolkit cached
+// of them is dropped with the dialog instead of piling up over a day's saves.
+TEST(QtSaveDialog, LeavesNoCachedPixmapBehind) {
+  const QString probe = QStringLiteral("cached before the dialog");
+  QPixmapCache::insert(probe, QPixmap(16, 16));
+  WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
+  QtSaveDialog dialog;
+  EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
+  QPixmap found;
+  EXPECT_FALSE(QPixmapCache::find(probe, &found));
 }
 
 TEST(QtSaveDialog, GivesTheFocusBackToTheWindowThatHadIt) {
