@@ -5,7 +5,6 @@
 #include "report/rtf_sink.h"
 
 #include <cstdint>
-#include <utility>
 
 #include "report/utf8.h"
 #include "report/windows1252.h"
@@ -53,8 +52,6 @@ void RtfSink::Text(std::string_view text) {
 }
 
 void RtfSink::NewLine() { Token("\r\n"); }
-
-std::string RtfSink::TakeBytes() { return std::exchange(bytes_, std::string()); }
 
 void RtfSink::Token(std::string_view token) {
   bytes_.append(token);

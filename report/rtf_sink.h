@@ -33,8 +33,11 @@ class RtfSink {
   // An RTF line break between tokens; readers ignore it.
   void NewLine();
 
-  // The bytes written since the last call.
-  std::string TakeBytes();
+  // The bytes written since the last ClearBytes().
+  std::string_view Bytes() const { return bytes_; }
+
+  // Forgets the bytes written so far; their memory serves the next ones.
+  void ClearBytes() { bytes_.clear(); }
 
  private:
   void Token(std::string_view token);

@@ -92,7 +92,11 @@ class Writer {
     if (format.style.strikeOut) sink_.ControlWord("strike");
   }
 
-  bool Flush() { return write_(sink_.TakeBytes()); }
+  bool Flush() {
+    const bool taken = write_(sink_.Bytes());
+    sink_.ClearBytes();
+    return taken;
+  }
 
   const ReportBuffer& buffer_;
   const RtfPieceWriter& write_;

@@ -20,7 +20,7 @@ namespace {
 std::string Escaped(std::string_view text) {
   RtfSink sink;
   sink.Text(text);
-  return sink.TakeBytes();
+  return std::string(sink.Bytes());
 }
 
 struct EscapeRow {
@@ -66,8 +66,9 @@ TEST(RtfSink, ControlWordsAndGroups) {
   sink.ControlWord("b", 0);
   sink.NewLine();
   sink.CloseGroup();
-  EXPECT_EQ(sink.TakeBytes(), "{\\rtf1\\b x\\b0\r\n}");
-  EXPECT_EQ(sink.TakeBytes(), "");
+  EXPECT_EQ(sink.Bytes(), "{\\rtf1\\b x\\b0\r\n}");
+  sink.ClearBytes();
+  EXPECT_EQ(sink.Bytes(), "");
 }
 
 // UTF-8 of one code point.
