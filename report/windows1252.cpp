@@ -26,6 +26,9 @@ std::optional<unsigned char> ToWindows1252(char32_t character) {
   if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
     return static_cast<unsigned char>(character);
   }
+  // The other characters of the code page lie between U+0152 and U+2122;
+  // a character outside that range needs no look at the table.
+  if (character < 0x0152 || character > 0x2122) return std::nullopt;
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] != 0 && kHighControls[i] == character) {
       return static_cast<unsigned char>(0x80 + i);
