@@ -8,15 +8,15 @@
 // gives the buffer's lines paragraph by paragraph, each field's text among
 // them. A field holding CR or LF is refused with the line insertion error;
 // then the lines taken before it are written and checked the same way.
-// One buffer and one output string serve every input, as the window keeps
-// its report buffer from one save to the next: BuildReport starts afresh.
+// One set of fields, one buffer, one output string and one read-back
+// document serve every input, their memory kept: BuildReport starts afresh.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "report/build_report.h"
 #include "report/export_error.h"
@@ -50,12 +50,16 @@ bool SevenBit(std::string_view rtf) {
   return true;
 }
 
-bool HoldsLineBreak(const report::ReportFields& fields) {
-  for (const std::string* field : {&fields.baseAmount, &fields.discount, &fields.contractorTotal,
-                                   &fields.computedTotal, &fields.difference, &fields.percentage}) {
-    if (field->find_first_of("\r\n") != std::string::npos) return true;
-  }
-  return false;
+std::array<std::string*, 6> Texts(report::ReportFields& fields) {
+  return {&fields.baseAmount,    &fields.discount,   &fields.contractorTotal,
+          &fields.computedTotal, &fields.difference, &fields.percentage};
+}
+
+bool HoldsLineBreak(report::ReportFields& fields) {
+  const std::array<std::string*, 6> texts = Texts(fields);
+  return std::any_of(texts.begin(), texts.end(), [](const std::string* text) {
+    return text->find_first_of("\r\n") != std::string::npos;
+  });
 }
 
 // `text` as the reader returns it (UTF-16, malformed sequences replaced),
@@ -75,30 +79,29 @@ const std::u16string& Units(std::string_view text) {
   return units;
 }
 
-report::ReportFields FieldsFrom(const std::uint8_t* data, std::size_t size) {
-  std::vector<std::string> pieces(1);
+// The six fields are the input's first six pieces between NUL bytes; any
+// further pieces are left out.
+void ReadFields(const std::uint8_t* data, std::size_t size, report::ReportFields& fields) {
+  const std::array<std::string*, 6> texts = Texts(fields);
+  for (std::string* text : texts) text->clear();
+  std::size_t field = 0;
   for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == 0) {
-      pieces.emplace_back();
-    } else {
-      pieces.back() += static_cast<char>(data[i]);
+    if (data[i] != 0) {
+      texts[field]->push_back(static_cast<char>(data[i]));
+    } else if (++field == texts.size()) {
+      return;
     }
   }
-  pieces.resize(std::max<std::size_t>(pieces.size(), 6));
-  return {.baseAmount = pieces[0],
-          .discount = pieces[1],
-          .contractorTotal = pieces[2],
-          .computedTotal = pieces[3],
-          .difference = pieces[4],
-          .percentage = pieces[5]};
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static report::ReportFields fields;
   static report::ReportBuffer buffer;
   static std::string rtf;
-  const report::ReportFields fields = FieldsFrom(data, size);
+  static report::testing::ReadDocument read;
+  ReadFields(data, size, fields);
   bool complete = true;
   try {
     report::BuildReport(buffer, fields);
@@ -114,8 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!written || !SevenBit(rtf) || !BracesBalanced(rtf)) std::abort();
 
   // The paragraphs read back are the buffer's lines, and nothing follows.
-  const report::testing::ReadDocument read =
-      report::testing::ReadRtf(rtf, report::testing::ReadFormats::Dropped);
+  report::testing::ReadRtf(rtf, report::testing::ReadFormats::Dropped, read);
   if (read.paragraphs.size() != buffer.Lines().size() || !read.trailing.empty()) std::abort();
   for (std::size_t i = 0; i < read.paragraphs.size(); ++i) {
     if (read.paragraphs[i].text != Units(buffer.Lines()[i].text)) std::abort();
@@ -123,8 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Each field's text stands in a paragraph read back (fields hold no line break).
   if (!complete) return 0;
-  for (const std::string* field : {&fields.baseAmount, &fields.discount, &fields.contractorTotal,
-                                   &fields.computedTotal, &fields.difference, &fields.percentage}) {
+  for (const std::string* field : Texts(fields)) {
     const std::u16string& units = Units(*field);
     if (std::none_of(read.paragraphs.begin(), read.paragraphs.end(),
                      [&units](const report::testing::ReadParagraph& paragraph) {

@@ -38,10 +38,18 @@ struct State {
 
 class Reader {
  public:
-  Reader(std::string_view rtf, ReadFormats formats) : rtf_(rtf), keepFormats_(formats == ReadFormats::Kept) {}
+  Reader(std::string_view rtf, ReadFormats formats, ReadDocument& document)
+      : rtf_(rtf), keepFormats_(formats == ReadFormats::Kept), doc_(document) {
+    doc_.fonts.clear();
+    doc_.colours.clear();
+    doc_.unknown.clear();
+    doc_.groupDepthAtEnd = 0;
+    StartParagraph();
+  }
 
-  ReadDocument Read() {
+  void Read() {
     std::vector<State> stack{State{}};
+    stack.reserve(8);
     while (pos_ < rtf_.size()) {
       const char c = rtf_[pos_++];
       if (c == '{') {
@@ -58,8 +66,8 @@ class Reader {
         Character(stack.back(), static_cast<unsigned char>(c));
       }
     }
-    doc_.trailing = std::move(current_.text);  // the text after the last \par
-    return std::move(doc_);
+    doc_.trailing.assign(Current().text);  // the text after the last \par
+    doc_.paragraphs.resize(paragraphs_);
   }
 
  private:
@@ -127,9 +135,9 @@ class Reader {
     } else if (word == "tab") {
       Unit(state, u'\t');
     } else if (word == "par") {
-      if (keepFormats_) current_.formats.push_back(f);
-      doc_.paragraphs.push_back(std::move(current_));
-      current_ = ReadParagraph{};
+      if (keepFormats_) Current().formats.push_back(f);
+      ++paragraphs_;
+      StartParagraph();
     } else if (word == "u") {
       Unit(state, static_cast<char16_t>(param & 0xFFFF));
       skip_ = uc_;
@@ -161,15 +169,25 @@ class Reader {
       return;
     }
     if (state.destination != Destination::Body) return;
-    current_.text += unit;
-    if (keepFormats_) current_.formats.push_back(state.format);
+    Current().text += unit;
+    if (keepFormats_) Current().formats.push_back(state.format);
   }
+
+  // The paragraph being read is the document's next one, emptied: a document
+  // read before lends it the memory of its own.
+  void StartParagraph() {
+    if (doc_.paragraphs.size() == paragraphs_) doc_.paragraphs.emplace_back();
+    Current().text.clear();
+    Current().formats.clear();
+  }
+
+  ReadParagraph& Current() { return doc_.paragraphs[paragraphs_]; }
 
   std::string_view rtf_;
   bool keepFormats_;
   std::size_t pos_ = 0;
-  ReadDocument doc_;
-  ReadParagraph current_;
+  ReadDocument& doc_;
+  std::size_t paragraphs_ = 0;  // paragraphs ended by \par so far
   int font_ = 0;
   std::optional<Rgb> colour_;
   int uc_ = 1;
@@ -178,9 +196,17 @@ class Reader {
 
 }  // namespace
 
-ReadDocument ReadRtf(std::string_view rtf, ReadFormats formats) { return Reader(rtf, formats).Read(); }
+void ReadRtf(std::string_view rtf, ReadFormats formats, ReadDocument& document) {
+  Reader(rtf, formats, document).Read();
+}
 
-std::u16string ReadRtfText(std::string_view rtf) { return Reader(rtf, ReadFormats::Kept).Read().trailing; }
+ReadDocument ReadRtf(std::string_view rtf, ReadFormats formats) {
+  ReadDocument document;
+  ReadRtf(rtf, formats, document);
+  return document;
+}
+
+std::u16string ReadRtfText(std::string_view rtf) { return ReadRtf(rtf).trailing; }
 
 std::u16string Utf16(std::string_view utf8) {
   iconv_t cd = iconv_open("UTF-16LE", "UTF-8");

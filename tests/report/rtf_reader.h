@@ -51,6 +51,10 @@ enum class ReadFormats { Kept, Dropped };
 // With ReadFormats::Dropped every paragraph's formats stay empty.
 ReadDocument ReadRtf(std::string_view rtf, ReadFormats formats = ReadFormats::Kept);
 
+// The same into `document`, whatever it held: the memory of a document read
+// before serves again, for checks that read one document after another.
+void ReadRtf(std::string_view rtf, ReadFormats formats, ReadDocument& document);
+
 // Only the text of a stream of escaped characters (no groups, no \par).
 std::u16string ReadRtfText(std::string_view rtf);
 

@@ -85,9 +85,9 @@ TEST(RtfWriter, WritesEachCharacterWithItsEscape) {
 // A writer that takes at most `limit` bytes in all, and records the pieces
 // it was handed.
 struct LimitedWriter {
-  std::size_t limit;
-  std::string taken;
-  std::vector<std::size_t> pieces;
+  std::size_t limit = 0;
+  std::string taken{};
+  std::vector<std::size_t> pieces{};
 
   RtfPieceWriter AsWriter() {
     return [this](std::string_view piece) {
