@@ -58,5 +58,15 @@ if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
   exit 1
 fi
 
-/usr/bin/python3 "$root/scripts/soak.py" "$events" "$seed" --program "$program" --cli "$cli" --scratch "$scratch"
+if ! /usr/bin/python3 "$root/scripts/soak.py" "$events" "$seed" --program "$program" --cli "$cli" \
+    --scratch "$scratch"; then
+  # Without a window manager the focus stays where it was, and the keys
+  # meant for a window that just opened reach another one: say so, since
+  # the failure then need not be the program's.
+  if ! kill -0 "$manager" 2>/dev/null; then
+    echo "soak: openbox ended during the run (see $scratch/openbox.log); what failed after that may not" \
+      "be the program's fault" >&2
+  fi
+  exit 1
+fi
 passed=true
