@@ -4,7 +4,9 @@
 
 #include "report/windows1252.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace report {
 
@@ -18,6 +20,18 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98-9F
 };
 
+// The lowest and highest of them, so that most characters need no look at
+// the table.
+constexpr auto kHighControlsRange = [] {
+  std::pair<char16_t, char16_t> range{0xFFFF, 0};
+  for (const char16_t character : kHighControls) {
+    if (character == 0) continue;
+    range.first = std::min(range.first, character);
+    range.second = std::max(range.second, character);
+  }
+  return range;
+}();
+
 }  // namespace
 
 std::optional<unsigned char> ToWindows1252(char32_t character) {
@@ -26,9 +40,7 @@ std::optional<unsigned char> ToWindows1252(char32_t character) {
   if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
     return static_cast<unsigned char>(character);
   }
-  // The other characters of the code page lie between U+0152 and U+2122;
-  // a character outside that range needs no look at the table.
-  if (character < 0x0152 || character > 0x2122) return std::nullopt;
+  if (character < kHighControlsRange.first || character > kHighControlsRange.second) return std::nullopt;
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] != 0 && kHighControls[i] == character) {
       return static_cast<unsigned char>(0x80 + i);
