@@ -14,6 +14,7 @@
 #   scripts/setup.sh all       run, web, test, release and all.txt (browser,
 #                              validators, fuzzing), and the package's build
 #                              dependencies without its tests
+#   scripts/setup.sh fresh     what scripts/check-fresh.sh needs (fresh.txt)
 # Jobs add up: `scripts/setup.sh web test` installs both. The test jobs also
 # generate the it_IT.UTF-8 locale that the tests read. Runs apt-get as root,
 # or through sudo; with neither it names the missing packages and stops.
@@ -21,7 +22,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 lists=$root/scripts/packages
 
-usage() { echo "usage: scripts/setup.sh run|web|test|release|all..." >&2; exit 2; }
+usage() { echo "usage: scripts/setup.sh run|web|test|release|all|fresh..." >&2; exit 2; }
 [ $# -gt 0 ] || usage
 
 wanted_lists=() build_deps= locale=false
@@ -35,6 +36,7 @@ for job in "$@"; do
       if [[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]]; then build_deps=${build_deps:-nocheck}; else build_deps=full; fi
       ;;
     all) wanted_lists+=(run web test release all); locale=true; build_deps=${build_deps:-nocheck} ;;
+    fresh) wanted_lists+=(fresh) ;;
     *) usage ;;
   esac
 done
