@@ -113,7 +113,11 @@ def many_decimals(rng, sep):
         digits = "".join(rng.choice("0123456789") for _ in range(whole_digits + rng.randint(18, 60)))
         return digits[:whole_digits] + sep + digits[whole_digits:]
 
-    return amount(rng.randint(1, 12)), amount(rng.randint(1, 2)), amount(rng.randint(1, 12))
+    texts = [amount(rng.randint(1, 12)), amount(rng.randint(1, 2)), amount(rng.randint(1, 12))]
+    if rng.random() < 0.1:  # up to about 1,100 decimals: every table of powers of ten
+        long = "".join(rng.choice("0123456789") for _ in range(rng.randint(300, 1100)))
+        texts[rng.randrange(3)] = "0" * rng.randint(0, 1) + sep + long
+    return tuple(texts)
 
 
 def faults(rng, sep):
