@@ -13,7 +13,7 @@
 #                              when DEB_BUILD_OPTIONS has nocheck)
 #   scripts/setup.sh all       run, web, test, release and all.txt (browser,
 #                              validators, fuzzing), and the package's build
-#                              dependencies without its tests
+#                              dependencies with its tests
 #   scripts/setup.sh fresh     what scripts/check-fresh.sh needs (fresh.txt)
 # Jobs add up: `scripts/setup.sh web test` installs both. The test jobs also
 # generate the it_IT.UTF-8 locale that the tests read. Runs apt-get as root,
@@ -35,7 +35,7 @@ for job in "$@"; do
       wanted_lists+=(run web release)
       if [[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]]; then build_deps=${build_deps:-nocheck}; else build_deps=full; fi
       ;;
-    all) wanted_lists+=(run web test release all); locale=true; build_deps=${build_deps:-nocheck} ;;
+    all) wanted_lists+=(run web test release all); locale=true; build_deps=full ;;
     fresh) wanted_lists+=(fresh) ;;
     *) usage ;;
   esac
@@ -76,11 +76,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The package's build dependencies are those of debian/control; the nocheck
-# profile leaves out what only its tests need.
+# profile leaves out what only its tests need. Without dpkg-checkbuilddeps
+# to tell what is missing, apt-get build-dep installs whatever is.
 if [ -n "$build_deps" ]; then
   profile=()
   [ "$build_deps" = nocheck ] && profile=(-P nocheck)
-  if ! (cd "$root" && dpkg-checkbuilddeps "${profile[@]}" 2>/dev/null); then
+  if ! (command -v dpkg-checkbuilddeps >/dev/null && cd "$root" && dpkg-checkbuilddeps "${profile[@]}" 2>/dev/null); then
     need_root "apt-get build-dep ${profile[*]} $root"
     echo "Installing the build dependencies of debian/control ${profile[*]}"
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q --no-install-recommends "${profile[@]}" "$root"
