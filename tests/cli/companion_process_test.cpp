@@ -196,7 +196,8 @@ TEST_F(Companion, VersionNamesTheProjectVersion) {
 // none.
 TEST_F(Companion, WarnsOnceWhenTheNamedLocaleIsMissing) {
   const std::string warning =
-      "discordanza-cli: la localizzazione \"it_IT\" (da LANG) non è installata: il separatore decimale è "
+      "discordanza-cli: la localizzazione \"xx_NOWHERE\" (da LANG) non è installata: il separatore decimale "
+      "è "
       "\".\"; per sceglierne un altro: --separator C\n";
   const std::string rows = WriteFile("rows.csv", "250000;12.5;220000\n1000;10;9\n");
   struct Case {
@@ -206,20 +207,20 @@ TEST_F(Companion, WarnsOnceWhenTheNamedLocaleIsMissing) {
     std::string errors;
     std::string outputStart;
   };
-  const std::vector<std::string> missingItalian = {"LC_ALL=", "LC_NUMERIC=", "LANG=it_IT"};
+  const std::vector<std::string> missingLocale = {"LC_ALL=", "LC_NUMERIC=", "LANG=xx_NOWHERE"};
   const Case cases[] = {
       {"direct",
-       missingItalian,
+       missingLocale,
        {"250000", "12,5", "220000"},
        warning,
        "Importo totale dei lavori calcolato: -62500\n"},  // "12,5" read as 125
       {"csv",
-       missingItalian,
+       missingLocale,
        {"--csv", rows},
        warning,
        "250000;12.5;220000;218750;1250;0.568181818181818;\n1000"},
       {"silenced_by_separator",
-       missingItalian,
+       missingLocale,
        {"--separator", ",", "250000", "12,5", "220000"},
        "",
        "Importo totale dei lavori calcolato: 218750\n"},
