@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
+#include "award/award_texts.h"
+
+#include "award/amount_in_words.h"
+#include "award/decimal_text.h"
+
+namespace award {
+namespace {
+
+// "3 decimali", "1 decimale".
+std::string Decimals(int count) { return std::to_string(count) + (count == 1 ? " decimale" : " decimali"); }
+
+std::string OutcomeText(Outcome outcome, int decimals) {
+  switch (outcome) {
+    case Outcome::Concordant: return "concorde";
+    case Outcome::DiscountRounding:
+      return "discordanza dovuta all'arrotondamento del ribasso a " + Decimals(decimals);
+    case Outcome::DiscountTruncation:
+      return "discordanza dovuta al troncamento del ribasso a " + Decimals(decimals);
+    case Outcome::Discrepancy: break;
+  }
+  return "discordanza";
+}
+
+}  // namespace
+
+AwardTexts ShowAward(const AwardResult& result, char separator, bool grouped) {
+  const auto show = [separator, grouped](const Decimal& decimal) {
+    return ShowDecimal(decimal, separator, grouped);
+  };
+  AwardTexts texts;
+  texts.discountedBase = show(result.discountedBase);
+  texts.contractAmount = show(result.contractAmount);
+  texts.amountInWords = result.amountInWords.value_or("non scritto: oltre " +
+                                                      ShowDecimal(kLargestAmountInWords, separator, true));
+  texts.impliedDiscount = show(result.impliedDiscount);
+  texts.contractorMinusContract = show(result.contractorMinusContract);
+  texts.outcome = OutcomeText(result.outcome, result.discountDecimals);
+  texts.guarantee =
+      show(result.guaranteePercent) + " % dell'importo contrattuale, " + show(result.guaranteeAmount);
+  if (result.discountHasMoreDecimals) {
+    texts.note = "la percentuale di ribasso ha più di " + Decimals(result.discountDecimals) +
+                 ", più di quanti ne ammette la gara";
+  }
+  return texts;
+}
+
+std::string_view GuaranteeKindText(Guarantee guarantee) {
+  return guarantee == Guarantee::BelowThreshold ? "sotto la soglia europea (art. 53 c. 4)"
+                                                : "ordinaria (art. 117)";
+}
+
+}  // namespace award

@@ -1,0 +1,257 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
+#include "award/award_check.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "award/award_error.h"
+#include "award/award_texts.h"
+
+namespace {
+
+using award::AwardInputs;
+using award::AwardTexts;
+using award::Guarantee;
+
+AwardTexts Check(const AwardInputs& inputs) {
+  return award::ShowAward(award::CheckAward(inputs, ','), ',', true);
+}
+
+struct WorkedExample {
+  std::string name;
+  AwardInputs inputs;
+  std::string discountedBase;
+  std::string contractAmount;
+  std::string impliedDiscount;
+  std::string contractorMinusContract;
+  std::string outcome;
+  std::string guarantee;
+};
+
+TEST(CheckAward, WorkedExamples) {
+  const WorkedExample rows[] = {
+      {"SafetyCosts",
+       {.baseAmount = "1.000.000",
+        .discount = "12,345",
+        .contractorTotal = "880.253,50",
+        .safetyCosts = "30.000"},
+       "970.000,00",
+       "880.253,50",
+       "12,345000",
+       "0,00",
+       "concorde",
+       "12,345 % dell'importo contrattuale, 108.667,29"},
+      {"SafetyAndLabourCosts",
+       {.baseAmount = "1.000.000",
+        .discount = "12,345",
+        .contractorTotal = "911.116,00",
+        .safetyCosts = "30.000",
+        .labourCosts = "250.000"},
+       "720.000,00",
+       "911.116,00",
+       "12,345000",
+       "0,00",
+       "concorde",
+       "12,345 % dell'importo contrattuale, 112.477,27"},
+      {"DiscountRounded",
+       {.baseAmount = "1.000.000", .discount = "12,345", .contractorTotal = "876.546,00"},
+       "1.000.000,00",
+       "876.550,00",
+       "12,345400",
+       "-4,00",
+       "discordanza dovuta all'arrotondamento del ribasso a 3 decimali",
+       "12,345 % dell'importo contrattuale, 108.210,10"},
+      {"DiscountTruncated",
+       {.baseAmount = "1.000.000", .discount = "12,345", .contractorTotal = "876.543,00"},
+       "1.000.000,00",
+       "876.550,00",
+       "12,345700",
+       "-7,00",
+       "discordanza dovuta al troncamento del ribasso a 3 decimali",
+       "12,345 % dell'importo contrattuale, 108.210,10"},
+      {"Discrepancy",
+       {.baseAmount = "1.000.000", .discount = "12,345", .contractorTotal = "876.000,00"},
+       "1.000.000,00",
+       "876.550,00",
+       "12,400000",
+       "-550,00",
+       "discordanza",
+       "12,345 % dell'importo contrattuale, 108.210,10"},
+  };
+  for (const WorkedExample& row : rows) {
+    const AwardTexts texts = Check(row.inputs);
+    EXPECT_EQ(texts.discountedBase, row.discountedBase) << row.name;
+    EXPECT_EQ(texts.contractAmount, row.contractAmount) << row.name;
+    EXPECT_EQ(texts.impliedDiscount, row.impliedDiscount) << row.name;
+    EXPECT_EQ(texts.contractorMinusContract, row.contractorMinusContract) << row.name;
+    EXPECT_EQ(texts.outcome, row.outcome) << row.name;
+    EXPECT_EQ(texts.guarantee, row.guarantee) << row.name;
+    EXPECT_EQ(texts.note, "") << row.name;
+  }
+  EXPECT_EQ(Check(rows[0].inputs).amountInWords, "ottocentottantamiladuecentocinquantatré/50");
+}
+
+struct FigureRow {
+  std::string name;
+  AwardInputs inputs;
+  std::string AwardTexts::*figure;
+  std::string text;
+};
+
+// Each figure is rounded once, by its own rule; a tie tells which rule ran.
+TEST(CheckAward, EachFigureRoundsItsHalvesItsOwnWay) {
+  const FigureRow rows[] = {
+      {"ContractAmountHalfUp",
+       {.baseAmount = "0,01", .discount = "50", .contractorTotal = "0,01"},
+       &AwardTexts::contractAmount,
+       "0,01"},
+      {"ContractorTotalHalfUpBeforeTheDifference",
+       {.baseAmount = "100", .discount = "0", .contractorTotal = "100,005"},
+       &AwardTexts::contractorMinusContract,
+       "0,01"},
+      {"ImpliedDiscountHalfAwayFromZero",
+       {.baseAmount = "1.000.000", .discount = "12,345", .contractorTotal = "876.543,215"},
+       &AwardTexts::impliedDiscount,
+       "12,345679"},
+      {"NegativeImpliedDiscountHalfAwayFromZero",
+       {.baseAmount = "1.000.000", .discount = "0", .contractorTotal = "1.000.000,005"},
+       &AwardTexts::impliedDiscount,
+       "-0,000001"},
+      {"ImpliedDiscountTieRoundsToTheDiscount",
+       {.baseAmount = "1.000.000", .discount = "12,346", .contractorTotal = "876.545"},
+       &AwardTexts::outcome,
+       "discordanza dovuta all'arrotondamento del ribasso a 3 decimali"},
+      {"ImpliedDiscountTieTruncatesToTheDiscount",
+       {.baseAmount = "1.000.000", .discount = "12,345", .contractorTotal = "876.545"},
+       &AwardTexts::outcome,
+       "discordanza dovuta al troncamento del ribasso a 3 decimali"},
+      {"GuaranteeHalfUp",
+       {.baseAmount = "0,05", .discount = "0", .contractorTotal = "0,05"},
+       &AwardTexts::guarantee,
+       "10 % dell'importo contrattuale, 0,01"},
+      {"ContractAmountOfExcludedCostsOnly",
+       {.baseAmount = "1.000", .discount = "100", .contractorTotal = "300", .safetyCosts = "300"},
+       &AwardTexts::outcome,
+       "concorde"},
+      {"OneDecimalIsSingular",
+       {.baseAmount = "1.000.000", .discount = "12,3", .contractorTotal = "876.990", .discountDecimals = 1},
+       &AwardTexts::outcome,
+       "discordanza dovuta all'arrotondamento del ribasso a 1 decimale"},
+  };
+  for (const FigureRow& row : rows) EXPECT_EQ(Check(row.inputs).*row.figure, row.text) << row.name;
+}
+
+TEST(CheckAward, GuaranteeRateWithTheDiscountsOwnPlaces) {
+  const FigureRow rows[] = {
+      {"UpToTenPerCent",
+       {.baseAmount = "1.000.000", .discount = "5", .contractorTotal = "1"},
+       &AwardTexts::guarantee,
+       "10 % dell'importo contrattuale, 95.000,00"},
+      {"OnePointForEachPointAboveTen",
+       {.baseAmount = "1.000.000", .discount = "15,5", .contractorTotal = "1"},
+       &AwardTexts::guarantee,
+       "15,5 % dell'importo contrattuale, 130.975,00"},
+      {"AtTwenty",
+       {.baseAmount = "1.000.000", .discount = "20", .contractorTotal = "1"},
+       &AwardTexts::guarantee,
+       "20 % dell'importo contrattuale, 160.000,00"},
+      {"TwoPointsForEachPointAboveTwenty",
+       {.baseAmount = "1.000.000", .discount = "25,25", .contractorTotal = "1"},
+       &AwardTexts::guarantee,
+       "30,50 % dell'importo contrattuale, 227.987,50"},
+      {"BelowTheThreshold",
+       {.baseAmount = "1.000.000",
+        .discount = "12,345",
+        .contractorTotal = "1",
+        .guarantee = Guarantee::BelowThreshold},
+       &AwardTexts::guarantee,
+       "5,000 % dell'importo contrattuale, 43.827,50"},
+  };
+  for (const FigureRow& row : rows) EXPECT_EQ(Check(row.inputs).*row.figure, row.text) << row.name;
+}
+
+TEST(CheckAward, DiscountWithMoreDecimalsThanTheTenderAdmits) {
+  const AwardInputs beyond{.baseAmount = "1.000.000", .discount = "12,3454", .contractorTotal = "876.546"};
+  const AwardTexts texts = Check(beyond);
+  EXPECT_EQ(texts.note, "la percentuale di ribasso ha più di 3 decimali, più di quanti ne ammette la gara");
+  EXPECT_EQ(texts.outcome, "concorde");
+  EXPECT_EQ(texts.guarantee, "12,3454 % dell'importo contrattuale, 108.213,11");
+
+  AwardInputs admitted = beyond;
+  admitted.discountDecimals = 4;
+  EXPECT_EQ(Check(admitted).note, "");
+  AwardInputs trailingZero = beyond;
+  trailingZero.discount = "12,3450";
+  EXPECT_EQ(Check(trailingZero).note, "");
+}
+
+TEST(CheckAward, AmountBeyondWordsIsSaidSo) {
+  const AwardInputs largest{.baseAmount = "999.999.999.999,99", .discount = "0", .contractorTotal = "1"};
+  EXPECT_TRUE(award::CheckAward(largest, ',').amountInWords.has_value());
+  const AwardInputs beyond{.baseAmount = "1.000.000.000.000", .discount = "0", .contractorTotal = "1"};
+  EXPECT_EQ(Check(beyond).amountInWords, "non scritto: oltre 999.999.999.999,99");
+  EXPECT_EQ(Check(beyond).contractAmount, "1.000.000.000.000,00");
+}
+
+struct FailingRow {
+  std::string name;
+  AwardInputs inputs;
+  std::string message;
+};
+
+TEST(CheckAward, InputsThatGiveNoFigures) {
+  const std::string noSubject =
+      "L'importo soggetto a ribasso (base d'asta meno oneri della sicurezza e costi della manodopera) "
+      "non è maggiore di zero.";
+  const FailingRow rows[] = {
+      {"BaseWithoutDigits",
+       {.baseAmount = "abc", .discount = "1", .contractorTotal = "1"},
+       "L'importo a base d'asta non contiene cifre."},
+      {"EmptyDiscount",
+       {.baseAmount = "1", .discount = "", .contractorTotal = "1"},
+       "La percentuale di ribasso non contiene cifre."},
+      {"ContractorTotalWithoutDigits",
+       {.baseAmount = "1", .discount = "1", .contractorTotal = "-"},
+       "L'importo totale dei lavori proposto dall'Impresa non contiene cifre."},
+      {"SafetyCostsWithoutDigits",
+       {.baseAmount = "1", .discount = "1", .contractorTotal = "1", .safetyCosts = "abc"},
+       "Gli oneri della sicurezza non contengono cifre."},
+      {"LabourCostsWithoutDigits",
+       {.baseAmount = "1", .discount = "1", .contractorTotal = "1", .labourCosts = " "},
+       "I costi della manodopera non contengono cifre."},
+      {"TooManyDecimals",
+       {.baseAmount = "1", .discount = "1", .contractorTotal = "1", .discountDecimals = 10},
+       "I decimali ammessi del ribasso vanno da 0 a 9."},
+      {"NegativeDecimals",
+       {.baseAmount = "1", .discount = "1", .contractorTotal = "1", .discountDecimals = -1},
+       "I decimali ammessi del ribasso vanno da 0 a 9."},
+      {"DiscountAboveHundred",
+       {.baseAmount = "1", .discount = "100,001", .contractorTotal = "1"},
+       "La percentuale di ribasso supera il 100 %."},
+      {"NothingSubjectToTheDiscount",
+       {.baseAmount = "1.000",
+        .discount = "1",
+        .contractorTotal = "1",
+        .safetyCosts = "600",
+        .labourCosts = "400"},
+       noSubject},
+      {"ExcludedCostsAboveTheBase",
+       {.baseAmount = "1.000", .discount = "1", .contractorTotal = "1", .safetyCosts = "1.000,01"},
+       noSubject},
+      {"ZeroBase", {.baseAmount = "0", .discount = "1", .contractorTotal = "1"}, noSubject},
+  };
+  for (const FailingRow& row : rows) {
+    try {
+      award::CheckAward(row.inputs, ',');
+      ADD_FAILURE() << row.name << ": no error";
+    } catch (const award::AwardError& error) {
+      EXPECT_EQ(std::string(error.what()), row.message) << row.name;
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
+#include "award/decimal.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "award/decimal_text.h"
+
+namespace {
+
+using award::Decimal;
+using award::Integer;
+using award::Rational;
+using award::Rounding;
+
+struct RoundRow {
+  std::string name;
+  Rational value;
+  int places;
+  Rounding rounding;
+  Integer units;
+};
+
+TEST(Round, HalvesAndSignsInEachRounding) {
+  const Rational half = Rational(1, 2);
+  const RoundRow rows[] = {
+      {"HalfUpPositiveTie", Rational(5, 1000), 2, Rounding::HalfUp, 1},
+      {"HalfUpNegativeTieGoesUp", Rational(-5, 1000), 2, Rounding::HalfUp, 0},
+      {"HalfUpEvenTieStillUp", Rational(25, 1000), 2, Rounding::HalfUp, 3},
+      {"HalfUpBelowTie", Rational(4999, 1000000), 2, Rounding::HalfUp, 0},
+      {"HalfAwayPositiveTie", half, 0, Rounding::HalfAwayFromZero, 1},
+      {"HalfAwayNegativeTie", -half, 0, Rounding::HalfAwayFromZero, -1},
+      {"HalfAwayNegativeBelowTie", Rational(-1234564999, 100000000), 6, Rounding::HalfAwayFromZero,
+       -12345650},
+      {"HalfAwayNegativeAboveTie", Rational(-12345651, 1000000), 5, Rounding::HalfAwayFromZero, -1234565},
+      {"TruncatePositive", Rational(123459999, 10000000), 3, Rounding::TowardZero, 12345},
+      {"TruncateNegative", Rational(-123459999, 10000000), 3, Rounding::TowardZero, -12345},
+      {"ThirdsHaveNoTie", Rational(2, 3), 6, Rounding::HalfUp, 666667},
+      {"ExactStaysExact", Rational(880253, 1) + half, 2, Rounding::TowardZero, 88025350},
+  };
+  for (const RoundRow& row : rows) {
+    const Decimal rounded = award::Round(row.value, row.places, row.rounding);
+    EXPECT_EQ(rounded.units, row.units) << row.name;
+    EXPECT_EQ(rounded.places, row.places) << row.name;
+  }
+}
+
+struct ReadRow {
+  std::string name;
+  std::string text;
+  char separator;
+  std::optional<std::string> units;  // nothing: no digit and no separator kept
+  int places;
+};
+
+TEST(ReadDecimal, KeepsEveryDigitAndTheFirstSeparator) {
+  const ReadRow rows[] = {
+      {"ThousandsMarksDropped", "1.234.567,89", ',', "123456789", 2},
+      {"PointSeparator", "12.5", '.', "125", 1},
+      {"LeadingZerosAreNotOctal", "0012,50", ',', "1250", 2},
+      {"TrailingZerosKeepTheirPlaces", "12,3450", ',', "123450", 4},
+      {"SecondSeparatorDropped", "1,2,3", ',', "123", 2},
+      {"SignAndSpacesDropped", " -3 €", ',', "3", 0},
+      {"SeparatorAloneIsZero", ",", ',', "0", 0},
+      {"BeyondAnyDouble", "123456789012345678901234567890,123456789", ',',
+       "123456789012345678901234567890123456789", 9},
+      {"Empty", "", ',', std::nullopt, 0},
+      {"LettersOnly", "abc", ',', std::nullopt, 0},
+  };
+  for (const ReadRow& row : rows) {
+    const std::optional<Decimal> read = award::ReadDecimal(row.text, row.separator);
+    ASSERT_EQ(read.has_value(), row.units.has_value()) << row.name;
+    if (!read) continue;
+    EXPECT_EQ(read->units, Integer(*row.units)) << row.name;
+    EXPECT_EQ(read->places, row.places) << row.name;
+  }
+}
+
+struct ShowRow {
+  std::string name;
+  Decimal decimal;
+  char separator;
+  bool grouped;
+  std::string text;
+};
+
+TEST(ShowDecimal, SeparatorAndThousands) {
+  const ShowRow rows[] = {
+      {"Grouped", {88025350, 2}, ',', true, "880.253,50"},
+      {"Plain", {88025350, 2}, ',', false, "880253,50"},
+      {"GroupedUnderPoint", {88025350, 2}, '.', true, "880,253.50"},
+      {"ThreeDigitsNoMark", {99999, 2}, ',', true, "999,99"},
+      {"FourDigits", {100000, 2}, ',', true, "1.000,00"},
+      {"SevenDigits", {1738068400, 2}, ',', true, "17.380.684,00"},
+      {"Negative", {-123456789, 2}, ',', true, "-1.234.567,89"},
+      {"BelowOne", {5, 2}, ',', true, "0,05"},
+      {"NegativeBelowOne", {-5, 6}, ',', false, "-0,000005"},
+      {"NoPlaces", {12, 0}, ',', true, "12"},
+      {"Zero", {0, 2}, ',', true, "0,00"},
+  };
+  for (const ShowRow& row : rows) {
+    EXPECT_EQ(award::ShowDecimal(row.decimal, row.separator, row.grouped), row.text) << row.name;
+  }
+}
+
+}  // namespace
