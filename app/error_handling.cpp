@@ -5,13 +5,14 @@
 #include "app/error_handling.h"
 
 #include <QWidget>
+#include <string>
 
 #include "app/application.h"
 #include "app/error_box.h"
 #include "app/focus_return.h"
-#include "app/full_stop.h"
 #include "app/silent_abort.h"
 #include "app/title.h"
+#include "form/full_stop.h"
 
 namespace app {
 namespace {
@@ -23,13 +24,14 @@ ErrorBox& CurrentBox() {
   return application != nullptr ? application->errorBox() : messageBox;
 }
 
-QString MessageOf(std::exception_ptr error) {
+// UTF-8, as every message of the program is.
+std::string MessageOf(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
   } catch (const std::exception& e) {
-    return QString::fromUtf8(e.what());
+    return e.what();
   } catch (...) {
-    return QStringLiteral("Unknown exception");
+    return "Unknown exception";
   }
 }
 
@@ -50,7 +52,7 @@ void HandleError(std::exception_ptr error) {
   if (IsSilentAbort(error)) return;
 
   const FocusReturn focusReturn;
-  CurrentBox().Show(ApplicationTitle(), WithFullStop(MessageOf(error)));
+  CurrentBox().Show(ApplicationTitle(), QString::fromStdString(form::WithFullStop(MessageOf(error))));
 }
 
 }  // namespace app

@@ -6,19 +6,13 @@
 
 #include <QCoreApplication>
 
+#include "form/title.h"
+
 namespace app {
 
-QString TitleFromPath(const QString& path) {
-  const qsizetype lastSeparator = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-  QString name = path.mid(lastSeparator + 1);
-  const qsizetype firstStop = name.indexOf(u'.');
-  if (firstStop >= 0) name.truncate(firstStop);
-  if (name.isEmpty()) return name;
-  return name.left(1) + name.mid(1).toLower();
-}
-
 QString ApplicationTitle() {
-  static const QString title = TitleFromPath(QCoreApplication::applicationFilePath());
+  static const QString title =
+      QString::fromStdString(form::TitleFromPath(QCoreApplication::applicationFilePath().toStdString()));
   return title;
 }
 

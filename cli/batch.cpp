@@ -11,19 +11,16 @@
 #include "calc/discrepancy.h"
 #include "cli/csv_rows.h"
 #include "cli/csv_writer.h"
+#include "form/field_labels.h"
+#include "form/results.h"
 
 namespace cli {
 namespace {
 
 constexpr std::size_t kInputFields = 3;
 
-// The titles of the appended columns: the labels of the result fields.
-constexpr std::string_view kResultTitles[] = {
-    "Importo totale dei lavori calcolato",
-    "Importo Impresa meno importo calcolato",
-    "Percentuale di discordanza",
-    "Errore",
-};
+// The title of the error column, after those of the results.
+constexpr std::string_view kErrorTitle = "Errore";
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -88,20 +85,20 @@ class Batch {
 
   void WriteTitles(const CsvRow& row) {
     const auto& f = row.fields;
-    Write(row, {f[0], f[1], f[2], kResultTitles[0], kResultTitles[1], kResultTitles[2], kResultTitles[3]});
+    // The results' columns are titled with the labels of their fields.
+    Write(row, {f[0], f[1], f[2], form::kResultLabels[0], form::kResultLabels[1], form::kResultLabels[2],
+                kErrorTitle});
   }
 
-  // As in the main window: nothing is computed while a text is empty.
+  // A row with an empty field gets no results, as the window shows none.
   void WriteResults(const CsvRow& row) {
     const auto& f = row.fields;
     calc::DiscrepancyTexts texts;
     std::string message;
-    if (!f[0].empty() && !f[1].empty() && !f[2].empty()) {
-      try {
-        texts = calc::ComputeTexts(f[0], f[1], f[2], options_.separator);
-      } catch (const calc::CalcError& error) {
-        message = error.what();
-      }
+    try {
+      texts = form::ComputeResults(f[0], f[1], f[2], options_.separator).value_or(calc::DiscrepancyTexts{});
+    } catch (const calc::CalcError& error) {
+      message = error.what();
     }
     ++summary_.rows;
     if (!message.empty()) ++summary_.failedRows;

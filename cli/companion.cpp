@@ -9,6 +9,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "calc/calc_error.h"
 #include "calc/decimal_separator.h"
@@ -16,6 +17,7 @@
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/help_text.h"
+#include "form/field_labels.h"
 #include "report/export_error.h"
 #include "report/replace_file.h"
 #include "report/report_rtf.h"
@@ -77,6 +79,16 @@ int WriteReport(const std::string& file, const report::ReportFields& fields, std
   return kExitSuccess;
 }
 
+// The three results, each on a line after the label of its field.
+std::string ResultLines(const calc::DiscrepancyTexts& texts) {
+  const auto line = [](form::Result result, const std::string& text, std::string_view unit) {
+    return std::string(form::ResultLabel(result)) + ": " + text + std::string(unit) + "\n";
+  };
+  return line(form::Result::ComputedTotal, texts.computedTotal, "") +
+         line(form::Result::Difference, texts.difference, "") +
+         line(form::Result::Percentage, texts.percentage, " %");
+}
+
 // A computation error is reported with its message alone, as the error box
 // shows it, so that scripts can match it. With --rtf the report is written
 // first; the three lines follow unless the report went to standard output.
@@ -100,10 +112,7 @@ int RunDirect(const Arguments& arguments, std::FILE* output, std::FILE* errors) 
       return status;
     if (*arguments.rtfFile == "-") return kExitSuccess;
   }
-  return WriteAll(output, errors,
-                  "Importo totale dei lavori calcolato: " + texts.computedTotal +
-                      "\nImporto Impresa meno importo calcolato: " + texts.difference +
-                      "\nPercentuale di discordanza: " + texts.percentage + " %\n");
+  return WriteAll(output, errors, ResultLines(texts));
 }
 
 int RunCsv(const Arguments& arguments, std::FILE* input, std::FILE* output, std::FILE* errors) {

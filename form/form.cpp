@@ -3,11 +3,13 @@
 #include "form/form.h"
 
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 #include "calc/calc_error.h"
 #include "calc/decimal_separator.h"
 #include "calc/discrepancy.h"
+#include "form/results.h"
 
 namespace form {
 namespace {
@@ -51,22 +53,20 @@ report::ReportFields Form::ReportFields() const {
 }
 
 void Form::Compute() {
-  for (const std::string& text : inputs_) {
-    if (text.empty()) return SetSaveEnabled(false);
-  }
-  calc::DiscrepancyTexts texts;
+  std::optional<calc::DiscrepancyTexts> texts;
   try {
-    texts = calc::ComputeTexts(InputText(Input::BaseAmount), InputText(Input::Discount),
-                               InputText(Input::ContractorTotal), calc::DecimalSeparator());
+    texts = ComputeResults(InputText(Input::BaseAmount), InputText(Input::Discount),
+                           InputText(Input::ContractorTotal), calc::DecimalSeparator());
   } catch (const calc::CalcError&) {
     // The results shown now belong to earlier inputs: they stay in view but
     // cannot be saved until a computation succeeds again.
     SetSaveEnabled(false);
     throw;
   }
-  ShowResult(Result::ComputedTotal, std::move(texts.computedTotal));
-  ShowResult(Result::Difference, std::move(texts.difference));
-  ShowResult(Result::Percentage, std::move(texts.percentage));
+  if (!texts) return SetSaveEnabled(false);
+  ShowResult(Result::ComputedTotal, std::move(texts->computedTotal));
+  ShowResult(Result::Difference, std::move(texts->difference));
+  ShowResult(Result::Percentage, std::move(texts->percentage));
   SetSaveEnabled(true);
 }
 

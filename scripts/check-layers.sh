@@ -7,13 +7,13 @@
 # Fails when a folder includes from a layer above it. The layers, bottom to
 # top, each using only those below:
 #   calc/        the numbers; no Qt
-#   award/       the award check in exact arithmetic; no Qt
 #   report/      the report's lines, RTF writer, file writer and export; no Qt
 #   form/        the six fields and their rules, for the window and the page; no Qt
-#   app/         the frame: application object, error boundary and box, modal showing
+#   app/         the frame: application object, error boundary and box, modal showing,
+#                on the form's caption and full-stop rules
 #   ui/          the windows and dialogs
 #   program/     main of the window program, the only place that knows every layer
-#   cli/         the command-line companion, on calc and the plain report
+#   cli/         the command-line companion, on calc, the plain report and the form's rules
 #   web/         the web edition, on the form, calc and the plain report
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -22,14 +22,13 @@ cd "$root"
 # The layers each folder may include from; the folders that may use Qt.
 declare -A allowed=(
   [calc]="calc"
-  [award]="calc award"
-  [report]="calc award report"
-  [form]="calc award report form"
-  [app]="calc app"
-  [ui]="calc award report form app ui"
-  [program]="calc award report form app ui"
-  [cli]="calc award report cli"
-  [web]="calc award report form web"
+  [report]="calc report"
+  [form]="calc report form"
+  [app]="calc form app"
+  [ui]="calc report form app ui"
+  [program]="calc report form app ui"
+  [cli]="calc report form cli"
+  [web]="calc report form web"
 )
 declare -A qt=([app]=1 [ui]=1 [program]=1)
 

@@ -2,9 +2,11 @@
 //
 // SPDX-License-Identifier: EUPL-1.2
 
-#include "app/full_stop.h"
+#include "form/full_stop.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -25,23 +27,24 @@ const FullStopRow kFullStopRows[] = {
     {"digit", "code 42", "code 42."},
     {"colon", "Motivo:", "Motivo:."},
     {"accented letter", "perché è", "perché è."},
+    {"character beyond the BMP", "x \U0001F600", "x \U0001F600."},
     {"quote", "'x' is not a valid floating point value", "'x' is not a valid floating point value."},
     {"empty stays empty", "", ""},
 };
 
 TEST(WithFullStop, AppendsAStopAboveTheFullStopCode) {
   for (const FullStopRow& row : kFullStopRows) {
-    EXPECT_EQ(app::WithFullStop(QString::fromUtf8(row.message)).toStdString(), row.shown) << row.name;
+    EXPECT_EQ(form::WithFullStop(row.message), row.shown) << row.name;
   }
 }
 
-// Every single-character message: the stop is appended exactly when the
-// character's code is above 0x2E.
-TEST(WithFullStop, SingleCharacterBoundary) {
-  for (char16_t code = 1; code < 0x180; ++code) {
-    const QString message(QChar{code});
-    const bool stopped = app::WithFullStop(message).size() == 2;
-    EXPECT_EQ(stopped, code > 0x2E) << int(code);
+// Every single-byte message: the stop is appended exactly when the byte is
+// above 0x2E (a byte from 0x80 up ends every non-ASCII character).
+TEST(WithFullStop, SingleByteBoundary) {
+  for (int code = 1; code < 0x100; ++code) {
+    const std::string message(1, static_cast<char>(code));
+    const bool stopped = form::WithFullStop(message).size() == 2;
+    EXPECT_EQ(stopped, code > 0x2E) << code;
   }
 }
 
