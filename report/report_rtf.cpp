@@ -15,6 +15,10 @@ namespace report {
 std::string ReportRtf(const ReportFields& fields) {
   ReportBuffer buffer;
   BuildReport(buffer, fields);
+  return ReportRtf(buffer);
+}
+
+std::string ReportRtf(const ReportBuffer& buffer) {
   std::string rtf;
   [[maybe_unused]] const bool written = WriteRtf(buffer, [&rtf](std::string_view piece) {
     rtf.append(piece);
