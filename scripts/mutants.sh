@@ -66,20 +66,22 @@ fault calc/format_number.cpp "    *out++ = '0';
     *out++ = separator;" "    *out++ = '0';
     *out++ = ',';" 'a value below 1 always shown with ","'
 # form/: the fields and their rules.
-fault form/form.cpp 'if (text.empty()) return SetSaveEnabled(false);' 'if (text.empty()) return;' \
+fault form/form.cpp 'if (!texts) return SetSaveEnabled(false);' 'if (!texts) return;' \
   'Salva left on with an empty input'
+fault form/results.cpp 'baseAmount.empty() || discount.empty() || contractorTotal.empty()' \
+  'baseAmount.empty() && discount.empty() && contractorTotal.empty()' 'computed while one input is empty'
 fault form/form.cpp '    SetSaveEnabled(false);
     throw;' '    throw;' 'Salva left on after a failed computation'
-fault form/form.cpp 'ShowResult(Result::Difference, std::move(texts.difference));
-  ShowResult(Result::Percentage, std::move(texts.percentage));' \
-  'ShowResult(Result::Difference, std::move(texts.percentage));
-  ShowResult(Result::Percentage, std::move(texts.difference));' 'difference and percentage swapped'
+fault form/form.cpp 'ShowResult(Result::Difference, std::move(texts->difference));
+  ShowResult(Result::Discrepancy, std::move(texts->discrepancy));' \
+  'ShowResult(Result::Difference, std::move(texts->discrepancy));
+  ShowResult(Result::Discrepancy, std::move(texts->difference));' 'difference and discrepancy swapped'
 fault form/typed_character.cpp "if (typed == U'.') return separator;" "if (typed == U'.') return ',';" \
   'a typed "." always made ","'
 fault form/first_line.cpp 'find_first_of("\r\n")' 'find_first_of("\n")' 'a pasted text cut at LF only, not CR'
 # report/: the report's lines and its RTF.
 fault report/build_report.cpp '"(Importo Impresa) meno (Importo Calcolato):\t" + fields.difference' \
-  '"(Importo Impresa) meno (Importo Calcolato):\t" + fields.percentage' 'the percentage in the difference line'
+  '"(Importo Impresa) meno (Importo Calcolato):\t" + fields.discrepancy' 'the discrepancy in the difference line'
 fault report/build_report.cpp 'constexpr Rgb kNavy{.red = 0, .green = 0, .blue = 128};' \
   'constexpr Rgb kNavy{.red = 0, .green = 0, .blue = 127};' 'the title colour off by one'
 fault report/rtf_sink.cpp "character == U'\\\\' || character == U'{' || character == U'}'" \
@@ -117,9 +119,21 @@ failed_tests() {
 }
 
 echo "Copying the committed tree to $src and building it" >&2
-rm -rf "$src"
-mkdir -p "$src"
-git -C "$root" archive HEAD | tar -x -C "$src"
+fresh=$scratch/fresh
+rm -rf "$fresh"
+mkdir -p "$fresh" "$src"
+git -C "$root" archive HEAD | tar -x -C "$fresh"
+# Only what differs from the last run's copy is copied, with the time of the
+# copy, so that the build folder stays valid and rebuilds only that.
+(cd "$fresh" && find . -type f) | while read -r path; do
+  if ! cmp -s "$fresh/$path" "$src/$path"; then
+    mkdir -p "$(dirname "$src/$path")"
+    cp "$fresh/$path" "$src/$path"
+  fi
+done
+(cd "$src" && find . -type f) | while read -r path; do
+  if [[ ! -e "$fresh/$path" ]]; then rm "$src/$path"; fi
+done
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDISCORDANZA_BENCH=OFF >/dev/null
 nice cmake --build "$build" -j 2 >"$scratch/build.log"
 if ! run_suite; then

@@ -25,7 +25,8 @@ def magnitude(rng, low, high):
 def ordinary(rng, sep):
     a = magnitude(rng, 0, 9)
     p = Fraction(rng.uniform(0, 100))
-    c = a * (1 - p / 100) * Fraction(rng.uniform(0.8, 1.2))
+    # A total near B, or of any size: then D = C − B needs more than 53 bits
+    c = a * (1 - p / 100) * Fraction(rng.uniform(0.8, 1.2)) if rng.random() < 0.6 else magnitude(rng, 0, 10)
     return plain(a, rng.randint(1, 17), sep), plain(p, rng.randint(1, 10), sep), plain(c, rng.randint(1, 17), sep)
 
 
