@@ -74,7 +74,7 @@ if ! scripts/build.sh web; then
   finish
 fi
 page=build-web/web/discordanza.html
-module=build-web/web/discordanza_wasm.js
+module=build-web/web/discordanza_rows_wasm.js  # the test build: one row's calculation
 echo "page: $root/$page"
 
 echo "== WebAssembly against the companion, $rows generated rows"

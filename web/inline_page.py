@@ -9,6 +9,9 @@
 Replaces every marker of the template:
   {{text:NAME}}  the text of NAME, a file next to the template;
   {{data:NAME}}  a data: URL (base64) of NAME, a file of the assets folder;
+  {{form:NAME}}  the text NAME of the JSON object in the --texts file (the
+                 form layer's labels and names, printed by page_texts.js),
+                 escaped for HTML;
   {{module}}     the WebAssembly module's JavaScript (with its WebAssembly).
 A "</script" inside inlined text would end its element early, so it is
 written "<\\/script", which JavaScript reads the same. Fails on a marker it
@@ -16,6 +19,8 @@ does not know, so nothing half-inlined is written.
 """
 import argparse
 import base64
+import html
+import json
 import mimetypes
 import os
 import re
@@ -39,12 +44,15 @@ def main():
     parser.add_argument("--template", required=True)
     parser.add_argument("--module", required=True)
     parser.add_argument("--assets", required=True)
+    parser.add_argument("--texts", required=True)
     parser.add_argument("--output", required=True)
     args = parser.parse_args()
 
     here = os.path.dirname(os.path.abspath(args.template))
     with open(args.template, encoding="utf-8") as file:
         page = file.read()
+    with open(args.texts, encoding="utf-8") as file:
+        texts = json.load(file)
 
     def replace(match):
         kind, _, name = match.group(1).partition(":")
@@ -53,6 +61,8 @@ def main():
                 return script_safe(file.read())
         if kind == "data":
             return data_url(os.path.join(args.assets, name))
+        if kind == "form" and name in texts:
+            return html.escape(texts[name])
         if kind == "module":
             with open(args.module, encoding="utf-8") as file:
                 return script_safe(file.read())

@@ -39,48 +39,67 @@ emscripten::val PrintedLine(const report::ReportLine& line) {
   return printed;
 }
 
-}  // namespace
-
-PageForm::PageForm(emscripten::val view) : view_(std::move(view)), form_(view_) {}
-
-std::string PageForm::EditInput(form::Input input, std::string text) {
-  try {
-    form_.EditInput(input, std::move(text));
-  } catch (const calc::CalcError& error) {
-    return error.what();
-  }
-  return {};
-}
-
-void PageForm::Clear() { form_.Clear(); }
-
-emscripten::val PageForm::ReportRtf() const {
-  try {
-    const std::string rtf = report::ReportRtf(form_.ReportFields());
-    const auto* bytes = reinterpret_cast<const unsigned char*>(rtf.data());
-    // A copy: the view into the module's memory dies with `rtf`.
-    return emscripten::val::global("Uint8Array").new_(emscripten::typed_memory_view(rtf.size(), bytes));
-  } catch (const report::ExportError& error) {
-    return emscripten::val(std::string(error.what()));
-  }
-}
-
-emscripten::val PageForm::PrintedReport() const {
-  report::ReportBuffer buffer;
+emscripten::val PrintedReport(const report::ReportBuffer& buffer) {
   emscripten::val lines = emscripten::val::array();
-  if (form_.SaveEnabled()) {
-    try {
-      report::BuildReport(buffer, form_.ReportFields());
-    } catch (const report::ExportError&) {
-      buffer.Clear();  // a report refused for saving is not printed either
-    }
-  }
   for (const report::ReportLine& line : buffer.Lines()) lines.call<void>("push", PrintedLine(line));
   emscripten::val printed = emscripten::val::object();
   printed.set("face", buffer.DefaultFace());
   printed.set("points", buffer.DefaultSize());
   printed.set("lines", lines);
   return printed;
+}
+
+}  // namespace
+
+PageForm::PageForm(emscripten::val view) : view_(std::move(view)), form_(view_) {}
+
+void PageForm::EditInput(form::Input input, std::string text) {
+  std::string message;
+  try {
+    form_.EditInput(input, std::move(text));
+  } catch (const calc::CalcError& error) {
+    message = error.what();
+  }
+  ShowPrintedReport();
+  if (!message.empty()) view_.ShowError(message);
+}
+
+void PageForm::Clear() {
+  form_.Clear();
+  ShowPrintedReport();
+}
+
+emscripten::val PageForm::ReportRtf() const {
+  emscripten::val error = emscripten::val::undefined();
+  try {
+    const std::string rtf = report::ReportRtf(form_.ReportFields());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(rtf.data());
+    // A copy: the view into the module's memory dies with `rtf`.
+    return emscripten::val::global("Uint8Array").new_(emscripten::typed_memory_view(rtf.size(), bytes));
+  } catch (const report::ExportError& exportError) {
+    error = emscripten::val::global("Error").new_(std::string(exportError.what()));
+  }
+  // Thrown outside the handler, with nothing of C++ left to unwind.
+  error.throw_();
+}
+
+void PageForm::ShowPrintedReport() {
+  std::vector<std::string> texts;
+  if (form_.SaveEnabled()) {
+    for (const form::Input input : form::kInputs) texts.push_back(form_.InputText(input));
+    for (const form::Result result : form::kResults) texts.push_back(form_.ResultText(result));
+  }
+  if (texts == printedTexts_) return;
+  printedTexts_ = std::move(texts);
+  report::ReportBuffer buffer;
+  if (!printedTexts_.empty()) {
+    try {
+      report::BuildReport(buffer, form_.ReportFields());
+    } catch (const report::ExportError&) {
+      buffer.Clear();  // a report refused for saving is not printed either
+    }
+  }
+  view_.ShowPrintedReport(PrintedReport(buffer));
 }
 
 }  // namespace web

@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: EUPL-1.2
 #pragma once
 // PageForm: the form behind the web page, with what the page asks of it in
-// the shapes JavaScript takes. Nothing here throws into JavaScript: a failed
-// computation comes back as its message for the page's error box, a report
-// that cannot be made as an export error's message.
+// the shapes JavaScript takes. Everything the page draws goes through the
+// view (page_view.h): the fields, "Salva", a failed computation's message and
+// the report laid out for printing, pushed when it changes. Only the export
+// answers directly: the report's bytes, or a thrown JavaScript Error.
 
 #include <emscripten/val.h>
 
 #include <string>
+#include <vector>
 
 #include "form/fields.h"
 #include "form/form.h"
@@ -18,26 +20,29 @@ namespace web {
 
 class PageForm {
  public:
-  // view: the page's drawing object, see page_view.h.
+  // view: the page's drawing object, see page_view.h. It is told nothing
+  // yet: the page starts with empty fields and no report to print.
   explicit PageForm(emscripten::val view);
 
-  // "" when the edit computed or did not need to, else the error's message.
-  std::string EditInput(form::Input input, std::string text);
+  // An input's text changed; a failed computation's message goes to the view.
+  void EditInput(form::Input input, std::string text);
   void Clear();
 
-  // The report's RTF bytes (a Uint8Array), the window's bytes for the same
-  // six texts, or the export error's message (a string).
+  // The report's RTF (a Uint8Array): the window's bytes for the same six
+  // texts. Throws a JavaScript Error carrying the export error's message.
   emscripten::val ReportRtf() const;
 
-  // The report laid out for printing, as the report buffer holds it:
-  //   {face, points, lines: [{text, bold, italic, underline, strikeOut,
-  //   colour}]}, colour "#rrggbb" or "" for the automatic one.
-  // No lines while "Salva" is disabled: there is no report to print then.
-  emscripten::val PrintedReport() const;
-
  private:
+  // Pushes the printed report when the texts it is made of, or whether
+  // there is one, changed since the last push. The report printed is
+  //   {face, points, lines: [{text, bold, italic, underline, strikeOut,
+  //   colour}]}, colour "#rrggbb" or "" for the automatic one;
+  // it has no lines while "Salva" is disabled: there is no report then.
+  void ShowPrintedReport();
+
   PageView view_;
   form::Form form_;
+  std::vector<std::string> printedTexts_;  // the six texts printed; none while there is no report
 };
 
 }  // namespace web

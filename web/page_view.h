@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Calmora Studio
 // SPDX-License-Identifier: EUPL-1.2
 #pragma once
-// PageView: the web page as the form's view. It hands every change the form
-// announces to a JavaScript object that draws it, with three methods:
-//   showInput(input, text), showResult(result, text), showSaveEnabled(enabled),
-// where input and result are the bound form::Input and form::Result values.
+// PageView: the web page as the form's view. It hands every change to a
+// JavaScript object that draws it, with five methods:
+//   showInput(input, text), showResult(result, text), showSaveEnabled(enabled)
+//     what the form announces; input and result are the fields' positions
+//     in form::kInputs and form::kResults;
+//   showPrintedReport(report)  the report laid out for printing, whenever it
+//     changes (see PrintedReport in page_form.h);
+//   showError(message)         a failed computation's message, as raised.
 // The page's script only draws; what changes and when is the form's.
 
 #include <emscripten/val.h>
@@ -21,6 +25,8 @@ class PageView : public form::FormView {
   void ShowInput(form::Input input, const std::string& text) override;
   void ShowResult(form::Result result, const std::string& text) override;
   void ShowSaveEnabled(bool enabled) override;
+  void ShowPrintedReport(const emscripten::val& report);
+  void ShowError(const std::string& message);
 
  private:
   emscripten::val view_;

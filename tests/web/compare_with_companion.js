@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 'use strict';
-// The WebAssembly module against the native companion, text for text: every
-// generated row is computed by both, the companion through its CSV mode, and
+// The calculation in WebAssembly (the module's test build,
+// tests/web/computed_row.cpp) against the native companion, text for text:
+// every generated row is computed by both, the companion through its CSV mode, and
 // the three result texts and the error message must be equal. Fails too when
 // the rows stop reaching one of the four error kinds.
 //   node compare_with_companion.js MODULE COMPANION [ROWS] [SEED]
@@ -41,7 +42,7 @@ function compare(module, rows, separator) {
   const differences = [];
   rows.forEach((row, index) => {
     const got = module.computeTexts(row[0], row[1], row[2], separator.charCodeAt(0));
-    const actual = [got.computedTotal, got.difference, got.percentage, got.error];
+    const actual = [got.computedTotal, got.difference, got.discrepancy, got.error];
     if (actual.join(';') !== expected[index].join(';')) differences.push({row, actual, expected: expected[index]});
     for (const [kind, pattern] of Object.entries(errorKinds)) if (pattern.test(got.error)) kinds[kind] += 1;
   });

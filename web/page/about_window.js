@@ -13,9 +13,9 @@
 const aboutWindow = (() => {
   const dialog = document.getElementById('aboutWindow');
   const closeButton = document.getElementById('closeButton');
-  const header = document.getElementById('aboutHeader');
-  const footer = document.getElementById('aboutFooter');
-  const closers = [closeButton, document.getElementById('aboutPicture'), header, footer];
+  const header = document.getElementById('headerPanel');
+  const footer = document.getElementById('footerPanel');
+  const closers = [closeButton, document.getElementById('picture'), header, footer];
   const focusCycle = [closeButton, header, footer];
   let lastFocus = closeButton;
   let returnFocus = null;

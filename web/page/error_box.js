@@ -3,30 +3,15 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 'use strict';
-// The error box: every error the page meets is shown here, modally, with the
-// application title as its caption, a stop sign and one OK button. The
-// message gets a full stop when its last character's code is above that of
-// "." (letters, digits, ":" and every non-ASCII character do). A long message
-// wraps and scrolls inside the box (page.css); it is text, so it can be
-// selected and copied whole.
-
-function withFullStop(message) {
-  if (message === '' || message.charCodeAt(message.length - 1) <= 0x2e) return message;
-  return message + '.';
-}
-
-// The page file's name without its folder and from its first "." on, every
-// character after the first in lower case: "discordanza.html" gives
-// "discordanza", as the desktop names itself after its program file.
-function applicationTitle(path) {
-  const name = decodeURIComponent(path).split(/[\\/]/).pop();
-  const stem = name.split('.')[0] || 'discordanza';
-  return stem.charAt(0) + stem.slice(1).toLowerCase();
-}
+// The error box: every error the page meets is shown here, modally, with a
+// caption, a stop sign and one OK button; the focus goes back where it was
+// when OK closes it. A long message wraps and scrolls inside the box
+// (page.css); it is text, so it can be selected and copied whole.
 
 const errorBox = (() => {
   const dialog = document.getElementById('errorBox');
   const okButton = document.getElementById('errorOkButton');
+  const caption = document.getElementById('errorCaption');
   const text = document.getElementById('errorText');
   let returnFocus = null;
 
@@ -40,9 +25,9 @@ const errorBox = (() => {
   });
 
   return {
-    show(message) {
-      document.getElementById('errorCaption').textContent = applicationTitle(location.pathname);
-      text.textContent = withFullStop(message);
+    show(captionText, message) {
+      caption.textContent = captionText;
+      text.textContent = message;
       text.scrollTop = 0;
       if (dialog.open) return;
       returnFocus = document.activeElement;

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
+'use strict';
+// The six fields of the main window. Typed text reaches an input through the
+// form's typing rule, a paste through its first-line rule, a composition
+// (dead keys, an input method) through the typing rule once committed; every
+// change of an input's text is handed on, whatever made it. The editing
+// commands (cut, undo, redo, deleting) and drops are the field's own, as on
+// the desktop. Keys typed before the module is ready wait in a queue.
+
+const fields = (() => {
+  const byId = (id) => document.getElementById(id);
+  // In the order of form::kInputs and form::kResults.
+  const inputEdits = ['baseAmountEdit', 'discountEdit', 'contractorTotalEdit'].map(byId);
+  const resultEdits = ['computedTotalEdit', 'differenceEdit', 'discrepancyEdit'].map(byId);
+
+  let rules = null;  // the module's keptTypedText and firstLine, once ready
+  let edited = null;  // edited(input, text), once ready
+  const pendingTyping = [];
+
+  // The first edit is marked on the page's clock for the start-up benchmark.
+  let marked = false;
+  function inputEdited(edit) {
+    if (!marked) performance.mark('discordanza-first-edit');
+    marked = true;
+    edited(inputEdits.indexOf(edit), edit.value);
+  }
+
+  // Puts text at a field's selection the way the field's own typing does,
+  // so that Ctrl+Z takes it back; the field's input event then hands it on.
+  // A field without the focus (queued typing) takes it directly.
+  let inserting = false;
+  function insert(edit, text) {
+    if (text === '') return;
+    if (document.activeElement === edit) {
+      inserting = true;
+      try {
+        document.execCommand('insertText', false, text);
+      } finally {
+        inserting = false;
+      }
+      return;
+    }
+    edit.setRangeText(text, edit.selectionStart, edit.selectionEnd, 'end');
+    inputEdited(edit);
+  }
+
+  for (const edit of inputEdits) {
+    // Nothing runs while a composition is open.
+    let beforeComposition = null;
+    edit.addEventListener('compositionstart', () => {
+      beforeComposition = {text: edit.value, start: edit.selectionStart, end: edit.selectionEnd};
+    });
+    edit.addEventListener('compositionend', (event) => {
+      if (beforeComposition === null) return;
+      const {text, start, end} = beforeComposition;
+      beforeComposition = null;
+      const kept = rules ? rules.keptTypedText(event.data) : '';
+      edit.value = text.slice(0, start) + kept + text.slice(end);
+      edit.setSelectionRange(start + kept.length, start + kept.length);
+      if (rules && edit.value !== text) inputEdited(edit);
+    });
+    edit.addEventListener('input', (event) => {
+      if (rules && !event.isComposing && beforeComposition === null) inputEdited(edit);
+    });
+    // Before the module is ready, typed text is queued and other editing
+    // refused.
+    edit.addEventListener('beforeinput', (event) => {
+      if (inserting || event.isComposing) return;
+      const typed = event.inputType === 'insertText' && event.data !== null;
+      if (!rules) {
+        event.preventDefault();
+        if (typed) pendingTyping.push({edit, text: event.data});
+        return;
+      }
+      if (!typed) return;
+      const kept = rules.keptTypedText(event.data);
+      if (kept === event.data) return;
+      event.preventDefault();
+      insert(edit, kept);
+    });
+    // The browser would join a paste's lines (Ctrl+V, Shift+Insert, the
+    // context menu).
+    edit.addEventListener('paste', (event) => {
+      if (!rules) return event.preventDefault();
+      const pasted = event.clipboardData.getData('text/plain');
+      const kept = rules.firstLine(pasted);
+      if (kept === pasted) return;
+      event.preventDefault();
+      insert(edit, kept);
+    });
+  }
+
+  return {
+    showInput(input, text) {
+      inputEdits[input].value = text;
+    },
+    // A result's whole text is also its tooltip and its accessible
+    // description, since a long one does not fit its field.
+    showResult(result, text) {
+      const edit = resultEdits[result];
+      edit.value = text;
+      edit.title = text;
+      edit.setAttribute('aria-description', text);
+    },
+    // The module is ready: `module` gives the rules, `onEdited(input, text)`
+    // takes every change. Keys pressed before this script ran reached the
+    // fields unseen and are taken as typed; those since then were queued.
+    start(module, onEdited) {
+      rules = module;
+      edited = onEdited;
+      for (const edit of inputEdits) edit.value = rules.keptTypedText(edit.value);
+      for (const {edit, text} of pendingTyping.splice(0)) insert(edit, rules.keptTypedText(text));
+      for (const edit of inputEdits.filter((edit) => edit.value !== '')) inputEdited(edit);
+    },
+  };
+})();
