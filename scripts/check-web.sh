@@ -12,7 +12,8 @@
 # one computation in WebAssembly against the native ComputeTexts on the
 # software and on the hardware extended arithmetic, side by side. The size is
 # checked against its goal; the two timings say whether they met theirs but
-# fail nothing, since a shared machine moves them.
+# fail nothing, since a shared machine moves them. The browser tests include
+# an accessibility audit, whose npm package npm ci installs first.
 #   scripts/check-web.sh [--companion FILE] [--native-build DIR] [--rows N]
 # --native-build is the native build holding bench/web's timing programs
 # (default build, which ./test builds first); --companion defaults to its
@@ -79,6 +80,9 @@ echo "page: $root/$page"
 
 echo "== WebAssembly against the companion, $rows generated rows"
 check "comparison with the companion" node tests/web/compare_with_companion.js "$module" "$companion" "$rows"
+
+echo "== the accessibility audit's package, as tests/web/package-lock.json pins it"
+check "npm ci in tests/web" npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
 
 echo "== the page in headless Chromium"
 browser_log=$(mktemp)

@@ -376,6 +376,61 @@ class Page(unittest.TestCase):
         press("9")
         self.assertEqual(state()["edits"][0], "9")
 
+    def test_accessibility_audit(self):
+        """No violation of any of the audit's rules (WCAG 2.1 A and AA and its
+        best practices) on the page, the About window or the error box."""
+        shown = {"page": lambda: None, "About window": lambda: alt("a"),
+                 "error box": lambda: self.fill("1", "0", "0")}
+        for name, show in shown.items():
+            with self.subTest(name):
+                load(DRIVER, PAGE)
+                show()
+                self.assertEqual(audit(), [])
+
+    def test_keyboard_only_walk(self):
+        """Every control of the main window, the About window and the error
+        box is reached and worked with the keyboard alone, and each looks
+        different while it has the focus."""
+        focused = {}
+
+        def keys(*sequence, shift=False):
+            if shift:
+                ActionChains(DRIVER).key_down(Keys.SHIFT).send_keys(*sequence).key_up(Keys.SHIFT).perform()
+            else:
+                press(*sequence)
+            focus = state()["focus"]
+            focused[focus] = looks(focus)[0]
+            return focus
+
+        controls = DRIVER.execute_script(
+            "return [...document.querySelectorAll('#mainWindow :is(input, button)')].map((e) => e.id)")
+        self.assertEqual(state()["focus"], "baseAmountEdit")  # the page opens in the first field
+        walk = [keys("2767605"), keys(Keys.TAB, "97"), keys(Keys.TAB, "5738745")]
+        walk += [keys(Keys.TAB) for _ in controls[3:]]
+        self.assertEqual(sorted(walk), sorted(controls))
+        self.assertEqual(keys(Keys.TAB), "baseAmountEdit")
+        self.assertEqual(keys(Keys.TAB, shift=True), "saveButton")
+        keys(Keys.SPACE)
+        self.assertTrue(wait_for_download("Percentuale di discordanza.rtf").startswith(b"{\\rtf1"))
+        self.assertEqual(keys(Keys.TAB, shift=True), "aboutButton")
+        about = [keys(Keys.ENTER)] + [keys(Keys.ARROW_DOWN) for _ in range(3)]
+        self.assertEqual(about, ["closeButton", "headerPanel", "footerPanel", "closeButton"])
+        self.assertEqual(keys(Keys.ENTER), "aboutButton")
+        self.assertFalse(state()["aboutOpen"])
+        self.assertEqual(keys(Keys.TAB, shift=True), "clearButton")
+        keys(Keys.SPACE)
+        self.assertEqual(state()["edits"], [""] * 6)
+        keys(Keys.TAB, Keys.TAB, "1", Keys.TAB, "0", Keys.TAB, "0")  # Salva is disabled: About, then the first field
+        now = state()
+        self.assertEqual((now["errorOpen"], now["focus"]), (True, "errorOkButton"))
+        self.assertEqual(keys(Keys.ENTER), "contractorTotalEdit")
+        DRIVER.execute_script("document.activeElement.blur()")
+        reached = controls + ["closeButton", "headerPanel", "footerPanel", "errorOkButton"]
+        self.assertEqual(sorted(focused), sorted(reached))
+        for identifier, unfocused in zip(reached, looks(*reached)):
+            with self.subTest(identifier):
+                self.assertNotEqual(focused[identifier], unfocused)
+
     def test_accessible_names(self):
         for field, label in [("baseAmountEdit", "baseAmountLabel"), ("discountEdit", "discountLabel"),
                              ("contractorTotalEdit", "contractorTotalLabel"),
@@ -390,6 +445,38 @@ class Page(unittest.TestCase):
             ["rRipulisci", "aAbout", "sSalva", "cChiudi"])
 
 
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js")
+AUDIT_SCRIPT = """
+const done = arguments[0];
+axe.run(document, {resultTypes: ['violations']}).then(
+    (result) => done(result.violations.map((rule) => [rule.id, rule.impact, rule.nodes.map((node) => node.target.join(' '))])),
+    (error) => done([['the audit failed', String(error), []]]));
+"""
+
+
+def audit():
+    """The audit's violations on the page as it stands: [rule, impact, the
+    elements]. The audit comes from the npm package that package-lock.json
+    pins (npm ci in tests/web)."""
+    with open(AXE, encoding="utf-8") as file:
+        DRIVER.execute_script(file.read())
+    return DRIVER.execute_async_script(AUDIT_SCRIPT)
+
+
+LOOK_SCRIPT = """
+return arguments[0].map((identifier) => {
+  const style = getComputedStyle(document.getElementById(identifier));
+  return ['outlineStyle', 'outlineColor', 'outlineWidth', 'borderColor', 'boxShadow', 'backgroundColor']
+      .map((property) => style[property]).join(' ');
+});
+"""
+
+
+def looks(*identifiers):
+    """How the elements are drawn: their outline, border, shadow and background."""
+    return DRIVER.execute_script(LOOK_SCRIPT, identifiers)
+
+
 SIZES = {"wide": (1920, 1080), "200 %": (512, 384), "400 %": (320, 256)}
 
 GEOMETRY_SCRIPT = """
@@ -397,7 +484,8 @@ const rect = (element) => {
   const r = element.getBoundingClientRect();
   return {left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height};
 };
-const shown = (element) => element.getClientRects().length > 0 && getComputedStyle(element).visibility !== 'hidden';
+const shown = (element) => element.getClientRects().length > 0 && getComputedStyle(element).visibility !== 'hidden' &&
+                           !element.classList.contains('visually-hidden');
 const root = document.getElementById(arguments[0]);
 return {
   viewport: [innerWidth, innerHeight],
