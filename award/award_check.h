@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 #pragma once
-// CheckAward: the award check of one tender and one bid, in exact rational
+// CheckAward: the award check of one tender and one bid, in exact integer
 // arithmetic, each figure rounded once at the end. From the base amount A,
 // the discount P (per cent), the contractor's total C, the safety costs S and
 // the labour costs L not subject to the discount, and the discount's

@@ -39,8 +39,9 @@ AwardTexts ShowAward(const AwardResult& result, char separator, bool grouped) {
   texts.impliedDiscount = show(result.impliedDiscount);
   texts.contractorMinusContract = show(result.contractorMinusContract);
   texts.outcome = OutcomeText(result.outcome, result.discountDecimals);
-  texts.guarantee =
-      show(result.guaranteePercent) + " % dell'importo contrattuale, " + show(result.guaranteeAmount);
+  texts.guaranteePercent = show(result.guaranteePercent);
+  texts.guaranteeAmount = show(result.guaranteeAmount);
+  texts.guarantee = texts.guaranteePercent + " % dell'importo contrattuale, " + texts.guaranteeAmount;
   if (result.discountHasMoreDecimals) {
     texts.note = "la percentuale di ribasso ha più di " + Decimals(result.discountDecimals) +
                  ", più di quanti ne ammette la gara";

@@ -38,6 +38,8 @@ struct AwardTexts {
   std::string impliedDiscount;          // "12,345000", without " %"
   std::string contractorMinusContract;  // "0,00"
   std::string outcome;                  // "concorde"
+  std::string guaranteePercent;         // "12,345", without " %"
+  std::string guaranteeAmount;          // "108.667,29"
   std::string guarantee;                // "12,345 % dell'importo contrattuale, 108.667,29"
   std::string note;                     // empty, or that the discount has more than N decimals
 };

@@ -4,17 +4,17 @@
 
 #pragma once
 // Decimal: an exact decimal number, units × 10^-places, as an amount field
-// holds it or as a figure of the award check is shown. Every figure is
-// computed as an exact rational and becomes a Decimal once, through Round, the
-// one rounding routine of the award check; nothing passes through binary
-// floating point.
+// holds it or as a figure of the award check is shown. The award check works
+// on integers scaled to a common number of places (Boost.Multiprecision's
+// cpp_int, unbounded); a figure that needs a division becomes an integer
+// once, through RoundQuotient, the check's one rounding routine. Nothing
+// passes through binary floating point.
 
 #include <boost/multiprecision/cpp_int.hpp>
 
 namespace award {
 
 using Integer = boost::multiprecision::cpp_int;
-using Rational = boost::multiprecision::cpp_rational;
 
 struct Decimal {
   Integer units;   // the digits, without the decimal separator
@@ -24,13 +24,16 @@ struct Decimal {
 enum class Rounding {
   HalfUp,            // to the nearest, a half towards +infinity (amounts in euro)
   HalfAwayFromZero,  // to the nearest, a half away from zero (the implied discount)
-  TowardZero,        // truncation: the digits beyond `places` dropped
+  TowardZero,        // truncation
 };
 
-// The exact value: 12,345 (units 12345, places 3) is 2469/200.
-Rational ToRational(const Decimal& decimal);
+// numerator / denominator, for a positive denominator, rounded to an integer.
+Integer RoundQuotient(const Integer& numerator, const Integer& denominator, Rounding rounding);
 
-// `value` to `places` decimals (0 or more) by `rounding`.
-Decimal Round(const Rational& value, int places, Rounding rounding);
+// 10^exponent, for an exponent of 0 or more.
+const Integer& PowerOfTen(int exponent);
+
+// The units of `decimal` at `places` places (at least decimal.places): exact.
+Integer ScaledUnits(const Decimal& decimal, int places);
 
 }  // namespace award

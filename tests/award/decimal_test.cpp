@@ -15,39 +15,42 @@ namespace {
 
 using award::Decimal;
 using award::Integer;
-using award::Rational;
 using award::Rounding;
 
-struct RoundRow {
+struct QuotientRow {
   std::string name;
-  Rational value;
-  int places;
+  Integer numerator;
+  Integer denominator;
   Rounding rounding;
-  Integer units;
+  Integer quotient;
 };
 
-TEST(Round, HalvesAndSignsInEachRounding) {
-  const Rational half = Rational(1, 2);
-  const RoundRow rows[] = {
-      {"HalfUpPositiveTie", Rational(5, 1000), 2, Rounding::HalfUp, 1},
-      {"HalfUpNegativeTieGoesUp", Rational(-5, 1000), 2, Rounding::HalfUp, 0},
-      {"HalfUpEvenTieStillUp", Rational(25, 1000), 2, Rounding::HalfUp, 3},
-      {"HalfUpBelowTie", Rational(4999, 1000000), 2, Rounding::HalfUp, 0},
-      {"HalfAwayPositiveTie", half, 0, Rounding::HalfAwayFromZero, 1},
-      {"HalfAwayNegativeTie", -half, 0, Rounding::HalfAwayFromZero, -1},
-      {"HalfAwayNegativeBelowTie", Rational(-1234564999, 100000000), 6, Rounding::HalfAwayFromZero,
-       -12345650},
-      {"HalfAwayNegativeAboveTie", Rational(-12345651, 1000000), 5, Rounding::HalfAwayFromZero, -1234565},
-      {"TruncatePositive", Rational(123459999, 10000000), 3, Rounding::TowardZero, 12345},
-      {"TruncateNegative", Rational(-123459999, 10000000), 3, Rounding::TowardZero, -12345},
-      {"ThirdsHaveNoTie", Rational(2, 3), 6, Rounding::HalfUp, 666667},
-      {"ExactStaysExact", Rational(880253, 1) + half, 2, Rounding::TowardZero, 88025350},
+TEST(RoundQuotient, HalvesAndSignsInEachRounding) {
+  const QuotientRow rows[] = {
+      {"HalfUpPositiveTie", 1, 2, Rounding::HalfUp, 1},
+      {"HalfUpNegativeTieGoesUp", -1, 2, Rounding::HalfUp, 0},
+      {"HalfUpNegativeAboveTie", -3, 5, Rounding::HalfUp, -1},
+      {"HalfUpEvenTieStillUp", 5, 2, Rounding::HalfUp, 3},
+      {"HalfUpBelowTie", 4999, 10000, Rounding::HalfUp, 0},
+      {"HalfAwayPositiveTie", 1, 2, Rounding::HalfAwayFromZero, 1},
+      {"HalfAwayNegativeTie", -1, 2, Rounding::HalfAwayFromZero, -1},
+      {"HalfAwayNegativeBelowTie", -1234564999, 100, Rounding::HalfAwayFromZero, -12345650},
+      {"HalfAwayNegativeJustBelowTie", -249, 100, Rounding::HalfAwayFromZero, -2},
+      {"TruncatePositive", 123459999, 10000, Rounding::TowardZero, 12345},
+      {"TruncateNegative", -123459999, 10000, Rounding::TowardZero, -12345},
+      {"ThirdsHaveNoTie", 2000000, 3, Rounding::HalfUp, 666667},
+      {"ExactStaysExact", 176050700, 2, Rounding::HalfAwayFromZero, 88025350},
+      {"BeyondSixtyFourBits", Integer("123456789012345678901234567890"), Integer("10000000000"),
+       Rounding::HalfUp, Integer("12345678901234567890")},
   };
-  for (const RoundRow& row : rows) {
-    const Decimal rounded = award::Round(row.value, row.places, row.rounding);
-    EXPECT_EQ(rounded.units, row.units) << row.name;
-    EXPECT_EQ(rounded.places, row.places) << row.name;
+  for (const QuotientRow& row : rows) {
+    EXPECT_EQ(award::RoundQuotient(row.numerator, row.denominator, row.rounding), row.quotient) << row.name;
   }
+}
+
+TEST(PowerOfTen, BeyondTheTable) {
+  EXPECT_EQ(award::PowerOfTen(0), 1);
+  EXPECT_EQ(award::PowerOfTen(70), Integer("1" + std::string(70, '0')));
 }
 
 struct ReadRow {
