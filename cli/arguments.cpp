@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace cli {
@@ -50,6 +51,7 @@ class Parser {
         Option(argument);
       }
     }
+    FinishAward();
     return csv_ ? FinishCsv() : FinishDirect();
   }
 
@@ -90,6 +92,20 @@ class Parser {
     } else if (name == "--rtf") {
       MarkSeen(rtf_, argument);
       result_.rtfFile = FileName(name, Value(name, inlineValue));
+    } else if (name == "--award") {
+      Flag(award_, argument, inlineValue);
+    } else if (name == "--safety-costs") {
+      MarkSeen(safetyCosts_, argument);
+      awardOptions_.safetyCosts = Value(name, inlineValue);
+    } else if (name == "--labour-costs") {
+      MarkSeen(labourCosts_, argument);
+      awardOptions_.labourCosts = Value(name, inlineValue);
+    } else if (name == "--decimals") {
+      MarkSeen(decimals_, argument);
+      awardOptions_.discountDecimals = Decimals(Value(name, inlineValue));
+    } else if (name == "--below-threshold") {
+      Flag(belowThreshold_, argument, inlineValue);
+      awardOptions_.belowThreshold = true;
     } else {
       throw UsageError("opzione sconosciuta: " + Quoted(argument) +
                        " (un importo che comincia con \"-\" va scritto dopo \"--\")");
@@ -138,6 +154,27 @@ class Parser {
     return value[0];
   }
 
+  // --decimals: one digit, as the award check admits 0 to 9.
+  static int Decimals(std::string_view value) {
+    if (value.size() != 1 || !IsDigit(value[0]))
+      throw UsageError("--decimals: serve un numero da 0 a 9, non " + Quoted(value));
+    return value[0] - '0';
+  }
+
+  void FinishAward() {
+    if (award_) {
+      result_.award = awardOptions_;
+      return;
+    }
+    const std::pair<bool, const char*> awardOnly[] = {{safetyCosts_, "--safety-costs"},
+                                                      {labourCosts_, "--labour-costs"},
+                                                      {decimals_, "--decimals"},
+                                                      {belowThreshold_, "--below-threshold"}};
+    for (const auto& [seen, name] : awardOnly) {
+      if (seen) throw UsageError(std::string(name) + " vale solo con --award");
+    }
+  }
+
   Arguments FinishCsv() {
     if (rtf_) throw UsageError("--rtf vale solo con i tre importi, non con --csv");
     if (result_.separator == result_.delimiter) {
@@ -178,6 +215,8 @@ class Parser {
   std::size_t next_ = 0;
   bool optionsEnded_ = false;
   bool csv_ = false, header_ = false, strict_ = false, delimiter_ = false, separator_ = false, rtf_ = false;
+  bool award_ = false, safetyCosts_ = false, labourCosts_ = false, decimals_ = false, belowThreshold_ = false;
+  AwardOptions awardOptions_;
   std::optional<std::string> csvFileOption_;  // the FILE of "--csv=FILE"
   std::vector<std::string> operands_;
   Arguments result_;

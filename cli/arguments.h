@@ -25,6 +25,15 @@ enum class Mode {
   Csv,      // --csv [FILE]: a file of rows
 };
 
+// --award: the award check instead of the discrepancy, with the amounts not
+// subject to the discount and the tender's rules; the same for every CSV row.
+struct AwardOptions {
+  std::string safetyCosts;      // --safety-costs; empty reads as 0
+  std::string labourCosts;      // --labour-costs; empty reads as 0
+  int discountDecimals = 3;     // --decimals, 0 to 9
+  bool belowThreshold = false;  // --below-threshold: the 5 % guarantee
+};
+
 struct Arguments {
   Mode mode = Mode::Direct;
   std::array<std::string, 3> amounts;  // Direct: base amount, discount, contractor's total
@@ -34,6 +43,7 @@ struct Arguments {
   bool header = false;                 // Csv: the first row holds titles
   bool strict = false;                 // Csv: a row that failed to compute fails the run
   std::optional<char> separator;       // decimal separator; the locale's when absent
+  std::optional<AwardOptions> award;   // --award, in either mode
 };
 
 class UsageError : public std::runtime_error {
@@ -45,8 +55,8 @@ class UsageError : public std::runtime_error {
 // mistake (the first of them given). Raises UsageError with an Italian
 // message for an unknown or repeated option, a missing or malformed option
 // value, a separator equal to the delimiter, a wrong number of amounts or
-// files, an empty amount or file name, or an option that does not fit the
-// mode.
+// files, an empty amount or file name, an option that does not fit the mode,
+// or an option of the award check without --award.
 Arguments ParseArguments(std::span<const std::string_view> arguments);
 
 }  // namespace cli

@@ -5,10 +5,13 @@
 #include "cli/batch.h"
 
 #include <cstring>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "calc/calc_error.h"
 #include "calc/discrepancy.h"
+#include "cli/award_output.h"
 #include "cli/csv_rows.h"
 #include "cli/csv_writer.h"
 #include "form/field_labels.h"
@@ -86,8 +89,10 @@ class Batch {
   void WriteTitles(const CsvRow& row) {
     const auto& f = row.fields;
     // The results' columns are titled with the labels of their fields.
-    Write(row, {f[0], f[1], f[2], form::kResultLabels[0], form::kResultLabels[1], form::kResultLabels[2],
-                kErrorTitle});
+    Write(row,
+          {f[0], f[1], f[2], form::kResultLabels[0], form::kResultLabels[1], form::kResultLabels[2],
+           kErrorTitle},
+          options_.award ? std::span(kAwardColumnTitles) : std::span<const std::string_view>());
   }
 
   // A row with an empty field gets no results, as the window shows none.
@@ -100,13 +105,23 @@ class Batch {
     } catch (const calc::CalcError& error) {
       message = error.what();
     }
+    // The award check of the row, with the tender's options of the command line.
+    AwardRow award;
+    if (options_.award)
+      award = ComputeAwardRow(AwardInputsOf(*options_.award, f[0], f[1], f[2]), options_.separator);
+    const std::array<std::string_view, kAwardColumns> awardCells = award.Cells();
     ++summary_.rows;
-    if (!message.empty()) ++summary_.failedRows;
-    Write(row, {f[0], f[1], f[2], texts.computedTotal, texts.difference, texts.percentage, message});
+    if (!message.empty() || award.failed()) ++summary_.failedRows;
+    Write(row, {f[0], f[1], f[2], texts.computedTotal, texts.difference, texts.percentage, message},
+          options_.award ? std::span(awardCells) : std::span<const std::string_view>());
   }
 
-  void Write(const CsvRow& row, std::initializer_list<std::string_view> fields) {
-    if (!writer_.WriteRow(fields)) FailWrite(row.line);
+  // The row's fields, then the award check's columns when --award asks for them.
+  void Write(const CsvRow& row, std::initializer_list<std::string_view> fields,
+             std::span<const std::string_view> awardFields) {
+    rowFields_.assign(fields);
+    rowFields_.insert(rowFields_.end(), awardFields.begin(), awardFields.end());
+    if (!writer_.WriteRow(rowFields_)) FailWrite(row.line);
   }
 
   [[noreturn]] void FailWrite(std::size_t line) const {
@@ -119,6 +134,7 @@ class Batch {
   BatchOptions options_;
   std::size_t lastLine_ = 1;
   BatchSummary summary_;
+  std::vector<std::string_view> rowFields_;  // one row's fields; the memory serves every row
 };
 
 }  // namespace

@@ -14,18 +14,25 @@
 // mark opening the input opens the output. Rows stream through: memory does
 // not grow with their number, and each answer is flushed before the batch
 // waits for more input, so rows typed or piped in are answered at once.
+// With the award options every row also gets the award check's columns, the
+// tender's costs, decimals and guarantee the same for every row; a row whose
+// check gives no figures counts as failed.
 
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "cli/arguments.h"
 
 namespace cli {
 
 struct BatchOptions {
   char delimiter = ';';
-  char separator = ',';  // decimal separator of the amount and result texts
-  bool header = false;   // the first row holds column titles, copied and extended
+  char separator = ',';               // decimal separator of the amount and result texts
+  bool header = false;                // the first row holds column titles, copied and extended
+  std::optional<AwardOptions> award;  // the award check's columns too, for these options
 };
 
 // What a batch that ran to its end did.

@@ -7,17 +7,21 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "award/award_error.h"
 #include "calc/calc_error.h"
 #include "calc/decimal_separator.h"
 #include "calc/discrepancy.h"
 #include "cli/arguments.h"
+#include "cli/award_output.h"
 #include "cli/batch.h"
 #include "cli/help_text.h"
 #include "form/field_labels.h"
+#include "report/award_report.h"
 #include "report/export_error.h"
 #include "report/replace_file.h"
 #include "report/report_rtf.h"
@@ -58,13 +62,13 @@ char ChosenSeparator(const Arguments& arguments, std::FILE* errors) {
   return locale.separator;
 }
 
-// The report of the row as the window's Salva writes it: to the file named,
-// replaced whole, or to standard output for "-".
-int WriteReport(const std::string& file, const report::ReportFields& fields, std::FILE* output,
+// A report as the window's Salva writes it: to the file named, replaced
+// whole, or to standard output for "-".
+int WriteReport(const std::string& file, const std::function<std::string()>& makeRtf, std::FILE* output,
                 std::FILE* errors) {
   std::string rtf;
   try {
-    rtf = report::ReportRtf(fields);
+    rtf = makeRtf();
   } catch (const report::ExportError& error) {
     Report(errors, std::string("resoconto RTF non creato: ") + error.what());
     return kExitFailure;
@@ -89,10 +93,33 @@ std::string ResultLines(const calc::DiscrepancyTexts& texts) {
          line(form::Result::Percentage, texts.percentage, " %");
 }
 
+// The award check of the three amounts, as RunDirect: the check's message
+// alone when it gives no figures; with --rtf the award report first.
+int RunAwardDirect(const Arguments& arguments, std::FILE* output, std::FILE* errors) {
+  const auto& [base, discount, contractorTotal] = arguments.amounts;
+  const char separator = ChosenSeparator(arguments, errors);
+  const award::AwardInputs inputs = AwardInputsOf(*arguments.award, base, discount, contractorTotal);
+  award::AwardTexts texts;
+  try {
+    texts = award::ShowAward(award::CheckAward(inputs, separator), separator, false);
+  } catch (const award::AwardError& error) {
+    std::fprintf(errors, "%s\n", error.what());
+    return kExitFailure;
+  }
+  if (arguments.rtfFile) {
+    const auto makeRtf = [&inputs, separator] { return report::AwardReportRtf(inputs, separator); };
+    if (int status = WriteReport(*arguments.rtfFile, makeRtf, output, errors); status != kExitSuccess)
+      return status;
+    if (*arguments.rtfFile == "-") return kExitSuccess;
+  }
+  return WriteAll(output, errors, AwardLines(texts));
+}
+
 // A computation error is reported with its message alone, as the error box
 // shows it, so that scripts can match it. With --rtf the report is written
 // first; the three lines follow unless the report went to standard output.
 int RunDirect(const Arguments& arguments, std::FILE* output, std::FILE* errors) {
+  if (arguments.award) return RunAwardDirect(arguments, output, errors);
   const auto& [base, discount, contractorTotal] = arguments.amounts;
   calc::DiscrepancyTexts texts;
   try {
@@ -108,7 +135,8 @@ int RunDirect(const Arguments& arguments, std::FILE* output, std::FILE* errors) 
                                       .computedTotal = texts.computedTotal,
                                       .difference = texts.difference,
                                       .percentage = texts.percentage};
-    if (int status = WriteReport(*arguments.rtfFile, fields, output, errors); status != kExitSuccess)
+    const auto makeRtf = [&fields] { return report::ReportRtf(fields); };
+    if (int status = WriteReport(*arguments.rtfFile, makeRtf, output, errors); status != kExitSuccess)
       return status;
     if (*arguments.rtfFile == "-") return kExitSuccess;
   }
@@ -129,7 +157,8 @@ int RunCsv(const Arguments& arguments, std::FILE* input, std::FILE* output, std:
   }
   const BatchOptions options{.delimiter = arguments.delimiter,
                              .separator = ChosenSeparator(arguments, errors),
-                             .header = arguments.header};
+                             .header = arguments.header,
+                             .award = arguments.award};
   BatchSummary summary;
   try {
     summary = RunBatch(input, output, options);

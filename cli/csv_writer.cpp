@@ -39,7 +39,7 @@ void AppendField(std::string& out, std::string_view field, char delimiter) {
 
 }  // namespace
 
-void AppendCsvRow(std::string& out, std::initializer_list<std::string_view> fields, char delimiter) {
+void AppendCsvRow(std::string& out, std::span<const std::string_view> fields, char delimiter) {
   bool first = true;
   for (std::string_view field : fields) {
     if (!first) out += delimiter;
@@ -53,7 +53,7 @@ CsvWriter::CsvWriter(std::FILE* output, char delimiter) : output_(output), delim
   buffer_.reserve(kFlushThreshold * 2);
 }
 
-bool CsvWriter::WriteRow(std::initializer_list<std::string_view> fields) {
+bool CsvWriter::WriteRow(std::span<const std::string_view> fields) {
   if (failed_) return false;
   AppendCsvRow(buffer_, fields, delimiter_);
   return buffer_.size() < kFlushThreshold || Drain();

@@ -11,13 +11,17 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace cli {
 
 // Appends one row to `out`.
-void AppendCsvRow(std::string& out, std::initializer_list<std::string_view> fields, char delimiter);
+void AppendCsvRow(std::string& out, std::span<const std::string_view> fields, char delimiter);
+inline void AppendCsvRow(std::string& out, std::initializer_list<std::string_view> fields, char delimiter) {
+  AppendCsvRow(out, {fields.begin(), fields.size()}, delimiter);
+}
 
 class CsvWriter {
  public:
@@ -25,7 +29,10 @@ class CsvWriter {
   CsvWriter(std::FILE* output, char delimiter);
 
   // False once writing has failed; the failure is not retried.
-  bool WriteRow(std::initializer_list<std::string_view> fields);
+  bool WriteRow(std::span<const std::string_view> fields);
+  bool WriteRow(std::initializer_list<std::string_view> fields) {
+    return WriteRow({fields.begin(), fields.size()});
+  }
   // Bytes as they are, outside any row: a byte-order mark.
   bool WriteText(std::string_view text);
   // Hands everything buffered to the stream and flushes it; false on failure.
