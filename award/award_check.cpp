@@ -5,6 +5,8 @@
 #include "award/award_check.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <stdexcept>
 #include <string_view>
 
 #include "award/amount_in_words.h"
@@ -25,77 +27,99 @@ Decimal ReadOptional(std::string_view text, char separator, const char* message)
   return ReadRequired(text, separator, message);
 }
 
-// The guarantee's rate, per cent, at the discount's places: 10 %, plus each
-// point of discount above 10 % up to 20 %, plus two for each point above 20 %.
-Integer GuaranteeRate(const Decimal& discount, Guarantee guarantee) {
-  const Integer& unit = PowerOfTen(discount.places);
-  if (guarantee == Guarantee::BelowThreshold) return 5 * unit;
-  const Integer ten = 10 * unit, twenty = 20 * unit, zero = 0;
-  return ten + std::max(zero, Integer(std::min(discount.units, twenty) - ten)) +
-         2 * std::max(zero, Integer(discount.units - twenty));
+// The inputs, exactly as typed.
+struct Exact {
+  Decimal base, discount, contractor, safety, labour;
+};
+
+// Whether every input's units fit 63 bits, where the fast path starts.
+bool FitsFast(const Exact& exact) {
+  for (const Decimal* decimal :
+       {&exact.base, &exact.discount, &exact.contractor, &exact.safety, &exact.labour}) {
+    if (decimal->units > std::numeric_limits<std::int64_t>::max()) return false;
+  }
+  return true;
 }
 
-}  // namespace
+template <class Int>
+Int UnitsAs(const Decimal& decimal) {
+  if constexpr (std::is_same_v<Int, Integer>) {
+    return decimal.units;
+  } else {
+    return Int(decimal.units.convert_to<std::int64_t>());
+  }
+}
 
-AwardResult CheckAward(const AwardInputs& inputs, char separator) {
-  // 1. The inputs, exactly as typed.
-  const Decimal base =
-      ReadRequired(inputs.baseAmount, separator, "L'importo a base d'asta non contiene cifre.");
-  const Decimal discount =
-      ReadRequired(inputs.discount, separator, "La percentuale di ribasso non contiene cifre.");
-  const Decimal contractor =
-      ReadRequired(inputs.contractorTotal, separator,
-                   "L'importo totale dei lavori proposto dall'Impresa non contiene cifre.");
-  const Decimal safety =
-      ReadOptional(inputs.safetyCosts, separator, "Gli oneri della sicurezza non contengono cifre.");
-  const Decimal labour =
-      ReadOptional(inputs.labourCosts, separator, "I costi della manodopera non contengono cifre.");
-  const int decimals = inputs.discountDecimals;
+// The units of `decimal` at `places` places (at least decimal.places).
+template <class Int>
+Int Scaled(const Decimal& decimal, int places) {
+  return UnitsAs<Int>(decimal) * PowerOfTen<Int>(places - decimal.places);
+}
 
-  // 2. The amounts as integers at one scale (the most places any of them has),
-  //    the discount at its own: P = discount / 10^p.
-  const int scale = std::max({base.places, contractor.places, safety.places, labour.places});
-  const Integer excluded = ScaledUnits(safety, scale) + ScaledUnits(labour, scale);  // S + L
-  const Integer subject = ScaledUnits(base, scale) - excluded;                       // X
-  const Integer contractorUnits = ScaledUnits(contractor, scale);                    // C
-  const Integer hundred = 100 * PowerOfTen(discount.places);                         // 100 %
+template <class Int>
+Decimal Figure(const Int& units, int places) {
+  return {.units = Integer(units), .places = places};
+}
 
-  // 3. The inputs that give no figures.
-  if (decimals < 0 || decimals > kMostDiscountDecimals)
-    throw AwardError("I decimali ammessi del ribasso vanno da 0 a 9.");
-  if (discount.units > hundred) throw AwardError("La percentuale di ribasso supera il 100 %.");
+// The guarantee's rate, per cent, at the discount's places: 10 %, plus each
+// point of discount above 10 % up to 20 %, plus two for each point above 20 %.
+template <class Int>
+Int GuaranteeRate(const Int& discount, int places, Guarantee guarantee) {
+  const Int& unit = PowerOfTen<Int>(places);
+  if (guarantee == Guarantee::BelowThreshold) return 5 * unit;
+  const Int ten = 10 * unit, twenty = 20 * unit, zero = 0;
+  return ten + std::max(zero, Int(std::min(discount, twenty) - ten)) +
+         2 * std::max(zero, Int(discount - twenty));
+}
+
+// Every figure but the words, on Int: FastInteger raises std::overflow_error
+// when a product leaves 128 bits, Integer never does.
+template <class Int>
+AwardResult Compute(const Exact& exact, int decimals, Guarantee guarantee) {
+  // 1. The amounts as integers at one scale (the most places any of them
+  //    has), the discount P at its own places p.
+  const int scale =
+      std::max({exact.base.places, exact.contractor.places, exact.safety.places, exact.labour.places});
+  const int p = exact.discount.places;
+  const Int excluded = Scaled<Int>(exact.safety, scale) + Scaled<Int>(exact.labour, scale);  // S + L
+  const Int subject = Scaled<Int>(exact.base, scale) - excluded;                             // X
+  const Int contractor = Scaled<Int>(exact.contractor, scale);                               // C
+  const Int discount = UnitsAs<Int>(exact.discount);                                         // P·10^p
+  const Int hundred = 100 * PowerOfTen<Int>(p);                                              // 100 %
+
+  // 2. The inputs that give no figures.
+  if (discount > hundred) throw AwardError("La percentuale di ribasso supera il 100 %.");
   if (subject <= 0) {
     throw AwardError(
         "L'importo soggetto a ribasso (base d'asta meno oneri della sicurezza e costi della manodopera) "
         "non è maggiore di zero.");
   }
 
-  // 4. X and I in cents: I·100 = (X·(100 − P) + (S + L)·100) / 10^(scale + p)
-  //    with P and 100 at the discount's places.
+  // 3. X and I in cents: I·100 = (X·(100 − P) + (S + L)·100) / 10^(scale + p).
   AwardResult result;
   result.discountDecimals = decimals;
-  const Integer& amountUnit = PowerOfTen(scale);
-  result.discountedBase = {RoundQuotient(100 * subject, amountUnit, Rounding::HalfUp), 2};
-  result.contractAmount = {RoundQuotient(subject * (hundred - discount.units) + excluded * hundred,
-                                         amountUnit * PowerOfTen(discount.places), Rounding::HalfUp),
-                           2};
+  const Int& amountUnit = PowerOfTen<Int>(scale);
+  const Int contractAmount = RoundQuotient<Int>(subject * (hundred - discount) + excluded * hundred,
+                                                amountUnit * PowerOfTen<Int>(p), Rounding::HalfUp);
+  result.discountedBase = Figure(RoundQuotient<Int>(100 * subject, amountUnit, Rounding::HalfUp), 2);
+  result.contractAmount = Figure(contractAmount, 2);
 
-  // 5. The implied discount, P*·10^k = 100·(X − (C − S − L))·10^k / X, at
+  // 4. The implied discount, P*·10^k = 100·(X − (C − S − L))·10^k / X, at
   //    N + 3 places; at N places, rounded and truncated, for the outcome.
-  const Integer impliedNumerator = 100 * (subject - contractorUnits + excluded);
-  result.impliedDiscount = {
-      RoundQuotient(impliedNumerator * PowerOfTen(decimals + 3), subject, Rounding::HalfAwayFromZero),
-      decimals + 3};
+  const Int impliedNumerator = 100 * (subject - contractor + excluded);
+  result.impliedDiscount = Figure(RoundQuotient<Int>(impliedNumerator * PowerOfTen<Int>(decimals + 3),
+                                                     subject, Rounding::HalfAwayFromZero),
+                                  decimals + 3);
   const auto impliedAtDecimalsIsDiscount = [&](Rounding rounding) {
-    const Integer implied = RoundQuotient(impliedNumerator * PowerOfTen(decimals), subject, rounding);
-    return implied * PowerOfTen(discount.places) == discount.units * PowerOfTen(decimals);
+    const Int implied = RoundQuotient<Int>(impliedNumerator * PowerOfTen<Int>(decimals), subject, rounding);
+    return implied * PowerOfTen<Int>(p) == discount * PowerOfTen<Int>(decimals);
   };
 
-  // 6. The contractor's total against the contract amount, both in cents,
+  // 5. The contractor's total against the contract amount, both in cents,
   //    and the outcome: the first that holds.
-  const Integer contractorCents = RoundQuotient(100 * contractorUnits, amountUnit, Rounding::HalfUp);
-  result.contractorMinusContract = {contractorCents - result.contractAmount.units, 2};
-  if (contractorCents == result.contractAmount.units) {
+  const Int contractorCents = RoundQuotient<Int>(100 * contractor, amountUnit, Rounding::HalfUp);
+  result.contractorMinusContract = Figure(Int(contractorCents - contractAmount), 2);
+  if (contractorCents == contractAmount) {
     result.outcome = Outcome::Concordant;
   } else if (impliedAtDecimalsIsDiscount(Rounding::HalfAwayFromZero)) {
     result.outcome = Outcome::DiscountRounding;
@@ -104,17 +128,46 @@ AwardResult CheckAward(const AwardInputs& inputs, char separator) {
   } else {
     result.outcome = Outcome::Discrepancy;
   }
-  result.discountHasMoreDecimals =
-      discount.places > decimals && discount.units % PowerOfTen(discount.places - decimals) != 0;
+  result.discountHasMoreDecimals = p > decimals && discount % PowerOfTen<Int>(p - decimals) != 0;
 
-  // 7. The guarantee: its rate is exact at the discount's own places; the
+  // 6. The guarantee: its rate is exact at the discount's own places; the
   //    amount, rate·I/100, to the cent.
-  result.guaranteePercent = {GuaranteeRate(discount, inputs.guarantee), discount.places};
-  result.guaranteeAmount = {
-      RoundQuotient(result.guaranteePercent.units * result.contractAmount.units, hundred, Rounding::HalfUp),
-      2};
+  const Int rate = GuaranteeRate<Int>(discount, p, guarantee);
+  result.guaranteePercent = Figure(rate, p);
+  result.guaranteeAmount = Figure(RoundQuotient<Int>(rate * contractAmount, hundred, Rounding::HalfUp), 2);
+  return result;
+}
 
-  // 8. The contract amount in words.
+}  // namespace
+
+AwardResult CheckAward(const AwardInputs& inputs, char separator) {
+  // 1. The inputs, exactly as typed.
+  const Exact exact{
+      .base = ReadRequired(inputs.baseAmount, separator, "L'importo a base d'asta non contiene cifre."),
+      .discount = ReadRequired(inputs.discount, separator, "La percentuale di ribasso non contiene cifre."),
+      .contractor = ReadRequired(inputs.contractorTotal, separator,
+                                 "L'importo totale dei lavori proposto dall'Impresa non contiene cifre."),
+      .safety =
+          ReadOptional(inputs.safetyCosts, separator, "Gli oneri della sicurezza non contengono cifre."),
+      .labour = ReadOptional(inputs.labourCosts, separator, "I costi della manodopera non contengono cifre."),
+  };
+  if (inputs.discountDecimals < 0 || inputs.discountDecimals > kMostDiscountDecimals)
+    throw AwardError("I decimali ammessi del ribasso vanno da 0 a 9.");
+
+  // 2. The figures: on 128 bits where every intermediate fits, else on the
+  //    unbounded integer; both give the same exact figures.
+  AwardResult result;
+  bool computed = false;
+  if (FitsFast(exact)) {
+    try {
+      result = Compute<FastInteger>(exact, inputs.discountDecimals, inputs.guarantee);
+      computed = true;
+    } catch (const std::overflow_error&) {
+    }
+  }
+  if (!computed) result = Compute<Integer>(exact, inputs.discountDecimals, inputs.guarantee);
+
+  // 3. The contract amount in words.
   result.amountInWords = AmountInWords(result.contractAmount);
   return result;
 }

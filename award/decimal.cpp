@@ -7,6 +7,7 @@
 #include <array>
 #include <cassert>
 #include <map>
+#include <stdexcept>
 
 namespace award {
 namespace {
@@ -15,32 +16,23 @@ namespace {
 // inputs typed with very many decimals, are computed and kept as they come.
 constexpr int kTabledPowers = 64;
 
-}  // namespace
+// The largest power of ten below 2^127.
+constexpr int kLargestFastPower = 38;
 
-Integer RoundQuotient(const Integer& numerator, const Integer& denominator, Rounding rounding) {
-  assert(denominator > 0);
-  Integer quotient, remainder;
-  boost::multiprecision::divide_qr(numerator, denominator, quotient, remainder);  // truncated
-  if (rounding == Rounding::TowardZero || remainder == 0) return quotient;
-  // The remainder has the numerator's sign; twice its size against the
-  // denominator tells below, at or above the half.
-  const Integer twice = 2 * abs(remainder);
-  if (numerator > 0) {
-    if (twice >= denominator) ++quotient;
-  } else if (twice > denominator || (twice == denominator && rounding == Rounding::HalfAwayFromZero)) {
-    --quotient;
-  }
-  return quotient;
+template <class Int, std::size_t count>
+std::array<Int, count> Powers() {
+  std::array<Int, count> powers;
+  powers[0] = 1;
+  for (std::size_t i = 1; i < count; ++i) powers[i] = powers[i - 1] * 10;
+  return powers;
 }
 
-const Integer& PowerOfTen(int exponent) {
+}  // namespace
+
+template <>
+const Integer& PowerOfTen<Integer>(int exponent) {
   assert(exponent >= 0);
-  static const std::array<Integer, kTabledPowers> tabled = [] {
-    std::array<Integer, kTabledPowers> powers;
-    powers[0] = 1;
-    for (int i = 1; i < kTabledPowers; ++i) powers[i] = powers[i - 1] * 10;
-    return powers;
-  }();
+  static const std::array<Integer, kTabledPowers> tabled = Powers<Integer, kTabledPowers>();
   if (exponent < kTabledPowers) return tabled[exponent];
   thread_local std::map<int, Integer> larger;
   auto [at, added] = larger.try_emplace(exponent);
@@ -48,9 +40,13 @@ const Integer& PowerOfTen(int exponent) {
   return at->second;
 }
 
-Integer ScaledUnits(const Decimal& decimal, int places) {
-  assert(places >= decimal.places);
-  return decimal.units * PowerOfTen(places - decimal.places);
+template <>
+const FastInteger& PowerOfTen<FastInteger>(int exponent) {
+  assert(exponent >= 0);
+  static const std::array<FastInteger, kLargestFastPower + 1> tabled =
+      Powers<FastInteger, kLargestFastPower + 1>();
+  if (exponent > kLargestFastPower) throw std::overflow_error("10^exponent beyond 128 bits");
+  return tabled[exponent];
 }
 
 }  // namespace award

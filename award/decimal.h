@@ -27,13 +27,35 @@ enum class Rounding {
   TowardZero,        // truncation
 };
 
+// The fixed 128-bit integer of the common case, a few times faster than
+// Integer: every operation checks for overflow and raises
+// std::overflow_error, on which the award check starts again on Integer.
+using FastInteger = boost::multiprecision::checked_int128_t;
+
 // numerator / denominator, for a positive denominator, rounded to an integer.
-Integer RoundQuotient(const Integer& numerator, const Integer& denominator, Rounding rounding);
+template <class Int>
+Int RoundQuotient(const Int& numerator, const Int& denominator, Rounding rounding) {
+  Int quotient, remainder;
+  boost::multiprecision::divide_qr(numerator, denominator, quotient, remainder);  // truncated
+  if (rounding == Rounding::TowardZero || remainder == 0) return quotient;
+  // The remainder has the numerator's sign; twice its size against the
+  // denominator tells below, at or above the half.
+  const Int twice = 2 * abs(remainder);
+  if (numerator > 0) {
+    if (twice >= denominator) ++quotient;
+  } else if (twice > denominator || (twice == denominator && rounding == Rounding::HalfAwayFromZero)) {
+    --quotient;
+  }
+  return quotient;
+}
 
-// 10^exponent, for an exponent of 0 or more.
-const Integer& PowerOfTen(int exponent);
-
-// The units of `decimal` at `places` places (at least decimal.places): exact.
-Integer ScaledUnits(const Decimal& decimal, int places);
+// 10^exponent, for an exponent of 0 or more; as a FastInteger up to 10^38,
+// raising std::overflow_error beyond.
+template <class Int>
+const Int& PowerOfTen(int exponent);
+template <>
+const Integer& PowerOfTen<Integer>(int exponent);
+template <>
+const FastInteger& PowerOfTen<FastInteger>(int exponent);
 
 }  // namespace award

@@ -8,7 +8,6 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 
 #include "calc/amount.h"
 
@@ -17,14 +16,20 @@ namespace {
 
 constexpr std::size_t kDigitsOf64Bits = 19;
 
-// The magnitude's decimal digits; through the C++ library's conversion when
-// it fits 64 bits, the common case, which cpp_int's own is slow at.
-std::string Digits(const Integer& value) {
-  const Integer magnitude = abs(value);
-  if (magnitude > std::numeric_limits<std::uint64_t>::max()) return magnitude.str();
-  char buffer[24];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude.convert_to<std::uint64_t>()).ptr;
-  return std::string(buffer, end);
+// The magnitude's decimal digits into `buffer`; through the C++ library's
+// conversion when it fits 64 bits, the common case, which cpp_int's own is
+// slow at.
+std::string_view Digits(const Integer& value, std::string& buffer) {
+  const bool negative = value < 0;
+  if (value.backend().size() == 1) {  // one limb: the magnitude fits 64 bits
+    const std::uint64_t magnitude = *value.backend().limbs();
+    buffer.resize(kDigitsOf64Bits + 1);
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude).ptr;
+    buffer.resize(static_cast<std::size_t>(end - buffer.data()));
+  } else {
+    buffer = (negative ? Integer(-value) : value).str();
+  }
+  return buffer;
 }
 
 }  // namespace
@@ -52,25 +57,32 @@ std::optional<Decimal> ReadDecimal(std::string_view text, char separator) {
 }
 
 std::string ShowDecimal(const Decimal& decimal, char separator, bool grouped) {
-  const std::string digits = Digits(decimal.units);
+  thread_local std::string buffer;
+  const std::string_view digits = Digits(decimal.units, buffer);
   const std::size_t places = static_cast<std::size_t>(decimal.places);
-  const std::size_t wholeSize = digits.size() > places ? digits.size() - places : 1;
+  // The whole part, with its leading zero when it has no digit of its own,
+  // then the places, with leading zeros when the digits are fewer.
+  const std::size_t wholeDigits = digits.size() > places ? digits.size() - places : 0;
+  const std::string_view whole = digits.substr(0, wholeDigits);
+  const std::string_view fraction = digits.substr(wholeDigits);
   std::string text;
-  text.reserve(wholeSize + wholeSize / 3 + places + 2);
+  text.reserve(wholeDigits + wholeDigits / 3 + places + 3);
   if (decimal.units < 0) text += '-';
-  // The whole part, with its leading zero when it has no digit of its own.
-  const std::string_view whole =
-      std::string_view(digits).substr(0, digits.size() - std::min(places, digits.size()));
   if (whole.empty()) text += '0';
-  const char mark = separator == '.' ? ',' : '.';
-  for (std::size_t i = 0; i < whole.size(); ++i) {
-    if (grouped && i > 0 && (whole.size() - i) % 3 == 0) text += mark;
-    text += whole[i];
+  if (!grouped) {
+    text += whole;
+  } else {
+    const char mark = separator == '.' ? ',' : '.';
+    std::size_t group = whole.size() % 3 == 0 ? 3 : whole.size() % 3;
+    for (std::size_t at = 0; at < whole.size(); at += group, group = 3) {
+      if (at > 0) text += mark;
+      text += whole.substr(at, group);
+    }
   }
   if (places == 0) return text;
   text += separator;
-  if (digits.size() < places) text.append(places - digits.size(), '0');
-  text += std::string_view(digits).substr(digits.size() - std::min(places, digits.size()));
+  text.append(places - fraction.size(), '0');
+  text += fraction;
   return text;
 }
 

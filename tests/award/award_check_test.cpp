@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
 #include <string>
 
 #include "award/award_error.h"
@@ -252,6 +254,58 @@ TEST(CheckAward, InputsThatGiveNoFigures) {
       EXPECT_EQ(std::string(error.what()), row.message) << row.name;
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The figures are computed on 128 bits when the inputs fit and on the
+// unbounded integer otherwise: amounts padded with twenty zero decimals go
+// the second way and must give the same texts, on random tenders and bids.
+TEST(CheckAward, BothArithmeticsGiveTheSameFigures) {
+  std::mt19937_64 random(24);
+  const auto amount = [&random](std::uint64_t below) {
+    const std::uint64_t cents = random() % below;
+    return std::to_string(cents / 100) + "," + std::to_string(cents / 10 % 10) + std::to_string(cents % 10);
+  };
+  const std::string padding(20, '0');
+  for (int i = 0; i < 2000; ++i) {
+    const std::uint64_t discount = random() % 100001;
+    AwardInputs inputs{
+        .baseAmount = amount(100'000'000'000'000),
+        .discount = std::to_string(discount / 1000) + "," + std::to_string(1000 + discount % 1000).substr(1),
+        .contractorTotal = amount(100'000'000'000'000),
+        .safetyCosts = amount(1'000'000'000),
+        .discountDecimals = static_cast<int>(random() % 10)};
+    AwardInputs padded = inputs;
+    for (std::string* text : {&padded.baseAmount, &padded.contractorTotal, &padded.safetyCosts})
+      *text += padding;
+    try {
+      const AwardTexts fast = Check(inputs);
+      const AwardTexts unbounded = Check(padded);
+      EXPECT_EQ(fast.contractAmount, unbounded.contractAmount) << inputs.baseAmount << " " << inputs.discount;
+      EXPECT_EQ(fast.impliedDiscount, unbounded.impliedDiscount)
+          << inputs.baseAmount << " " << inputs.discount;
+      EXPECT_EQ(fast.contractorMinusContract, unbounded.contractorMinusContract) << inputs.baseAmount;
+      EXPECT_EQ(fast.outcome, unbounded.outcome) << inputs.baseAmount << " " << inputs.discount;
+      EXPECT_EQ(fast.guarantee, unbounded.guarantee) << inputs.baseAmount << " " << inputs.discount;
+      EXPECT_EQ(fast.amountInWords, unbounded.amountInWords) << inputs.baseAmount << " " << inputs.discount;
+    } catch (const award::AwardError& error) {
+      EXPECT_THROW(Check(padded), award::AwardError) << error.what();
+    }
+  }
+}
+
+// Inputs that fit 64 bits whose products leave 128 bits start again on the
+// unbounded integer.
+TEST(CheckAward, ProductsBeyond128BitsStillExact) {
+  const AwardInputs inputs{
+      .baseAmount = "9,000000000000000000", .discount = "1,000000000000000000", .contractorTotal = "8,91"};
+  const AwardTexts texts = Check(inputs);
+  EXPECT_EQ(texts.contractAmount, "8,91");
+  EXPECT_EQ(texts.impliedDiscount, "1,000000");
+  EXPECT_EQ(texts.outcome, "concorde");
 }
 
 }  // namespace

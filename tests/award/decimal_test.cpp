@@ -49,8 +49,8 @@ TEST(RoundQuotient, HalvesAndSignsInEachRounding) {
 }
 
 TEST(PowerOfTen, BeyondTheTable) {
-  EXPECT_EQ(award::PowerOfTen(0), 1);
-  EXPECT_EQ(award::PowerOfTen(70), Integer("1" + std::string(70, '0')));
+  EXPECT_EQ(award::PowerOfTen<Integer>(0), 1);
+  EXPECT_EQ(award::PowerOfTen<Integer>(70), Integer("1" + std::string(70, '0')));
 }
 
 struct ReadRow {
