@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: EUPL-1.2
 """Seeded triples of amount texts (base amount, discount, contractor's
 total), weighted towards the corners of the computation and the format:
-ties at the 16th digit, results near 10^15 and 10^-4, discounts near 0 and
-100, huge and tiny amounts, many decimals, faults, and the lenient reading's
-thousands marks, signs, letters and repeated separators."""
+ties at the 16th digit, quotients on a double's rounding midpoint, results
+near 10^15 and 10^-4, discounts near 0 and 100, huge and tiny amounts, many
+decimals, faults, and the lenient reading's thousands marks, signs, letters
+and repeated separators."""
 
+import math
 from decimal import Decimal, localcontext
 from fractions import Fraction
 
@@ -53,6 +55,21 @@ def ties(rng, sep):
         return plain(100 + tie(rng, bits, 1), 40, sep), "0", "100"
     near = Fraction(rng.randrange(10**15, 10**16) // 10 * 10 + 5) * Fraction(10) ** rng.randint(-25, 10)
     return plain(near, 16, sep), "0", plain(magnitude(rng, 0, 6), 7, sep)
+
+
+def double_rounding(rng, sep):
+    """Q = D·100 / C within 2^-70 of the midpoint of the two doubles around a
+    tie at Q's 16th digit: the extended quotient is that midpoint, and the
+    double is decided by ties to even, so any other order of the operations
+    may show the other 15 digits. B = A, D = C − A, both exact integers."""
+    tie_at_16th = Fraction(rng.randrange(10**15, 10**16) // 10 * 10 + 5, 10 ** rng.randint(14, 16))
+    below = float(tie_at_16th)
+    if below > tie_at_16th:
+        below = math.nextafter(below, 0)
+    midpoint = (Fraction(below) + Fraction(math.nextafter(below, math.inf))) / 2
+    ratio = (midpoint / 100).limit_denominator(2**40)
+    d, c = ratio.numerator, ratio.denominator
+    return plain(Fraction(c - d), 20, sep), "0", plain(Fraction(c), 20, sep)
 
 
 def near(rng, target):
@@ -145,8 +162,8 @@ def lenient(rng, text, sep):
     return text
 
 
-KINDS = [(ordinary, 3), (ties, 3), (format_switch, 3), (discount_edge, 2), (huge_or_tiny, 2),
-         (many_decimals, 1), (faults, 1), (beyond_extended, 0.02)]
+KINDS = [(ordinary, 3), (ties, 3), (double_rounding, 1), (format_switch, 3), (discount_edge, 2),
+         (huge_or_tiny, 2), (many_decimals, 1), (faults, 1), (beyond_extended, 0.02)]
 
 
 def vector(rng, sep):
