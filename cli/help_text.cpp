@@ -10,6 +10,8 @@ std::string_view HelpText() {
   return R"(Uso:
   discordanza-cli [--separator C] [--rtf FILE] BASE RIBASSO TOTALE
   discordanza-cli --csv [FILE] [--delimiter C] [--header] [--separator C] [--strict]
+  discordanza-cli --award [--safety-costs S] [--labour-costs L] [--decimals N]
+                  [--below-threshold] [--separator C] [--rtf FILE] BASE RIBASSO TOTALE
   discordanza-cli --help | --version
 
 Confronta l'importo totale dei lavori proposto dall'Impresa con quello che
@@ -59,6 +61,38 @@ Opzioni:
                   finestra; un FILE esistente è sostituito solo a scrittura
                   completata. Con "-" il resoconto va sullo standard output
                   al posto delle tre righe.
+  --award         la verifica dell'aggiudicazione al posto della
+                  discordanza: con tre importi scrive
+                    Importo soggetto a ribasso: X = A - S - L
+                    Importo contrattuale: I = X * (1 - P/100) + S + L
+                    Importo contrattuale in lettere: ...
+                    Ribasso implicito dell'Impresa: (1 - (C - S - L)/X) * 100 %
+                    Impresa meno importo contrattuale: C - I
+                    Esito: concorde, o la discordanza dovuta all'arrotondamento
+                      o al troncamento del ribasso a N decimali, o discordanza
+                    Garanzia definitiva: ... % dell'importo contrattuale, ...
+                  in aritmetica decimale esatta, gli importi al centesimo con
+                  la metà per eccesso, senza separatore delle migliaia; una
+                  riga "Nota:" se il ribasso ha più di N decimali. Con --csv
+                  aggiunge a ogni riga dieci colonne: le sette cifre, la
+                  garanzia divisa in percentuale e importo, la nota e il
+                  messaggio d'errore della verifica. Con --rtf scrive il
+                  resoconto della verifica.
+  --safety-costs S
+                  con --award, gli oneri della sicurezza non soggetti a
+                  ribasso (vuoto o assente: 0).
+  --labour-costs L
+                  con --award, i costi della manodopera non soggetti a
+                  ribasso (vuoto o assente: 0). Vuoto per scelta: la lettura
+                  prevalente (ANAC, Consiglio di Stato) lascia la manodopera
+                  nella base soggetta a ribasso, salvo che il disciplinare di
+                  gara la escluda (art. 41 c. 14 d.lgs. 36/2023).
+  --decimals N    con --award, i decimali del ribasso ammessi dalla gara, da
+                  0 a 9 (predefinito 3).
+  --below-threshold
+                  con --award, la garanzia definitiva del 5 % dei contratti
+                  sotto la soglia europea (art. 53 c. 4); senza, quella
+                  ordinaria dell'art. 117.
   --              fine delle opzioni: gli argomenti seguenti sono importi
                   o, con --csv, il FILE.
   -h, --help      mostra questo aiuto.
@@ -78,7 +112,8 @@ Il CSV:
     virgolette o un a capo, o se comincia o finisce con uno spazio o un
     tabulatore;
   - i campi vuoti dopo il terzo (un delimitatore in fondo alla riga) sono
-    ammessi e non sono ricopiati: ogni riga scritta ha sette campi;
+    ammessi e non sono ricopiati: ogni riga scritta ha sette campi
+    (diciassette con --award);
   - il segno BOM UTF-8 con cui alcuni fogli di calcolo aprono il file non
     fa parte del primo campo, e apre anche l'uscita; un file UTF-16 (il
     "testo Unicode" dei fogli di calcolo) è rifiutato prima di scrivere
