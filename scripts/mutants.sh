@@ -9,9 +9,10 @@
 # survived. The sanitizer build is not run: it holds the same tests.
 #   scripts/mutants.sh [-d SCRATCH] [NUMBER...]
 # SCRATCH defaults to /tmp/discordanza-mutants; NUMBERs pick faults from the
-# list below. Each fault replaces one exact text, found once, in one file; a
-# fault whose text is no longer there is reported "not planted", one that
-# does not compile "not built". A single fault takes a minute or more.
+# list below, in the order given. Each fault replaces one exact text, found
+# once, in one file; a fault whose text is no longer there is reported "not
+# planted", one that does not compile "not built". A single fault takes a
+# minute or more.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 scratch=/tmp/discordanza-mutants
@@ -146,9 +147,9 @@ table=$scratch/mutants.md
   echo "| # | File | Fault | Result | Failing tests |"
   echo "|---|---|---|---|---|"
 } >"$table"
-for i in "${!files[@]}"; do
-  number=$((i + 1))
-  if ((${#picked[@]})) && [[ " ${picked[*]} " != *" $number "* ]]; then continue; fi
+if ((${#picked[@]} == 0)); then picked=($(seq 1 ${#files[@]})); fi
+for number in "${picked[@]}"; do
+  i=$((number - 1))
   file=$src/${files[i]}
   cp "$file" "$scratch/original"
   failing=""
