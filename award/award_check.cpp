@@ -72,8 +72,9 @@ Int GuaranteeRate(const Int& discount, int places, Guarantee guarantee) {
          2 * std::max(zero, Int(discount - twenty));
 }
 
-// Every figure but the words, on Int: FastInteger raises std::overflow_error
-// when a product leaves 128 bits, Integer never does.
+// Every figure but the words, on Int: SmallInteger and FastInteger raise
+// std::overflow_error when a product leaves 64 or 128 bits, Integer never
+// does.
 template <class Int>
 AwardResult Compute(const Exact& exact, int decimals, Guarantee guarantee) {
   // 1. The amounts as integers at one scale (the most places any of them
@@ -154,15 +155,20 @@ AwardResult CheckAward(const AwardInputs& inputs, char separator) {
   if (inputs.discountDecimals < 0 || inputs.discountDecimals > kMostDiscountDecimals)
     throw AwardError("I decimali ammessi del ribasso vanno da 0 a 9.");
 
-  // 2. The figures: on 128 bits where every intermediate fits, else on the
-  //    unbounded integer; both give the same exact figures.
+  // 2. The figures: on 64 bits where every intermediate fits, else on 128,
+  //    else on the unbounded integer; all give the same exact figures.
   AwardResult result;
   bool computed = false;
   if (FitsFast(exact)) {
     try {
-      result = Compute<FastInteger>(exact, inputs.discountDecimals, inputs.guarantee);
+      result = Compute<SmallInteger>(exact, inputs.discountDecimals, inputs.guarantee);
       computed = true;
     } catch (const std::overflow_error&) {
+      try {
+        result = Compute<FastInteger>(exact, inputs.discountDecimals, inputs.guarantee);
+        computed = true;
+      } catch (const std::overflow_error&) {
+      }
     }
   }
   if (!computed) result = Compute<Integer>(exact, inputs.discountDecimals, inputs.guarantee);

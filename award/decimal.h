@@ -27,9 +27,12 @@ enum class Rounding {
   TowardZero,        // truncation
 };
 
-// The fixed 128-bit integer of the common case, a few times faster than
+// The fixed-width integers of the common cases, many times faster than
 // Integer: every operation checks for overflow and raises
-// std::overflow_error, on which the award check starts again on Integer.
+// std::overflow_error, on which the award check starts again on the next
+// wider one. Ordinary amounts and discounts fit 64 bits throughout.
+using SmallInteger = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<
+    64, 64, boost::multiprecision::signed_magnitude, boost::multiprecision::checked, void>>;
 using FastInteger = boost::multiprecision::checked_int128_t;
 
 // numerator / denominator, for a positive denominator, rounded to an integer.
@@ -49,12 +52,14 @@ Int RoundQuotient(const Int& numerator, const Int& denominator, Rounding roundin
   return quotient;
 }
 
-// 10^exponent, for an exponent of 0 or more; as a FastInteger up to 10^38,
-// raising std::overflow_error beyond.
+// 10^exponent, for an exponent of 0 or more; as a SmallInteger up to 10^18
+// and as a FastInteger up to 10^38, raising std::overflow_error beyond.
 template <class Int>
 const Int& PowerOfTen(int exponent);
 template <>
 const Integer& PowerOfTen<Integer>(int exponent);
+template <>
+const SmallInteger& PowerOfTen<SmallInteger>(int exponent);
 template <>
 const FastInteger& PowerOfTen<FastInteger>(int exponent);
 
