@@ -54,7 +54,7 @@ DiscrepancyTexts ComputeTexts(std::string_view baseAmount, std::string_view disc
   const double c = AmountFromText(contractorTotal, separator);
   const DiscrepancyFigures figures = ComputeFigures(a, p, c);
   return {FormatNumber(figures.computedTotal, separator), FormatNumber(figures.difference, separator),
-          FormatNumber(figures.percentage, separator)};
+          FormatNumber(figures.discrepancy, separator)};
 }
 
 }  // namespace calc

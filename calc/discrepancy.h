@@ -21,13 +21,13 @@ namespace calc {
 struct DiscrepancyFigures {
   double computedTotal;  // B
   double difference;     // D
-  double percentage;     // Q
+  double discrepancy;    // Q
 };
 
 struct DiscrepancyTexts {
   std::string computedTotal;
   std::string difference;
-  std::string percentage;
+  std::string discrepancy;
 };
 
 // From the three amounts. Raises CalcError: DivisionByZero when C = 0 and

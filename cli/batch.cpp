@@ -112,7 +112,7 @@ class Batch {
     const std::array<std::string_view, kAwardColumns> awardCells = award.Cells();
     ++summary_.rows;
     if (!message.empty() || award.failed()) ++summary_.failedRows;
-    Write(row, {f[0], f[1], f[2], texts.computedTotal, texts.difference, texts.percentage, message},
+    Write(row, {f[0], f[1], f[2], texts.computedTotal, texts.difference, texts.discrepancy, message},
           options_.award ? std::span(awardCells) : std::span<const std::string_view>());
   }
 

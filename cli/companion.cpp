@@ -90,7 +90,7 @@ std::string ResultLines(const calc::DiscrepancyTexts& texts) {
   };
   return line(form::Result::ComputedTotal, texts.computedTotal, "") +
          line(form::Result::Difference, texts.difference, "") +
-         line(form::Result::Percentage, texts.percentage, " %");
+         line(form::Result::Discrepancy, texts.discrepancy, " %");
 }
 
 // The award check of the three amounts, as RunDirect: the check's message
@@ -134,7 +134,7 @@ int RunDirect(const Arguments& arguments, std::FILE* output, std::FILE* errors) 
                                       .contractorTotal = contractorTotal,
                                       .computedTotal = texts.computedTotal,
                                       .difference = texts.difference,
-                                      .percentage = texts.percentage};
+                                      .discrepancy = texts.discrepancy};
     const auto makeRtf = [&fields] { return report::ReportRtf(fields); };
     if (int status = WriteReport(*arguments.rtfFile, makeRtf, output, errors); status != kExitSuccess)
       return status;

@@ -19,10 +19,10 @@ enum class Input {
 enum class Result {
   ComputedTotal,  // the total that follows from the base amount and the discount
   Difference,     // the contractor's total minus the computed total
-  Percentage,     // the difference in percent of the contractor's total
+  Discrepancy,    // the difference in percent of the contractor's total
 };
 
 inline constexpr std::array kInputs{Input::BaseAmount, Input::Discount, Input::ContractorTotal};
-inline constexpr std::array kResults{Result::ComputedTotal, Result::Difference, Result::Percentage};
+inline constexpr std::array kResults{Result::ComputedTotal, Result::Difference, Result::Discrepancy};
 
 }  // namespace form

@@ -49,7 +49,7 @@ report::ReportFields Form::ReportFields() const {
           .contractorTotal = InputText(Input::ContractorTotal),
           .computedTotal = ResultText(Result::ComputedTotal),
           .difference = ResultText(Result::Difference),
-          .percentage = ResultText(Result::Percentage)};
+          .discrepancy = ResultText(Result::Discrepancy)};
 }
 
 void Form::Compute() {
@@ -66,7 +66,7 @@ void Form::Compute() {
   if (!texts) return SetSaveEnabled(false);
   ShowResult(Result::ComputedTotal, std::move(texts->computedTotal));
   ShowResult(Result::Difference, std::move(texts->difference));
-  ShowResult(Result::Percentage, std::move(texts->percentage));
+  ShowResult(Result::Discrepancy, std::move(texts->discrepancy));
   SetSaveEnabled(true);
 }
 

@@ -42,7 +42,7 @@ void BuildReport(ReportBuffer& buffer, const ReportFields& fields) {
   buffer.AppendLine("");
   buffer.AppendLine("(Importo Impresa) meno (Importo Calcolato):\t" + fields.difference);
   buffer.AppendLine("");
-  buffer.AppendLine("Percentuale di discordanza:\t\t\t\t" + fields.percentage + " %");
+  buffer.AppendLine("Percentuale di discordanza:\t\t\t\t" + fields.discrepancy + " %");
 }
 
 }  // namespace report

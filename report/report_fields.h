@@ -18,7 +18,7 @@ struct ReportFields {
   std::string contractorTotal;  // Edit3: "Importo totale dei lavori proposto dall'Impresa"
   std::string computedTotal;    // Edit4: the total that follows from Edit1 and Edit2
   std::string difference;       // Edit6: contractor's total minus computed total
-  std::string percentage;       // Edit5: the discrepancy percentage
+  std::string discrepancy;      // Edit5: the discrepancy percentage
 };
 
 }  // namespace report

@@ -296,18 +296,18 @@ class Driver:
             if not line.startswith(prefix) or not line.endswith(suffix):
                 raise Failure(f"{path}: paragraph {at + 1} is not a field of the report: {line[:80]!r}")
             fields.append(line[len(prefix):len(line) - len(suffix)])
-        base, discount, total, computed, difference, percentage = fields
+        base, discount, total, computed, difference, discrepancy = fields
         run = subprocess.run([self.cli, "--separator", ",", "--", base, discount, total],
                              capture_output=True, text=True)
         expected = None
         if run.returncode == 0:
             expected = [line.split(": ", 1)[1] for line in run.stdout.splitlines()]
             expected[2] = strip_percent(expected[2])
-        if expected != [computed, difference, percentage]:
+        if expected != [computed, difference, discrepancy]:
             short = lambda s: s if len(s) <= 40 else s[:37] + "..."
             raise Failure(
                 f"{path}: the report pairs the inputs {[short(base), short(discount), short(total)]} "
-                f"with the results {[computed, difference, percentage]}, but the calculation gives "
+                f"with the results {[computed, difference, discrepancy]}, but the calculation gives "
                 f"{expected if expected else run.stderr.strip()}")
 
 

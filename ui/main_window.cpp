@@ -242,7 +242,7 @@ QLineEdit* MainWindow::ResultEdit(form::Result result) const {
   switch (result) {
     case form::Result::ComputedTotal: return computedTotalEdit;
     case form::Result::Difference: return differenceEdit;
-    case form::Result::Percentage: break;
+    case form::Result::Discrepancy: break;
   }
   return discrepancyEdit;
 }

@@ -45,7 +45,7 @@ std::size_t ComputeAll(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
     try {
       const calc::DiscrepancyTexts texts = calc::ComputeTexts(row.base, row.discount, row.total, ',');
-      checksum += texts.computedTotal.size() + texts.difference.size() + texts.percentage.size();
+      checksum += texts.computedTotal.size() + texts.difference.size() + texts.discrepancy.size();
     } catch (const calc::CalcError& error) {
       checksum += std::string_view(error.what()).size();
     }

@@ -25,7 +25,7 @@ struct WorkedExample {
   std::string contractorTotal;
   std::string computedTotal;
   std::string difference;
-  std::string percentage;
+  std::string discrepancy;
 };
 
 TEST(ComputeTexts, WorkedExamples) {
@@ -46,7 +46,7 @@ TEST(ComputeTexts, WorkedExamples) {
     const calc::DiscrepancyTexts texts = ComputeTexts(row.base, row.discount, row.contractorTotal, ',');
     EXPECT_EQ(texts.computedTotal, row.computedTotal) << row.name;
     EXPECT_EQ(texts.difference, row.difference) << row.name;
-    EXPECT_EQ(texts.percentage, row.percentage) << row.name;
+    EXPECT_EQ(texts.discrepancy, row.discrepancy) << row.name;
   }
 }
 
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                    ErrorKind::Overflow, "Floating point overflow"},
         FailingRow{"DifferenceOverflows", "1" + std::string(308, '0'), "250", "1" + std::string(308, '0'),
                    ErrorKind::Overflow, "Floating point overflow"},
-        FailingRow{"PercentageOverflows", "1000", "0", "0," + std::string(304, '0') + "1",
+        FailingRow{"DiscrepancyOverflows", "1000", "0", "0," + std::string(304, '0') + "1",
                    ErrorKind::Overflow, "Floating point overflow"},
         FailingRow{"InputBeyondDouble", "1" + std::string(309, '0'), "10", "9", ErrorKind::Overflow,
                    "Floating point overflow"},

@@ -63,7 +63,7 @@ std::string WorkedExampleRtf() {
                             .contractorTotal = "5738745",
                             .computedTotal = "83028,1500000001",
                             .difference = "5655716,85",
-                            .percentage = "98,5532002206057"});
+                            .discrepancy = "98,5532002206057"});
 }
 
 TEST_F(Companion, WorkedExampleWithCommaSeparator) {

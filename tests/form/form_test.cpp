@@ -33,7 +33,7 @@ class RecordingView : public form::FormView {
 
  private:
   inline static const std::string kInputNames[] = {"base", "discount", "total"};
-  inline static const std::string kResultNames[] = {"computed", "difference", "percentage"};
+  inline static const std::string kResultNames[] = {"computed", "difference", "discrepancy"};
 };
 
 class FormTest : public testing::Test {
@@ -54,7 +54,7 @@ class FormTest : public testing::Test {
   }
   std::vector<std::string> Results() const {
     return {form.ResultText(Result::ComputedTotal), form.ResultText(Result::Difference),
-            form.ResultText(Result::Percentage)};
+            form.ResultText(Result::Discrepancy)};
   }
 
   RecordingView view;
@@ -70,7 +70,8 @@ TEST_F(FormTest, StartsEmptyWithSaveDisabled) {
 TEST_F(FormTest, TheThirdInputComputesShowsResultsThenEnablesSave) {
   Enter("250000", "12,5", "");
   form.EditInput(Input::ContractorTotal, "220000");
-  EXPECT_EQ(view.log, (Log{"computed=218750", "difference=1250", "percentage=0,568181818181818", "save on"}));
+  EXPECT_EQ(view.log,
+            (Log{"computed=218750", "difference=1250", "discrepancy=0,568181818181818", "save on"}));
   EXPECT_TRUE(form.SaveEnabled());
 }
 
@@ -79,7 +80,7 @@ TEST_F(FormTest, OnlyChangedTextsAreShown) {
   form.EditInput(Input::ContractorTotal, "9");  // the text it holds: nothing runs
   EXPECT_EQ(view.log, Log{});
   form.EditInput(Input::ContractorTotal, "90");  // the computed total stays 900
-  EXPECT_EQ(view.log, (Log{"difference=-810", "percentage=-900"}));
+  EXPECT_EQ(view.log, (Log{"difference=-810", "discrepancy=-900"}));
 }
 
 TEST_F(FormTest, AnEmptyInputDisablesSaveAndKeepsResults) {
@@ -112,7 +113,7 @@ TEST_F(FormTest, AnErrorKeepsResultsAndInputsAndDisablesSave) {
       {"ZeroOverZero", wholeDiscount, wholeDiscountResults, Input::ContractorTotal, "0",
        ErrorKind::InvalidOperation},
       {"SpacesOnly", tenPercent, tenPercentResults, Input::Discount, "   ", ErrorKind::Conversion},
-      {"PercentageOverflow", tenPercent, tenPercentResults, Input::ContractorTotal,
+      {"DiscrepancyOverflow", tenPercent, tenPercentResults, Input::ContractorTotal,
        "0," + std::string(304, '0') + "1", ErrorKind::Overflow},
   };
   for (const auto& row : rows) {
@@ -138,7 +139,7 @@ TEST_F(FormTest, TypingHalfIntoTheTotal) {
   EXPECT_THROW(form.EditInput(Input::ContractorTotal, "0,"), CalcError);
   EXPECT_EQ(view.log, Log{});  // "Salva" was off and stays off
   form.EditInput(Input::ContractorTotal, "0,5");
-  EXPECT_EQ(view.log, (Log{"computed=900", "difference=-899,5", "percentage=-179900", "save on"}));
+  EXPECT_EQ(view.log, (Log{"computed=900", "difference=-899,5", "discrepancy=-179900", "save on"}));
 }
 
 // The first error after a good result takes "Salva" away; the next good
@@ -147,7 +148,7 @@ TEST_F(FormTest, SaveReturnsWithTheNextSuccessfulComputation) {
   Enter("1000", "10", "9");
   EXPECT_THROW(form.EditInput(Input::ContractorTotal, "0"), CalcError);
   form.EditInput(Input::ContractorTotal, "90");
-  EXPECT_EQ(view.log, (Log{"save off", "difference=-810", "percentage=-900", "save on"}));
+  EXPECT_EQ(view.log, (Log{"save off", "difference=-810", "discrepancy=-900", "save on"}));
 }
 
 TEST_F(FormTest, ReadsAndShowsWithTheProcessWideSeparator) {
@@ -167,7 +168,7 @@ TEST_F(FormTest, ClearEmptiesEveryFieldAndDisablesSave) {
   Enter("1000", "10", "9");
   form.Clear();
   EXPECT_EQ(view.log,
-            (Log{"base=", "discount=", "total=", "computed=", "difference=", "percentage=", "save off"}));
+            (Log{"base=", "discount=", "total=", "computed=", "difference=", "discrepancy=", "save off"}));
   form.EditInput(Input::BaseAmount, "");
   form.Clear();
   EXPECT_EQ(view.log.size(), 7u);
@@ -181,7 +182,7 @@ TEST_F(FormTest, TheReportTakesTheSixTextsAsShown) {
   EXPECT_EQ(fields.contractorTotal, "5738745");
   EXPECT_EQ(fields.computedTotal, "83028,1500000001");
   EXPECT_EQ(fields.difference, "5655716,85");
-  EXPECT_EQ(fields.percentage, "98,5532002206057");
+  EXPECT_EQ(fields.discrepancy, "98,5532002206057");
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(ComputeResults, ThreeTextsCompute) {
   ASSERT_TRUE(texts);
   EXPECT_EQ(texts->computedTotal, "218750");
   EXPECT_EQ(texts->difference, "1250");
-  EXPECT_EQ(texts->percentage, "0,568181818181818");
+  EXPECT_EQ(texts->discrepancy, "0,568181818181818");
 }
 
 // Spaces are characters: the text is read, and holds no amount.

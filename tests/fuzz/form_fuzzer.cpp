@@ -126,7 +126,7 @@ void CheckState(const form::Form& form, const MirrorView& view, Expectation& exp
   if (form.SaveEnabled() != expected.has_value()) std::abort();
   if (expected && (form.ResultText(form::Result::ComputedTotal) != expected->computedTotal ||
                    form.ResultText(form::Result::Difference) != expected->difference ||
-                   form.ResultText(form::Result::Percentage) != expected->percentage))
+                   form.ResultText(form::Result::Discrepancy) != expected->discrepancy))
     std::abort();
 }
 
@@ -201,7 +201,7 @@ bool NextEvent(Bytes& bytes, form::Form& form, MirrorView& view) {
           fields.contractorTotal != form.InputText(form::Input::ContractorTotal) ||
           fields.computedTotal != form.ResultText(form::Result::ComputedTotal) ||
           fields.difference != form.ResultText(form::Result::Difference) ||
-          fields.percentage != form.ResultText(form::Result::Percentage))
+          fields.discrepancy != form.ResultText(form::Result::Discrepancy))
         std::abort();
       return true;
     }

@@ -52,7 +52,7 @@ bool SevenBit(std::string_view rtf) {
 
 std::array<std::string*, 6> Texts(report::ReportFields& fields) {
   return {&fields.baseAmount,    &fields.discount,   &fields.contractorTotal,
-          &fields.computedTotal, &fields.difference, &fields.percentage};
+          &fields.computedTotal, &fields.difference, &fields.discrepancy};
 }
 
 bool HoldsLineBreak(report::ReportFields& fields) {

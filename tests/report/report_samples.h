@@ -30,7 +30,7 @@ inline ReportFields TypicalFields() {
           .contractorTotal = "1100000",
           .computedTotal = "1093750",
           .difference = "6250",
-          .percentage = "0,568181818181818"};
+          .discrepancy = "0,568181818181818"};
 }
 
 inline ReportFields Fields(std::string a, std::string b, std::string c, std::string d, std::string e,
@@ -40,7 +40,7 @@ inline ReportFields Fields(std::string a, std::string b, std::string c, std::str
           .contractorTotal = std::move(c),
           .computedTotal = std::move(d),
           .difference = std::move(e),
-          .percentage = std::move(f)};
+          .discrepancy = std::move(f)};
 }
 
 inline std::vector<FieldSample> FieldSamples() {
@@ -76,7 +76,7 @@ inline std::vector<std::string> ExpectedLines(const ReportFields& f) {
       "",
       "(Importo Impresa) meno (Importo Calcolato):\t" + f.difference,
       "",
-      "Percentuale di discordanza:\t\t\t\t" + f.percentage + " %",
+      "Percentuale di discordanza:\t\t\t\t" + f.discrepancy + " %",
   };
 }
 

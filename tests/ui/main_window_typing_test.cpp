@@ -139,7 +139,7 @@ struct WorkedExample {
   const char* total;
   const char* computed;
   const char* difference;
-  const char* percentage;
+  const char* discrepancy;
 };
 
 const WorkedExample kWorkedExamples[] = {
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, WorkedExamplesTypedKeyByKey) {
     TypeInputs(row.base, row.discount, row.total);
     EXPECT_EQ(Text(window->computedTotalEdit), row.computed) << row.base;
     EXPECT_EQ(Text(window->differenceEdit), row.difference) << row.base;
-    EXPECT_EQ(Text(window->discrepancyEdit), row.percentage) << row.base;
+    EXPECT_EQ(Text(window->discrepancyEdit), row.discrepancy) << row.base;
     EXPECT_TRUE(window->saveButton->isEnabled()) << row.base;
   }
   EXPECT_TRUE(errors.box.texts.isEmpty()) << errors.box.texts.join('|').toStdString();
