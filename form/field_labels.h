@@ -7,7 +7,6 @@
 //   InputLabel(Input::BaseAmount)     → "Importo a base d'asta"
 //   ResultLabel(Result::Difference)   → "Importo Impresa meno importo calcolato"
 
-#include <cstddef>
 #include <string_view>
 
 #include "form/fields.h"
@@ -26,9 +25,7 @@ inline constexpr std::string_view kResultLabels[] = {
     "Percentuale di discordanza",
 };
 
-constexpr std::string_view InputLabel(Input input) { return kInputLabels[static_cast<std::size_t>(input)]; }
-constexpr std::string_view ResultLabel(Result result) {
-  return kResultLabels[static_cast<std::size_t>(result)];
-}
+constexpr std::string_view InputLabel(Input input) { return kInputLabels[IndexOf(input)]; }
+constexpr std::string_view ResultLabel(Result result) { return kResultLabels[IndexOf(result)]; }
 
 }  // namespace form

@@ -7,6 +7,7 @@
 // computed total, the difference, the discrepancy percentage.
 
 #include <array>
+#include <cstddef>
 
 namespace form {
 
@@ -24,5 +25,9 @@ enum class Result {
 
 inline constexpr std::array kInputs{Input::BaseAmount, Input::Discount, Input::ContractorTotal};
 inline constexpr std::array kResults{Result::ComputedTotal, Result::Difference, Result::Discrepancy};
+
+// A field's position in kInputs or kResults, for tables kept in their order.
+constexpr std::size_t IndexOf(Input input) { return static_cast<std::size_t>(input); }
+constexpr std::size_t IndexOf(Result result) { return static_cast<std::size_t>(result); }
 
 }  // namespace form

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "form/form.h"
 
-#include <cstddef>
 #include <optional>
 #include <utility>
 
@@ -12,21 +11,15 @@
 #include "form/results.h"
 
 namespace form {
-namespace {
-
-constexpr std::size_t Index(Input input) { return static_cast<std::size_t>(input); }
-constexpr std::size_t Index(Result result) { return static_cast<std::size_t>(result); }
-
-}  // namespace
 
 Form::Form(FormView& view) : view_(view) {}
 
-const std::string& Form::InputText(Input input) const { return inputs_[Index(input)]; }
+const std::string& Form::InputText(Input input) const { return inputs_[IndexOf(input)]; }
 
-const std::string& Form::ResultText(Result result) const { return results_[Index(result)]; }
+const std::string& Form::ResultText(Result result) const { return results_[IndexOf(result)]; }
 
 void Form::EditInput(Input input, std::string text) {
-  std::string& held = inputs_[Index(input)];
+  std::string& held = inputs_[IndexOf(input)];
   if (held == text) return;
   held = std::move(text);
   Compute();
@@ -34,7 +27,7 @@ void Form::EditInput(Input input, std::string text) {
 
 void Form::Clear() {
   for (Input input : kInputs) {
-    std::string& held = inputs_[Index(input)];
+    std::string& held = inputs_[IndexOf(input)];
     if (held.empty()) continue;
     held.clear();
     view_.ShowInput(input, held);
@@ -71,7 +64,7 @@ void Form::Compute() {
 }
 
 void Form::ShowResult(Result result, std::string text) {
-  std::string& held = results_[Index(result)];
+  std::string& held = results_[IndexOf(result)];
   if (held == text) return;
   held = std::move(text);
   view_.ShowResult(result, held);

@@ -16,8 +16,9 @@ class FormView {
  public:
   virtual ~FormView() = default;
 
-  // An input's text was set by the form (clearing); a view that reports this
-  // change back through Form::EditInput finds it already held and fires nothing.
+  // An input's text was set by the form (clearing). A view shows it without
+  // handing it back: only the user's edits go to Form::EditInput (were it
+  // handed back, the form would find it already held and do nothing).
   virtual void ShowInput(Input input, const std::string& text) = 0;
   virtual void ShowResult(Result result, const std::string& text) = 0;
   virtual void ShowSaveEnabled(bool enabled) = 0;

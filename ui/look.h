@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 #pragma once
-// The fonts and colours that the windows' descriptions name, made one way for
+// The fonts and colours that the windows' layouts name, made one way for
 // every window. Sizes are character heights in device-independent pixels:
 // Qt's own high-DPI scaling grows a window on a denser screen, so the rule
 // that rescales a window by the text height of its font is left to it, and a

@@ -5,24 +5,27 @@
 #pragma once
 // MainWindow: the calculator's window. Three input fields for the tender
 // figures, three read-only result fields, four buttons, their labels, the
-// logo and the credits, built in code from the table in main_layout.h. It is
-// the form's view (form/form.h): every text change of an input field goes to
-// the form, under the frame's error boundary, and the results, the inputs
-// when cleared and the state of "&Salva" show what the form tells. Each
-// result carries its whole text as its tooltip and accessible description and
-// shows the start of it. Keys typed into an input field pass the key filter
-// first. Closing the window ends the program.
+// logo and the credits, built in code from the layout in main_layout.h. It
+// shows the form (form/form.h): every edit the user makes in an input field
+// (typing, pasting, undo, redo) goes to the form, under the frame's error
+// boundary, and the results, the inputs when cleared and the state of
+// "&Salva" show what the form tells; showing a text never goes back to the
+// form. Each result carries its whole text as its tooltip and accessible
+// description and shows the start of it. Keys typed into an input field pass
+// the key filter first. Closing the window ends the program. The widgets are
+// private; each has the objectName of its row in main_layout.h.
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
+#include "form/fields.h"
 #include "form/form.h"
 #include "form/form_view.h"
 #include "ui/save_dialog.h"
 
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -31,7 +34,7 @@ namespace ui {
 class AboutWindow;
 class MainKeyFilter;
 
-class MainWindow : public QWidget, private form::FormView {
+class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
@@ -43,60 +46,53 @@ class MainWindow : public QWidget, private form::FormView {
   MainWindow(AboutWindowSource aboutWindow, std::unique_ptr<SaveDialog> saveDialog,
              QWidget* parent = nullptr);
 
-  // Each showing centres the window by its outer frame.
+  // Each showing centres the window by its outer edges, the window
+  // decoration included.
   void setVisible(bool visible) override;
 
-  // The parts, by role; input and result fields in the form's order.
-  QLineEdit* baseAmountEdit;
-  QLineEdit* discountEdit;
-  QLineEdit* contractorTotalEdit;
-  QLineEdit* computedTotalEdit;
-  QLineEdit* differenceEdit;
-  QLineEdit* discrepancyEdit;
-  QPushButton* saveButton;
-  QPushButton* clearButton;
-  QPushButton* aboutButton;
-  QPushButton* exitButton;
-  QLabel* baseAmountLabel;
-  QLabel* discountLabel;
-  QLabel* discountPercentLabel;
-  QLabel* contractorTotalLabel;
-  QLabel* computedTotalLabel;
-  QLabel* differenceLabel;
-  QLabel* discrepancyLabel;
-  QLabel* discrepancyPercentLabel;
-  QFrame* fieldsBevel;
-  QLabel* logoLabel;
-  QLabel* groupCreditLabel;
-  QLabel* groupCreditShadowLabel;
-  QLabel* creditLine;
+ private:
+  // The form's view over this window's widgets.
+  class FormDisplay final : public form::FormView {
+   public:
+    explicit FormDisplay(MainWindow& window) : window(window) {}
+    void ShowInput(form::Input input, const std::string& text) override { window.showInput(input, text); }
+    void ShowResult(form::Result result, const std::string& text) override {
+      window.showResult(result, text);
+    }
+    void ShowSaveEnabled(bool enabled) override { window.showSaveEnabled(enabled); }
 
- private slots:
+   private:
+    MainWindow& window;
+  };
+
+  void setUpWindow();
+  void createBevel();
+  void createInputBand();
+  void createResultBand();
+  void createButtonColumn();
+  void createCreditBand();
+  void setUpTabOrder();
+
+  void editInput(form::Input input);
   void clearAll();
   void showAbout();
   void saveReport();
 
- private:
-  void SetUpWindow();
-  void CreateBevel();
-  void CreateInputBand();
-  void CreateResultBand();
-  void CreateButtonColumn();
-  void CreateCreditBand();
-  void SetUpTabOrder();
-  void ConnectParts();
+  void showInput(form::Input input, const std::string& text);
+  void showResult(form::Result result, const std::string& text);
+  void showSaveEnabled(bool enabled);
 
-  QLineEdit* InputEdit(form::Input input) const;
-  QLineEdit* ResultEdit(form::Result result) const;
-
-  void ShowInput(form::Input input, const std::string& text) override;
-  void ShowResult(form::Result result, const std::string& text) override;
-  void ShowSaveEnabled(bool enabled) override;
-
-  form::Form form_;
-  AboutWindowSource aboutWindow_;
-  MainKeyFilter* keyFilter_;
-  std::unique_ptr<SaveDialog> saveDialog_;
+  AboutWindowSource aboutWindow;
+  std::unique_ptr<SaveDialog> saveDialog;
+  MainKeyFilter* keyFilter;
+  std::array<QLineEdit*, form::kInputs.size()> inputEdits{};
+  std::array<QLineEdit*, form::kResults.size()> resultEdits{};
+  QPushButton* saveButton = nullptr;
+  QPushButton* clearButton = nullptr;
+  QPushButton* aboutButton = nullptr;
+  QPushButton* exitButton = nullptr;
+  FormDisplay formDisplay{*this};
+  form::Form formModel{formDisplay};
 };
 
 }  // namespace ui

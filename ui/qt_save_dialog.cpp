@@ -11,6 +11,7 @@
 
 #include "app/dialog_pixmaps.h"
 #include "app/focus_return.h"
+#include "form/report_file_name.h"
 
 namespace ui {
 
@@ -88,7 +89,8 @@ std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* owner) {
   dialog->setNameFilter(QStringLiteral("Percentuale di discordanza (*.rtf)"));
   dialog->setOption(QFileDialog::DontConfirmOverwrite);
   dialog->setDefaultSuffix(QString());
-  dialog->selectFile(QStringLiteral("Percentuale di discordanza.rtf"));
+  dialog->selectFile(
+      QString::fromUtf8(form::kReportFileName.data(), qsizetype(form::kReportFileName.size())));
   dialog->setWindowModality(Qt::ApplicationModal);
   return dialog;
 }

@@ -39,6 +39,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "app/run_program.h"
 #include "app/title.h"
@@ -48,6 +49,14 @@
 namespace {
 
 using app::StartupWindows;
+
+// The main window's widget of that objectName.
+template <typename Widget>
+Widget* Part(const ui::MainWindow& window, const char* name) {
+  auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+  if (widget == nullptr) throw std::logic_error(std::string("the main window has no ") + name);
+  return widget;
+}
 
 std::unique_ptr<ui::ProgramWindows> MakeWindows() {
   return std::make_unique<ui::ProgramWindows>(std::make_unique<ui::QtSaveDialog>());
@@ -77,7 +86,7 @@ std::unique_ptr<StartupWindows> CreateThenPrintTitle() {
 std::unique_ptr<StartupWindows> CreateThenEsci() {
   auto windows = MakeWindows();
   ui::MainWindow* mainWindow = &windows->mainWindow();
-  QTimer::singleShot(0, mainWindow, [mainWindow] { mainWindow->exitButton->click(); });
+  QTimer::singleShot(0, mainWindow, [mainWindow] { Part<QPushButton>(*mainWindow, "exitButton")->click(); });
   return windows;
 }
 
@@ -124,12 +133,12 @@ void PressInFocus(QWidget& window, Qt::Key key) {
 }
 
 void PlaySession(ui::MainWindow* window) {
-  QTest::keyClicks(window->baseAmountEdit, "1000");
-  QTest::keyClicks(window->discountEdit, "10");
+  QTest::keyClicks(Part<QLineEdit>(*window, "baseAmountEdit"), "1000");
+  QTest::keyClicks(Part<QLineEdit>(*window, "discountEdit"), "10");
   WhenModalOpens([](QWidget& box) { PressInFocus(box, Qt::Key_Return); });
-  QTest::keyClicks(window->contractorTotalEdit, "0");  // a zero total: the error box
-  QTest::keyClick(window->contractorTotalEdit, Qt::Key_Backspace);
-  QTest::keyClicks(window->contractorTotalEdit, "950");
+  QTest::keyClicks(Part<QLineEdit>(*window, "contractorTotalEdit"), "0");  // a zero total: the error box
+  QTest::keyClick(Part<QLineEdit>(*window, "contractorTotalEdit"), Qt::Key_Backspace);
+  QTest::keyClicks(Part<QLineEdit>(*window, "contractorTotalEdit"), "950");
   WhenModalOpens([](QWidget& dialog) {
     WaitUntilActive(dialog);
     QWidget* name = dialog.focusWidget();
@@ -137,10 +146,10 @@ void PlaySession(ui::MainWindow* window) {
     QTest::keyClicks(name, QString::fromLocal8Bit(sessionReport));
     QTest::keyClick(name, Qt::Key_Return);
   });
-  QTest::mouseClick(window->saveButton, Qt::LeftButton);  // Salva
+  QTest::mouseClick(Part<QPushButton>(*window, "saveButton"), Qt::LeftButton);  // Salva
   WhenModalOpens([](QWidget& about) { PressInFocus(about, Qt::Key_C); });
-  QTest::mouseClick(window->aboutButton, Qt::LeftButton);  // About
-  QTest::mouseClick(window->exitButton, Qt::LeftButton);   // Esci
+  QTest::mouseClick(Part<QPushButton>(*window, "aboutButton"), Qt::LeftButton);  // About
+  QTest::mouseClick(Part<QPushButton>(*window, "exitButton"), Qt::LeftButton);   // Esci
 }
 
 // Notes where the window's client area stood when it was first painted.
@@ -188,8 +197,10 @@ QString StateOf(const ui::MainWindow& window) {
     modal = QString::number(shown->winId());
   }
   return QStringLiteral("state: %1|%2|%3|save=%4|modal=%5")
-      .arg(window.computedTotalEdit->text(), window.differenceEdit->text(), window.discrepancyEdit->text(),
-           QString::number(window.saveButton->isEnabled() ? 1 : 0), modal);
+      .arg(Part<QLineEdit>(window, "computedTotalEdit")->text(),
+           Part<QLineEdit>(window, "differenceEdit")->text(),
+           Part<QLineEdit>(window, "discrepancyEdit")->text(),
+           QString::number(Part<QPushButton>(window, "saveButton")->isEnabled() ? 1 : 0), modal);
 }
 
 std::unique_ptr<StartupWindows> CreateThenWatch() {

@@ -34,7 +34,7 @@ TEST_F(MainWindowWithFaultyPictureTest, APictureFaultOnFirstPaintIsShownWhileThe
   EXPECT_TRUE(errors.box.texts.front().endsWith(u'.'));
   EXPECT_TRUE(modalAfterTheBox);
   EXPECT_FALSE(about->isVisible());
-  EXPECT_EQ(KeyTarget(), window->baseAmountEdit);
+  EXPECT_EQ(KeyTarget(), Edit("baseAmountEdit"));
 }
 
 }  // namespace

@@ -21,32 +21,32 @@ class MainWindowEditingTest : public MainWindowTest {
 
 TEST_F(MainWindowEditingTest, CtrlLettersCopyCutPasteSelectUndoAndRedo) {
   TypeInputs("1000", "10", "95");
-  QLineEdit* total = window->contractorTotalEdit;
+  QLineEdit* total = Edit("contractorTotalEdit");
   Ctrl(Qt::Key_A);
   EXPECT_EQ(total->selectedText(), "95");
   Ctrl(Qt::Key_C);
   EXPECT_EQ(QApplication::clipboard()->text(), "95");
   Ctrl(Qt::Key_X);
   EXPECT_EQ(Text(total), "");
-  EXPECT_FALSE(window->saveButton->isEnabled()) << "the form saw the cut";
+  EXPECT_FALSE(Button("saveButton")->isEnabled()) << "the form saw the cut";
   QApplication::clipboard()->setText("9");
   Ctrl(Qt::Key_V);
   EXPECT_EQ(Text(total), "9");
-  EXPECT_EQ(Text(window->differenceEdit), "-891") << "the form computed the paste";
-  EXPECT_TRUE(window->saveButton->isEnabled());
+  EXPECT_EQ(Text(Edit("differenceEdit")), "-891") << "the form computed the paste";
+  EXPECT_TRUE(Button("saveButton")->isEnabled());
   Ctrl(Qt::Key_Z);
   EXPECT_EQ(Text(total), "");
-  EXPECT_FALSE(window->saveButton->isEnabled());
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
   Ctrl(Qt::Key_Y);
   EXPECT_EQ(Text(total), "9");
-  EXPECT_TRUE(window->saveButton->isEnabled());
+  EXPECT_TRUE(Button("saveButton")->isEnabled());
   EXPECT_TRUE(errors.box.texts.isEmpty()) << errors.box.texts.join(u'|').toStdString();
 }
 
 // Every key sequence the platform binds to a command works as that command
 // (Ctrl+Insert copies, Shift+Delete cuts, Ctrl+Shift+Z redoes...).
 TEST_F(MainWindowEditingTest, ThePlatformsKeySequencesWorkToo) {
-  QLineEdit* base = window->baseAmountEdit;
+  QLineEdit* base = Edit("baseAmountEdit");
   for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::SelectAll)) {
     base->setText("1234");
     base->deselect();
@@ -86,10 +86,10 @@ TEST_F(MainWindowEditingTest, ThePlatformsKeySequencesWorkToo) {
 // Ctrl+V and Shift+Insert paste alike, letters and all: a paste is not typing.
 TEST_F(MainWindowEditingTest, APasteIsNotFilteredLikeTyping) {
   for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}) {
-    window->baseAmountEdit->clear();
+    Edit("baseAmountEdit")->clear();
     QApplication::clipboard()->setText("1.234,5 abc");
     Press(keys);
-    EXPECT_EQ(Text(window->baseAmountEdit), "1.234,5 abc") << QKeySequence(keys).toString().toStdString();
+    EXPECT_EQ(Text(Edit("baseAmountEdit")), "1.234,5 abc") << QKeySequence(keys).toString().toStdString();
   }
 }
 

@@ -5,11 +5,13 @@
 #pragma once
 // The main window as the user meets it: built over its About window, shown
 // and active, a recording error box installed, "," as the separator.
-// Keys go to whichever widget has the focus, as a keyboard would send them.
+// Keys go to whichever widget has the focus, as a keyboard would send them;
+// widgets are found by their objectName.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -58,6 +60,18 @@ class MainWindowTest : public ::testing::Test {
 
   static QWidget* Focus() { return QApplication::focusWidget(); }
 
+  // The window's widget of that objectName, as the window's layout names it.
+  template <typename Widget = QWidget>
+  Widget* Find(const char* name) const {
+    auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << "no widget named " << name;
+    return widget;
+  }
+  QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
+  QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
+  QLabel* Label(const char* name) const { return Find<QLabel>(name); }
+  void Click(const char* button) const { QTest::mouseClick(Button(button), Qt::LeftButton); }
+
   // The focused widget, once the window system has delivered a pending
   // reactivation (after an error box, for instance), as a keyboard would.
   QWidget* KeyTarget() const {
@@ -83,7 +97,7 @@ class MainWindowTest : public ::testing::Test {
 
   // Types the three inputs, moving on with Tab, and leaves the focus in the contractor's total.
   void TypeInputs(const char* base, const char* discount, const char* total) {
-    FocusByTab(window->baseAmountEdit);
+    FocusByTab(Edit("baseAmountEdit"));
     Type(base);
     Key(Qt::Key_Tab);
     Type(discount);

@@ -22,69 +22,69 @@ std::vector<QWidget*> TabCycle(int presses, Qt::Key key = Qt::Key_Tab) {
   return seen;
 }
 
-TEST_F(MainWindowTest, FirstFocusIsTheBaseAmount) { EXPECT_EQ(Focus(), window->baseAmountEdit); }
+TEST_F(MainWindowTest, FirstFocusIsTheBaseAmount) { EXPECT_EQ(Focus(), Edit("baseAmountEdit")); }
 
 TEST_F(MainWindowTest, TabOrderSkipsTheDisabledSaveButton) {
   const std::vector<QWidget*> expected = {
-      window->discountEdit,   window->contractorTotalEdit, window->computedTotalEdit,
-      window->differenceEdit, window->discrepancyEdit,     window->clearButton,
-      window->aboutButton,    window->exitButton,          window->baseAmountEdit};
+      Edit("discountEdit"),   Edit("contractorTotalEdit"), Edit("computedTotalEdit"),
+      Edit("differenceEdit"), Edit("discrepancyEdit"),     Button("clearButton"),
+      Button("aboutButton"),  Button("exitButton"),        Edit("baseAmountEdit")};
   EXPECT_EQ(TabCycle(9), expected);
 }
 
 TEST_F(MainWindowTest, TabOrderIncludesTheEnabledSaveButton) {
   TypeInputs("1", "2", "3");
   const std::vector<QWidget*> expected = {
-      window->computedTotalEdit, window->differenceEdit, window->discrepancyEdit, window->clearButton,
-      window->aboutButton,       window->exitButton,     window->saveButton,      window->baseAmountEdit};
+      Edit("computedTotalEdit"), Edit("differenceEdit"), Edit("discrepancyEdit"), Button("clearButton"),
+      Button("aboutButton"),     Button("exitButton"),   Button("saveButton"),    Edit("baseAmountEdit")};
   EXPECT_EQ(TabCycle(8), expected);
 }
 
 TEST_F(MainWindowTest, ShiftTabGoesBackwards) {
-  const std::vector<QWidget*> expected = {window->exitButton,     window->aboutButton,
-                                          window->clearButton,    window->discrepancyEdit,
-                                          window->differenceEdit, window->computedTotalEdit};
+  const std::vector<QWidget*> expected = {Button("exitButton"),   Button("aboutButton"),
+                                          Button("clearButton"),  Edit("discrepancyEdit"),
+                                          Edit("differenceEdit"), Edit("computedTotalEdit")};
   EXPECT_EQ(TabCycle(6, Qt::Key_Backtab), expected);
 }
 
 TEST_F(MainWindowTest, TabSelectsTheWholeTextAndAClickPlacesTheCaret) {
   TypeInputs("1234", "5", "6");
-  FocusByTab(window->baseAmountEdit);
-  EXPECT_EQ(window->baseAmountEdit->selectedText(), "1234");
-  window->discountEdit->setFocus(Qt::MouseFocusReason);
-  QTest::mouseClick(window->baseAmountEdit, Qt::LeftButton, Qt::NoModifier, QPoint(4, 10));
-  EXPECT_EQ(Focus(), window->baseAmountEdit);
-  EXPECT_FALSE(window->baseAmountEdit->hasSelectedText());
+  FocusByTab(Edit("baseAmountEdit"));
+  EXPECT_EQ(Edit("baseAmountEdit")->selectedText(), "1234");
+  Edit("discountEdit")->setFocus(Qt::MouseFocusReason);
+  QTest::mouseClick(Edit("baseAmountEdit"), Qt::LeftButton, Qt::NoModifier, QPoint(4, 10));
+  EXPECT_EQ(Focus(), Edit("baseAmountEdit"));
+  EXPECT_FALSE(Edit("baseAmountEdit")->hasSelectedText());
 }
 
 TEST_F(MainWindowTest, ArrowKeysOnAButtonMoveAlongTheTabOrder) {
-  FocusByTab(window->aboutButton);
+  FocusByTab(Button("aboutButton"));
   Key(Qt::Key_Right);
-  EXPECT_EQ(Focus(), window->exitButton);
+  EXPECT_EQ(Focus(), Button("exitButton"));
   Key(Qt::Key_Up);
-  EXPECT_EQ(Focus(), window->aboutButton);
+  EXPECT_EQ(Focus(), Button("aboutButton"));
   Key(Qt::Key_Left);
-  EXPECT_EQ(Focus(), window->clearButton);
-  window->discrepancyEdit->setText("42");
+  EXPECT_EQ(Focus(), Button("clearButton"));
+  Edit("discrepancyEdit")->setText("42");
   Key(Qt::Key_Left);
-  EXPECT_EQ(Focus(), window->discrepancyEdit);
-  EXPECT_EQ(window->discrepancyEdit->selectedText(), "42") << "reached like Tab: whole text selected";
-  window->exitButton->setFocus();
+  EXPECT_EQ(Focus(), Edit("discrepancyEdit"));
+  EXPECT_EQ(Edit("discrepancyEdit")->selectedText(), "42") << "reached like Tab: whole text selected";
+  Button("exitButton")->setFocus();
   Key(Qt::Key_Down);
-  EXPECT_EQ(Focus(), window->baseAmountEdit) << "the disabled save button is skipped";
+  EXPECT_EQ(Focus(), Edit("baseAmountEdit")) << "the disabled save button is skipped";
 }
 
 TEST_F(MainWindowTest, AltLetterClearsFromAnInputField) {
   TypeInputs("1000", "10", "9");
   Type("r");
-  EXPECT_EQ(Text(window->contractorTotalEdit), "9") << "the letter alone goes to the field and is discarded";
+  EXPECT_EQ(Text(Edit("contractorTotalEdit")), "9") << "the letter alone goes to the field and is discarded";
   Key(Qt::Key_R, Qt::AltModifier);
-  for (QLineEdit* field : {window->baseAmountEdit, window->discountEdit, window->contractorTotalEdit,
-                           window->computedTotalEdit, window->discrepancyEdit, window->differenceEdit}) {
+  for (QLineEdit* field : {Edit("baseAmountEdit"), Edit("discountEdit"), Edit("contractorTotalEdit"),
+                           Edit("computedTotalEdit"), Edit("discrepancyEdit"), Edit("differenceEdit")}) {
     EXPECT_EQ(Text(field), "") << field->objectName().toStdString();
   }
-  EXPECT_FALSE(window->saveButton->isEnabled());
-  EXPECT_EQ(Focus(), window->contractorTotalEdit) << "clearing leaves the focus where it was";
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
+  EXPECT_EQ(Focus(), Edit("contractorTotalEdit")) << "clearing leaves the focus where it was";
 }
 
 struct LetterRow {
@@ -99,27 +99,27 @@ TEST_F(MainWindowTest, LetterAloneOnAButtonClearsInEitherCase) {
                             {"Alt+R", Qt::Key_R, Qt::AltModifier}};
   for (const LetterRow& row : rows) {
     TypeInputs("1000", "10", "9");
-    FocusByTab(window->aboutButton);
+    FocusByTab(Button("aboutButton"));
     Key(row.key, row.modifiers);
-    EXPECT_EQ(Text(window->baseAmountEdit), "") << row.name;
-    EXPECT_EQ(Text(window->computedTotalEdit), "") << row.name;
+    EXPECT_EQ(Text(Edit("baseAmountEdit")), "") << row.name;
+    EXPECT_EQ(Text(Edit("computedTotalEdit")), "") << row.name;
   }
 }
 
 TEST_F(MainWindowTest, DisabledSaveIgnoresItsLetter) {
-  QSignalSpy clicks(window->saveButton, &QPushButton::clicked);
+  QSignalSpy clicks(Button("saveButton"), &QPushButton::clicked);
   Key(Qt::Key_S, Qt::AltModifier);
-  FocusByTab(window->clearButton);
+  FocusByTab(Button("clearButton"));
   Type("s");
   EXPECT_EQ(clicks.count(), 0);
-  EXPECT_EQ(Focus(), window->clearButton);
+  EXPECT_EQ(Focus(), Button("clearButton"));
 }
 
 TEST_F(MainWindowTest, EnabledSaveTakesItsLetter) {
   TypeInputs("1", "2", "3");
-  QSignalSpy clicks(window->saveButton, &QPushButton::clicked);
+  QSignalSpy clicks(Button("saveButton"), &QPushButton::clicked);
   Key(Qt::Key_S, Qt::AltModifier);
-  FocusByTab(window->clearButton);
+  FocusByTab(Button("clearButton"));
   Type("S");
   EXPECT_EQ(clicks.count(), 2);
   EXPECT_EQ(saveDialog->asked, 2);
@@ -130,21 +130,21 @@ TEST_F(MainWindowTest, EnterAndSpaceClickOnlyAFocusedButton) {
   Key(Qt::Key_Return);
   Key(Qt::Key_Enter);
   Key(Qt::Key_Escape);
-  EXPECT_EQ(Text(window->contractorTotalEdit), "9") << "no default button";
-  FocusByTab(window->clearButton);
+  EXPECT_EQ(Text(Edit("contractorTotalEdit")), "9") << "no default button";
+  FocusByTab(Button("clearButton"));
   Key(Qt::Key_Escape);
-  EXPECT_EQ(Text(window->baseAmountEdit), "1000") << "no cancel button";
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "1000") << "no cancel button";
   Key(Qt::Key_Return);
-  EXPECT_EQ(Text(window->baseAmountEdit), "");
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "");
   TypeInputs("1000", "10", "9");
-  FocusByTab(window->clearButton);
+  FocusByTab(Button("clearButton"));
   Key(Qt::Key_Space);
-  EXPECT_EQ(Text(window->baseAmountEdit), "");
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "");
 }
 
 TEST_F(MainWindowTest, AboutIsShownModallyAndAgain) {
   Type("7");
-  const QPoint clearButton = window->clearButton->geometry().center();
+  const QPoint clearButton = Button("clearButton")->geometry().center();
   for (int round = 0; round < 2; ++round) {
     bool modal = false;
     ExpectModal([&](QWidget& shown) {
@@ -157,12 +157,12 @@ TEST_F(MainWindowTest, AboutIsShownModallyAndAgain) {
     EXPECT_TRUE(modal) << "round " << round;
     EXPECT_FALSE(about->isVisible());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(Text(window->baseAmountEdit), "7") << "round " << round;
-    EXPECT_EQ(KeyTarget(), window->baseAmountEdit) << "round " << round;
+    EXPECT_EQ(Text(Edit("baseAmountEdit")), "7") << "round " << round;
+    EXPECT_EQ(KeyTarget(), Edit("baseAmountEdit")) << "round " << round;
   }
   EXPECT_TRUE(errors.box.texts.isEmpty());
   QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, clearButton);
-  EXPECT_EQ(Text(window->baseAmountEdit), "") << "the same click clears once the About window is closed";
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "") << "the same click clears once the About window is closed";
 }
 
 TEST_F(MainWindowTest, AltEClosesTheMainWindow) {

@@ -29,14 +29,14 @@ const PasteRow kPastes[] = {
 };
 
 TEST_F(MainWindowTest, APasteKeepsTheTextUpToItsFirstLineBreak) {
-  FocusByTab(window->baseAmountEdit);
+  FocusByTab(Edit("baseAmountEdit"));
   for (const QKeyCombination keys : {Qt::SHIFT | Qt::Key_Insert, Qt::CTRL | Qt::Key_V}) {
     for (const PasteRow& row : kPastes) {
-      window->baseAmountEdit->setText(QString::fromLatin1(row.before));
-      window->baseAmountEdit->setCursorPosition(row.before[0] == '\0' ? 0 : 1);
+      Edit("baseAmountEdit")->setText(QString::fromLatin1(row.before));
+      Edit("baseAmountEdit")->setCursorPosition(row.before[0] == '\0' ? 0 : 1);
       QApplication::clipboard()->setText(QString::fromLatin1(row.pasted));
       Key(keys.key(), keys.keyboardModifiers());
-      EXPECT_EQ(Text(window->baseAmountEdit), row.after)
+      EXPECT_EQ(Text(Edit("baseAmountEdit")), row.after)
           << row.name << " by " << QKeySequence(keys).toString().toStdString();
     }
   }
@@ -46,8 +46,8 @@ TEST_F(MainWindowTest, APastedFigureWithItsLineEndComputes) {
   QApplication::clipboard()->setText("220000\r\n");
   TypeInputs("250000", "12,5", "");
   Key(Qt::Key_Insert, Qt::ShiftModifier);
-  EXPECT_EQ(Text(window->contractorTotalEdit), "220000");
-  EXPECT_EQ(Text(window->discrepancyEdit), "0,568181818181818");
+  EXPECT_EQ(Text(Edit("contractorTotalEdit")), "220000");
+  EXPECT_EQ(Text(Edit("discrepancyEdit")), "0,568181818181818");
   EXPECT_TRUE(errors.box.texts.isEmpty());
 }
 
@@ -56,14 +56,14 @@ TEST_F(MainWindowTest, APastedFigureWithItsLineEndComputes) {
 TEST_F(MainWindowTest, ALongPasteIsKeptWhole) {
   const QString longAmount = QString(39999, u'0') + u'5';
   QApplication::clipboard()->setText(longAmount);
-  FocusByTab(window->baseAmountEdit);
+  FocusByTab(Edit("baseAmountEdit"));
   Key(Qt::Key_Insert, Qt::ShiftModifier);
-  EXPECT_EQ(window->baseAmountEdit->text().size(), 40000);
+  EXPECT_EQ(Edit("baseAmountEdit")->text().size(), 40000);
   Key(Qt::Key_Tab);
   Type("0");
   Key(Qt::Key_Tab);
   Type("5");
-  EXPECT_EQ(Text(window->computedTotalEdit), "5");
+  EXPECT_EQ(Text(Edit("computedTotalEdit")), "5");
   EXPECT_TRUE(errors.box.texts.isEmpty());
 }
 
@@ -73,9 +73,9 @@ TEST_F(MainWindowTest, ALongPasteIsKeptWhole) {
 // after every change.
 TEST_F(MainWindowTest, AResultFieldShowsTheStartAndCarriesTheWholeText) {
   TypeInputs("250000", "12,5", "217500");
-  ASSERT_EQ(Text(window->discrepancyEdit), "-0,574712643678161");
+  ASSERT_EQ(Text(Edit("discrepancyEdit")), "-0,574712643678161");
   for (int round = 0; round < 2; ++round) {
-    for (QLineEdit* result : {window->computedTotalEdit, window->discrepancyEdit, window->differenceEdit}) {
+    for (QLineEdit* result : {Edit("computedTotalEdit"), Edit("discrepancyEdit"), Edit("differenceEdit")}) {
       const std::string name = result->objectName().toStdString();
       EXPECT_EQ(result->cursorPosition(), 0) << name;
       EXPECT_LT(result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 8) << name;
@@ -85,14 +85,14 @@ TEST_F(MainWindowTest, AResultFieldShowsTheStartAndCarriesTheWholeText) {
       EXPECT_EQ(heard->text(QAccessible::Description), result->text()) << name;
     }
     Type("1");  // a second write of every result
-    ASSERT_NE(Text(window->discrepancyEdit), "-0,574712643678161");
+    ASSERT_NE(Text(Edit("discrepancyEdit")), "-0,574712643678161");
   }
 }
 
 // Ctrl+A Ctrl+C copies a result whole, however little of it shows.
 TEST_F(MainWindowTest, AWholeResultCanBeCopied) {
   TypeInputs("250000", "12,5", "217500");
-  FocusByTab(window->discrepancyEdit);
+  FocusByTab(Edit("discrepancyEdit"));
   Key(Qt::Key_A, Qt::ControlModifier);
   Key(Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "-0,574712643678161");

@@ -33,12 +33,12 @@ class MainSaveTest : public MainWindowTest {
 TEST_F(MainSaveTest, AltSDoesNothingUntilAllThreeInputsHoldText) {
   const QString path = folder.filePath(QStringLiteral("report.rtf"));
   Answer(path);
-  FocusByTab(window->baseAmountEdit);
+  FocusByTab(Edit("baseAmountEdit"));
   Type("1000");
   Key(Qt::Key_Tab);
   Type("10");
   Key(Qt::Key_S, Qt::AltModifier);
-  EXPECT_FALSE(window->saveButton->isEnabled());
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
   EXPECT_EQ(saveDialog->asked, 0);
   EXPECT_FALSE(QFile::exists(path));
 }
@@ -47,7 +47,7 @@ TEST_F(MainSaveTest, AltSWritesTheSixFiguresAsShown) {
   const QString path = folder.filePath(QStringLiteral("Percentuale di discordanza.rtf"));
   Answer(path);
   TypeInputs("2767605", "97", "5738745");
-  ASSERT_TRUE(window->saveButton->isEnabled());
+  ASSERT_TRUE(Button("saveButton")->isEnabled());
   Key(Qt::Key_S, Qt::AltModifier);
   EXPECT_EQ(saveDialog->asked, 1);
   EXPECT_TRUE(errors.box.texts.isEmpty()) << errors.box.texts.join(u'|').toStdString();
@@ -58,7 +58,7 @@ TEST_F(MainSaveTest, AltSWritesTheSixFiguresAsShown) {
     EXPECT_TRUE(rtf.contains(figure)) << figure;
   }
   EXPECT_TRUE(rtf.indexOf("5655716,85") < rtf.indexOf("98,5532002206057")) << "the difference comes first";
-  EXPECT_EQ(Text(window->computedTotalEdit), "83028,1500000001") << "the export changes no field";
+  EXPECT_EQ(Text(Edit("computedTotalEdit")), "83028,1500000001") << "the export changes no field";
 
   // The companion writes the very same bytes for the same figures.
   const QString companionPath = folder.filePath(QStringLiteral("companion.rtf"));
@@ -86,7 +86,7 @@ TEST_F(MainSaveTest, ALongPastedAmountReachesTheReportWhole) {
   Answer(path);
   const QString longAmount = QString(39999, u'0') + u'7';  // 7, in 40,000 digits
   QApplication::clipboard()->setText(longAmount);
-  FocusByTab(window->baseAmountEdit);
+  FocusByTab(Edit("baseAmountEdit"));
   Key(Qt::Key_Insert, Qt::ShiftModifier);
   Key(Qt::Key_Tab);
   Type("10");

@@ -29,13 +29,13 @@ TEST_F(MainWindowTest, WindowFrameAndCaption) {
 }
 
 TEST_F(MainWindowTest, StartsEmptyWithSaveDisabled) {
-  for (QLineEdit* field : {window->baseAmountEdit, window->discountEdit, window->contractorTotalEdit,
-                           window->computedTotalEdit, window->discrepancyEdit, window->differenceEdit}) {
+  for (QLineEdit* field : {Edit("baseAmountEdit"), Edit("discountEdit"), Edit("contractorTotalEdit"),
+                           Edit("computedTotalEdit"), Edit("discrepancyEdit"), Edit("differenceEdit")}) {
     EXPECT_TRUE(field->text().isEmpty());
   }
-  EXPECT_FALSE(window->saveButton->isEnabled());
-  EXPECT_FALSE(window->baseAmountEdit->isReadOnly());
-  for (QLineEdit* result : {window->computedTotalEdit, window->discrepancyEdit, window->differenceEdit}) {
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
+  EXPECT_FALSE(Edit("baseAmountEdit")->isReadOnly());
+  for (QLineEdit* result : {Edit("computedTotalEdit"), Edit("discrepancyEdit"), Edit("differenceEdit")}) {
     EXPECT_TRUE(result->isReadOnly());
     EXPECT_EQ(result->palette().color(QPalette::Text), QColor(0, 0, 128));
     EXPECT_EQ(result->palette().color(QPalette::Base), window->palette().color(QPalette::Button));
@@ -48,18 +48,12 @@ TEST_F(MainWindowTest, ComponentsStandWhereTheTableSays) {
     QRect rect;
   };
   const Placed rows[] = {
-      {window->baseAmountEdit, {136, 16, 121, 21}},
-      {window->discountEdit, {136, 50, 65, 21}},
-      {window->contractorTotalEdit, {136, 85, 121, 21}},
-      {window->computedTotalEdit, {136, 120, 121, 21}},
-      {window->differenceEdit, {136, 152, 121, 21}},
-      {window->discrepancyEdit, {136, 186, 105, 21}},
-      {window->saveButton, {280, 8, 75, 25}},
-      {window->clearButton, {280, 40, 75, 25}},
-      {window->aboutButton, {280, 72, 75, 25}},
-      {window->exitButton, {280, 104, 75, 25}},
-      {window->fieldsBevel, {8, 8, 257, 209}},
-      {window->logoLabel, {298, 135, 41, 60}},
+      {Edit("baseAmountEdit"), {136, 16, 121, 21}},      {Edit("discountEdit"), {136, 50, 65, 21}},
+      {Edit("contractorTotalEdit"), {136, 85, 121, 21}}, {Edit("computedTotalEdit"), {136, 120, 121, 21}},
+      {Edit("differenceEdit"), {136, 152, 121, 21}},     {Edit("discrepancyEdit"), {136, 186, 105, 21}},
+      {Button("saveButton"), {280, 8, 75, 25}},          {Button("clearButton"), {280, 40, 75, 25}},
+      {Button("aboutButton"), {280, 72, 75, 25}},        {Button("exitButton"), {280, 104, 75, 25}},
+      {Find<QFrame>("fieldsBevel"), {8, 8, 257, 209}},   {Label("logoLabel"), {298, 135, 41, 60}},
   };
   for (const Placed& row : rows)
     EXPECT_EQ(row.widget->geometry(), row.rect) << row.widget->objectName().toStdString();
@@ -70,31 +64,31 @@ TEST_F(MainWindowTest, ComponentsStandWhereTheTableSays) {
 }
 
 TEST_F(MainWindowTest, GroupCreditHasAOnePixelShadow) {
-  EXPECT_EQ(window->groupCreditLabel->text(), window->groupCreditShadowLabel->text());
-  EXPECT_EQ(window->groupCreditLabel->pos() + QPoint(1, 1), window->groupCreditShadowLabel->pos());
-  EXPECT_EQ(window->groupCreditLabel->font(), window->groupCreditShadowLabel->font());
-  EXPECT_EQ(window->groupCreditLabel->font().pixelSize(), 13);
-  EXPECT_TRUE(window->groupCreditLabel->font().bold());
-  EXPECT_EQ(window->groupCreditLabel->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-  EXPECT_EQ(window->groupCreditShadowLabel->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-  EXPECT_TRUE(window->groupCreditShadowLabel->autoFillBackground());
-  EXPECT_FALSE(window->groupCreditLabel->autoFillBackground());
+  EXPECT_EQ(Label("groupCreditLabel")->text(), Label("groupCreditShadowLabel")->text());
+  EXPECT_EQ(Label("groupCreditLabel")->pos() + QPoint(1, 1), Label("groupCreditShadowLabel")->pos());
+  EXPECT_EQ(Label("groupCreditLabel")->font(), Label("groupCreditShadowLabel")->font());
+  EXPECT_EQ(Label("groupCreditLabel")->font().pixelSize(), 13);
+  EXPECT_TRUE(Label("groupCreditLabel")->font().bold());
+  EXPECT_EQ(Label("groupCreditLabel")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+  EXPECT_EQ(Label("groupCreditShadowLabel")->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+  EXPECT_TRUE(Label("groupCreditShadowLabel")->autoFillBackground());
+  EXPECT_FALSE(Label("groupCreditLabel")->autoFillBackground());
   // The navy copy is painted over the grey one.
   const QObjectList& children = window->children();
-  EXPECT_GT(children.indexOf(window->groupCreditLabel), children.indexOf(window->groupCreditShadowLabel));
+  EXPECT_GT(children.indexOf(Label("groupCreditLabel")), children.indexOf(Label("groupCreditShadowLabel")));
 }
 
 // The logo is drawn as the asset has it: its white surround is transparent
 // in the picture, so the window's face shows through.
 TEST_F(MainWindowTest, LogoIsDrawnWithItsTransparentSurround) {
   const QImage drawn =
-      window->logoLabel->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      Label("logoLabel")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QImage source =
       QImage(QStringLiteral(":/assets/main_logo.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   ASSERT_EQ(drawn.size(), QSize(40, 59));
   EXPECT_EQ(drawn, source);
   EXPECT_EQ(qAlpha(drawn.pixel(0, 58)), 0) << "bottom-left pixel";
-  const QImage shown = window->grab(window->logoLabel->geometry()).toImage();
+  const QImage shown = window->grab(Label("logoLabel")->geometry()).toImage();
   EXPECT_EQ(shown.pixelColor(0, 58), window->palette().color(QPalette::Button)) << "the face shows through";
   int clear = 0;
   for (int y = 0; y < 59; ++y) {
@@ -105,41 +99,41 @@ TEST_F(MainWindowTest, LogoIsDrawnWithItsTransparentSurround) {
 }
 
 TEST_F(MainWindowTest, FieldsCarryTheirLabelsAsAccessibleNames) {
-  EXPECT_EQ(window->baseAmountEdit->accessibleName().toStdString(), "Importo a base d'asta");
-  EXPECT_EQ(window->discountEdit->accessibleName().toStdString(), "Percentuale di ribasso aggiudicatrice");
-  EXPECT_EQ(window->contractorTotalEdit->accessibleName().toStdString(),
+  EXPECT_EQ(Edit("baseAmountEdit")->accessibleName().toStdString(), "Importo a base d'asta");
+  EXPECT_EQ(Edit("discountEdit")->accessibleName().toStdString(), "Percentuale di ribasso aggiudicatrice");
+  EXPECT_EQ(Edit("contractorTotalEdit")->accessibleName().toStdString(),
             "Importo totale dei lavori proposto dall'Impresa");
-  EXPECT_EQ(window->computedTotalEdit->accessibleName().toStdString(), "Importo totale dei lavori calcolato");
-  EXPECT_EQ(window->differenceEdit->accessibleName().toStdString(), "Importo Impresa meno importo calcolato");
-  EXPECT_EQ(window->discrepancyEdit->accessibleName().toStdString(), "Percentuale di discordanza");
+  EXPECT_EQ(Edit("computedTotalEdit")->accessibleName().toStdString(), "Importo totale dei lavori calcolato");
+  EXPECT_EQ(Edit("differenceEdit")->accessibleName().toStdString(), "Importo Impresa meno importo calcolato");
+  EXPECT_EQ(Edit("discrepancyEdit")->accessibleName().toStdString(), "Percentuale di discordanza");
 }
 
 TEST_F(MainWindowTest, ClearWithFilledFieldsComputesNothing) {
   TypeInputs("1000", "10", "9");
   std::vector<std::unique_ptr<QSignalSpy>> spies;
-  for (QLineEdit* field : {window->baseAmountEdit, window->discountEdit, window->contractorTotalEdit,
-                           window->computedTotalEdit, window->discrepancyEdit, window->differenceEdit}) {
+  for (QLineEdit* field : {Edit("baseAmountEdit"), Edit("discountEdit"), Edit("contractorTotalEdit"),
+                           Edit("computedTotalEdit"), Edit("discrepancyEdit"), Edit("differenceEdit")}) {
     spies.push_back(std::make_unique<QSignalSpy>(field, &QLineEdit::textChanged));
   }
-  window->clearButton->click();
+  Click("clearButton");
   for (const auto& spy : spies) EXPECT_EQ(spy->count(), 1) << "each field emptied once";
-  for (QLineEdit* field : {window->baseAmountEdit, window->discountEdit, window->contractorTotalEdit,
-                           window->computedTotalEdit, window->discrepancyEdit, window->differenceEdit}) {
+  for (QLineEdit* field : {Edit("baseAmountEdit"), Edit("discountEdit"), Edit("contractorTotalEdit"),
+                           Edit("computedTotalEdit"), Edit("discrepancyEdit"), Edit("differenceEdit")}) {
     EXPECT_TRUE(field->text().isEmpty()) << field->objectName().toStdString();
   }
-  EXPECT_FALSE(window->saveButton->isEnabled());
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
   EXPECT_TRUE(errors.box.texts.isEmpty());
 }
 
 TEST_F(MainWindowTest, ClearWithEmptyFieldsFiresNothing) {
   std::vector<std::unique_ptr<QSignalSpy>> spies;
-  for (QLineEdit* field : {window->baseAmountEdit, window->discountEdit, window->contractorTotalEdit,
-                           window->computedTotalEdit, window->discrepancyEdit, window->differenceEdit}) {
+  for (QLineEdit* field : {Edit("baseAmountEdit"), Edit("discountEdit"), Edit("contractorTotalEdit"),
+                           Edit("computedTotalEdit"), Edit("discrepancyEdit"), Edit("differenceEdit")}) {
     spies.push_back(std::make_unique<QSignalSpy>(field, &QLineEdit::textChanged));
   }
-  window->clearButton->click();
+  Click("clearButton");
   for (const auto& spy : spies) EXPECT_EQ(spy->count(), 0);
-  EXPECT_FALSE(window->saveButton->isEnabled());
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
 }
 
 // With the real error box: after OK the focus is back in the field and the
@@ -157,12 +151,12 @@ TEST_F(MainWindowTest, FocusReturnsToTheFieldAfterTheErrorBox) {
   Type("0");
   EXPECT_EQ(shown.toStdString(), "Floating point division by zero.");
   QTest::qWait(0);
-  EXPECT_EQ(Focus(), window->contractorTotalEdit);
-  EXPECT_FALSE(window->contractorTotalEdit->hasSelectedText());
+  EXPECT_EQ(Focus(), Edit("contractorTotalEdit"));
+  EXPECT_FALSE(Edit("contractorTotalEdit")->hasSelectedText());
   ExpectModal([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Return); });
   Type(",5");
-  EXPECT_EQ(Text(window->contractorTotalEdit), "0,5");
-  EXPECT_EQ(Text(window->computedTotalEdit), "900");
+  EXPECT_EQ(Text(Edit("contractorTotalEdit")), "0,5");
+  EXPECT_EQ(Text(Edit("computedTotalEdit")), "900");
 }
 
 }  // namespace

@@ -26,9 +26,9 @@ TEST_F(MainWindowTest, ATypedPointBecomesTheCurrentSeparator) {
   } rows[] = {{',', "12,5"}, {'.', "12.5"}};
   for (const auto& row : rows) {
     calc::SetDecimalSeparator(row.separator);
-    window->baseAmountEdit->clear();
+    Edit("baseAmountEdit")->clear();
     Type("12.5");
-    EXPECT_EQ(Text(window->baseAmountEdit), row.shown) << row.separator;
+    EXPECT_EQ(Text(Edit("baseAmountEdit")), row.shown) << row.separator;
   }
 }
 
@@ -48,12 +48,12 @@ const DiscardedKey kDiscardedKeys[] = {
 
 TEST_F(MainWindowTest, DiscardedKeysLeaveTheFieldAsItWas) {
   Type("12");
-  window->baseAmountEdit->setSelection(1, 1);  // a selection that typing would replace
+  Edit("baseAmountEdit")->setSelection(1, 1);  // a selection that typing would replace
   for (const DiscardedKey& row : kDiscardedKeys) {
     Key(row.key, row.modifiers);
-    EXPECT_EQ(Text(window->baseAmountEdit), "12") << row.name;
-    EXPECT_EQ(window->baseAmountEdit->selectedText(), "2") << row.name;
-    EXPECT_EQ(Focus(), window->baseAmountEdit) << row.name;
+    EXPECT_EQ(Text(Edit("baseAmountEdit")), "12") << row.name;
+    EXPECT_EQ(Edit("baseAmountEdit")->selectedText(), "2") << row.name;
+    EXPECT_EQ(Focus(), Edit("baseAmountEdit")) << row.name;
   }
   EXPECT_TRUE(errors.box.texts.isEmpty());
 }
@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, ControlKeysReachNoShortcutFromAnInputField) {
   Type("5");
   Key(Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(activated.count(), 0);
-  EXPECT_EQ(Text(window->baseAmountEdit), "5");
-  FocusByTab(window->clearButton);
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "5");
+  FocusByTab(Button("clearButton"));
   Key(Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(activated.count(), 1) << "outside the input fields the shortcut works";
 }
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, RandomTypingFollowsTheFilterModel) {
     } else {
       model += form::KeptTypedText(std::string(1, key), ',');
     }
-    ASSERT_EQ(Text(window->baseAmountEdit), model) << "after key " << code << " (step " << i << ")";
+    ASSERT_EQ(Text(Edit("baseAmountEdit")), model) << "after key " << code << " (step " << i << ")";
   }
   EXPECT_TRUE(errors.box.texts.isEmpty());
 }
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, AccentedCharacterIsDiscarded) {
   Type("4");
   QTest::sendKeyEvent(QTest::Click, Focus(), Qt::Key_Egrave, QString::fromUtf8("è"), Qt::NoModifier);
   QTest::sendKeyEvent(QTest::Click, Focus(), Qt::Key_unknown, QString::fromUtf8("€"), Qt::NoModifier);
-  EXPECT_EQ(Text(window->baseAmountEdit), "4");
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "4");
 }
 
 TEST_F(MainWindowTest, ComposedCharactersPassTheFilterToo) {
@@ -104,33 +104,33 @@ TEST_F(MainWindowTest, ComposedCharactersPassTheFilterToo) {
   QInputMethodEvent composed;
   composed.setCommitString(QString::fromUtf8("è.7x"));
   QCoreApplication::sendEvent(Focus(), &composed);
-  EXPECT_EQ(Text(window->baseAmountEdit), "4,7");
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "4,7");
 }
 
 TEST_F(MainWindowTest, EditingKeysKeepTheirEffect) {
   Type("1234");
   Key(Qt::Key_Backspace);
-  EXPECT_EQ(Text(window->baseAmountEdit), "123");
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "123");
   Key(Qt::Key_Home);
   Key(Qt::Key_Delete);
-  EXPECT_EQ(Text(window->baseAmountEdit), "23");
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "23");
   Key(Qt::Key_Right);
   Type(".");
-  EXPECT_EQ(Text(window->baseAmountEdit), "2,3");
+  EXPECT_EQ(Text(Edit("baseAmountEdit")), "2,3");
 }
 
 TEST_F(MainWindowTest, PastedTextWithoutDigitsIsAConversionError) {
   TypeInputs("1000", "10", "9");
-  ASSERT_EQ(Text(window->computedTotalEdit), "900");
+  ASSERT_EQ(Text(Edit("computedTotalEdit")), "900");
   QApplication::clipboard()->setText("xy");
-  FocusByTab(window->discountEdit);
+  FocusByTab(Edit("discountEdit"));
   Key(Qt::Key_Insert, Qt::ShiftModifier);  // replaces the selected "10"
-  EXPECT_EQ(Text(window->discountEdit), "xy");
+  EXPECT_EQ(Text(Edit("discountEdit")), "xy");
   ASSERT_EQ(errors.box.texts.size(), 1);
   EXPECT_TRUE(errors.box.texts[0].endsWith("is not a valid floating point value."))
       << errors.box.texts[0].toStdString();
-  EXPECT_FALSE(window->saveButton->isEnabled()) << "the results shown belong to other inputs";
-  EXPECT_EQ(Text(window->computedTotalEdit), "900") << "results keep the last successful run";
+  EXPECT_FALSE(Button("saveButton")->isEnabled()) << "the results shown belong to other inputs";
+  EXPECT_EQ(Text(Edit("computedTotalEdit")), "900") << "results keep the last successful run";
 }
 
 struct WorkedExample {
@@ -151,57 +151,57 @@ const WorkedExample kWorkedExamples[] = {
 
 TEST_F(MainWindowTest, WorkedExamplesTypedKeyByKey) {
   for (const WorkedExample& row : kWorkedExamples) {
-    window->clearButton->click();
+    Click("clearButton");
     TypeInputs(row.base, row.discount, row.total);
-    EXPECT_EQ(Text(window->computedTotalEdit), row.computed) << row.base;
-    EXPECT_EQ(Text(window->differenceEdit), row.difference) << row.base;
-    EXPECT_EQ(Text(window->discrepancyEdit), row.discrepancy) << row.base;
-    EXPECT_TRUE(window->saveButton->isEnabled()) << row.base;
+    EXPECT_EQ(Text(Edit("computedTotalEdit")), row.computed) << row.base;
+    EXPECT_EQ(Text(Edit("differenceEdit")), row.difference) << row.base;
+    EXPECT_EQ(Text(Edit("discrepancyEdit")), row.discrepancy) << row.base;
+    EXPECT_TRUE(Button("saveButton")->isEnabled()) << row.base;
   }
   EXPECT_TRUE(errors.box.texts.isEmpty()) << errors.box.texts.join('|').toStdString();
 }
 
 TEST_F(MainWindowTest, ZeroCommaFiveBringsTwoErrorsThenAResult) {
   TypeInputs("1000", "10", "");
-  ASSERT_EQ(Focus(), window->contractorTotalEdit);
-  EXPECT_FALSE(window->saveButton->isEnabled());
+  ASSERT_EQ(Focus(), Edit("contractorTotalEdit"));
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
 
   Type("0");
   EXPECT_EQ(errors.box.texts, QStringList{"Floating point division by zero."});
-  EXPECT_FALSE(window->saveButton->isEnabled());
-  EXPECT_EQ(Text(window->computedTotalEdit), "");
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
+  EXPECT_EQ(Text(Edit("computedTotalEdit")), "");
   Type(",");
   EXPECT_EQ(errors.box.texts.size(), 2);
   EXPECT_EQ(errors.box.texts.value(1).toStdString(), "Floating point division by zero.");
   EXPECT_EQ(errors.box.titles.value(1), app::ApplicationTitle());
   Type("5");
   EXPECT_EQ(errors.box.texts.size(), 2);
-  EXPECT_EQ(Text(window->contractorTotalEdit), "0,5");
-  EXPECT_EQ(Text(window->computedTotalEdit), "900");
-  EXPECT_EQ(Text(window->differenceEdit), "-899,5");
-  EXPECT_EQ(Text(window->discrepancyEdit), "-179900");
-  EXPECT_TRUE(window->saveButton->isEnabled());
+  EXPECT_EQ(Text(Edit("contractorTotalEdit")), "0,5");
+  EXPECT_EQ(Text(Edit("computedTotalEdit")), "900");
+  EXPECT_EQ(Text(Edit("differenceEdit")), "-899,5");
+  EXPECT_EQ(Text(Edit("discrepancyEdit")), "-179900");
+  EXPECT_TRUE(Button("saveButton")->isEnabled());
 }
 
 TEST_F(MainWindowTest, EmptyingAnInputDisablesSaveAndKeepsResults) {
   TypeInputs("1000", "10", "9");
-  ASSERT_TRUE(window->saveButton->isEnabled());
+  ASSERT_TRUE(Button("saveButton")->isEnabled());
   Key(Qt::Key_Backspace);
-  EXPECT_FALSE(window->saveButton->isEnabled());
-  EXPECT_EQ(Text(window->computedTotalEdit), "900");
-  EXPECT_EQ(Text(window->differenceEdit), "-891");
-  EXPECT_EQ(Text(window->discrepancyEdit), "-9900");
+  EXPECT_FALSE(Button("saveButton")->isEnabled());
+  EXPECT_EQ(Text(Edit("computedTotalEdit")), "900");
+  EXPECT_EQ(Text(Edit("differenceEdit")), "-891");
+  EXPECT_EQ(Text(Edit("discrepancyEdit")), "-9900");
 }
 
 TEST_F(MainWindowTest, UnchangedResultIsNotRewritten) {
   TypeInputs("1000", "10", "9");
   // A separator added to the discount changes no result text.
-  FocusByTab(window->discountEdit);
-  window->computedTotalEdit->setCursorPosition(1);
+  FocusByTab(Edit("discountEdit"));
+  Edit("computedTotalEdit")->setCursorPosition(1);
   Key(Qt::Key_End);
   Type(",");
-  EXPECT_EQ(Text(window->computedTotalEdit), "900");
-  EXPECT_EQ(window->computedTotalEdit->cursorPosition(), 1) << "an untouched field keeps its caret";
+  EXPECT_EQ(Text(Edit("computedTotalEdit")), "900");
+  EXPECT_EQ(Edit("computedTotalEdit")->cursorPosition(), 1) << "an untouched field keeps its caret";
 }
 
 }  // namespace
