@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -117,6 +118,7 @@ TEST(AwardCompanion, CsvColumnsForEveryRow) {
                                             "20000;12,345;10000\n";
   const ProcessResult result = RunCompanion(
       {"--csv", input, "--header", "--award", "--safety-costs", "30000", "--separator", ",", "--strict"});
+  std::filesystem::remove(input);
   EXPECT_EQ(result.exitCode, 1);
   const std::string noSubject =
       "L'importo soggetto a ribasso (base d'asta meno oneri della sicurezza e costi della manodopera) "
