@@ -35,7 +35,7 @@ int main() {
       {"contractorTotalLabel", form::InputLabel(form::Input::ContractorTotal)},
       {"computedTotalLabel", form::ResultLabel(form::Result::ComputedTotal)},
       {"differenceLabel", form::ResultLabel(form::Result::Difference)},
-      {"discrepancyLabel", form::ResultLabel(form::kResults[2])},
+      {"discrepancyLabel", form::ResultLabel(form::Result::Discrepancy)},
       {"reportFileName", form::kReportFileName},
   };
   std::string json = "{";
