@@ -12,13 +12,17 @@ Replaces every marker of the template:
   {{form:NAME}}  the text NAME of the JSON object in the --texts file (the
                  form layer's labels and names, printed by page_texts.js),
                  escaped for HTML;
-  {{module}}     the WebAssembly module's JavaScript (with its WebAssembly).
+  {{module}}     the WebAssembly module's JavaScript;
+  {{wasm}}       its WebAssembly, compressed with gzip, in base64: a third
+                 of the plain WebAssembly's base64, and decompressed by the
+                 browser while it compiles.
 A "</script" inside inlined text would end its element early, so it is
 written "<\\/script", which JavaScript reads the same. Fails on a marker it
 does not know, so nothing half-inlined is written.
 """
 import argparse
 import base64
+import gzip
 import html
 import json
 import mimetypes
@@ -43,6 +47,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--template", required=True)
     parser.add_argument("--module", required=True)
+    parser.add_argument("--wasm", required=True)
     parser.add_argument("--assets", required=True)
     parser.add_argument("--texts", required=True)
     parser.add_argument("--output", required=True)
@@ -63,6 +68,10 @@ def main():
             return data_url(os.path.join(args.assets, name))
         if kind == "form" and name in texts:
             return html.escape(texts[name])
+        if kind == "wasm":
+            with open(args.wasm, "rb") as file:
+                # No time stamp in the header, so that a build is reproducible.
+                return base64.b64encode(gzip.compress(file.read(), compresslevel=9, mtime=0)).decode("ascii")
         if kind == "module":
             with open(args.module, encoding="utf-8") as file:
                 return script_safe(file.read())

@@ -65,7 +65,7 @@ def ctrl(letter):
 
 RULES_SCRIPT = """
 const [rule, texts, done] = arguments;
-createDiscordanza().then((module) => {
+createDiscordanza({instantiateWasm}).then((module) => {
   module.setDecimalSeparator(',');
   done(texts.map((text) => module[rule](text)));
 });

@@ -15,7 +15,8 @@ const aboutWindow = (() => {
   const closeButton = document.getElementById('closeButton');
   const header = document.getElementById('headerPanel');
   const footer = document.getElementById('footerPanel');
-  const closers = [closeButton, document.getElementById('picture'), header, footer];
+  const picture = document.getElementById('picture');
+  const closers = [closeButton, picture, header, footer];
   const focusCycle = [closeButton, header, footer];
   let lastFocus = closeButton;
   let returnFocus = null;
@@ -51,9 +52,18 @@ const aboutWindow = (() => {
     returnFocus = null;
   }
 
+  function loadPicture() {
+    if (!picture.src) picture.src = picture.dataset.src;
+  }
+
   return {
+    // The page has started: the picture loads when the browser is idle.
+    start() {
+      requestIdleCallback(loadPicture);
+    },
     // Shows the window; `focusAfter` gets the focus back when it closes.
     show(focusAfter) {
+      loadPicture();
       returnFocus = focusAfter;
       dialog.showModal();
       lastFocus.focus();

@@ -9,7 +9,13 @@
 // keeps, when to compute, what an error says, the file's name) is the
 // module's; the page draws, keeps the focus and opens the boxes.
 
-createDiscordanza().then((module) => {
+// The module's WebAssembly is compiling since the page's head.
+const instantiateWasm = (imports, receive) => {
+  discordanzaWasm.then((compiled) => WebAssembly.instantiate(compiled, imports)).then(receive);
+  return {};
+};
+
+createDiscordanza({instantiateWasm}).then((module) => {
   // The decimal point of the browser's language, for the module's one-byte
   // separator rule; read again when the language changes.
   function decimalPoint() {
@@ -61,4 +67,5 @@ createDiscordanza().then((module) => {
   performance.mark('discordanza-ready');
   document.documentElement.dataset.ready = 'true';
   fields.start(module, (input, text) => module.editInput(input, text));
+  aboutWindow.start();
 });
