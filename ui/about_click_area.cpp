@@ -11,14 +11,14 @@ namespace ui {
 AboutClickArea::AboutClickArea(QWidget* parent) : QWidget(parent) {}
 
 void AboutClickArea::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) pressed_ = true;
+  if (event->button() == Qt::LeftButton) pressed = true;
   event->accept();
 }
 
 void AboutClickArea::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const bool wasPressed = pressed_;
-  pressed_ = false;
+  const bool wasPressed = pressed;
+  pressed = false;
   if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }
 

@@ -25,7 +25,7 @@ class AboutClickArea : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  bool pressed_ = false;
+  bool pressed = false;
 };
 
 }  // namespace ui

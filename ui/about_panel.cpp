@@ -9,7 +9,7 @@
 namespace ui {
 
 AboutPanel::AboutPanel(InnerBorder innerBorder, QWidget* parent)
-    : AboutClickArea(parent), innerBorder_(innerBorder) {
+    : AboutClickArea(parent), innerBorder(innerBorder) {
   setFocusPolicy(Qt::NoFocus);
 }
 
@@ -24,7 +24,7 @@ void AboutPanel::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Dark));
   painter.drawLine(area.bottomLeft(), area.bottomRight());
   painter.drawLine(area.topRight(), area.bottomRight());
-  if (innerBorder_ == InnerBorder::White) {
+  if (innerBorder == InnerBorder::White) {
     painter.setPen(Qt::white);
     painter.drawRect(area.adjusted(1, 1, -2, -2));
   }

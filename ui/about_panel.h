@@ -24,7 +24,7 @@ class AboutPanel : public AboutClickArea {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  InnerBorder innerBorder_;
+  InnerBorder innerBorder;
 };
 
 }  // namespace ui

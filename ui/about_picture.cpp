@@ -12,16 +12,16 @@
 namespace ui {
 
 AboutPicture::AboutPicture(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent)
-    : AboutClickArea(parent), picture_(jpeg, screenBitsPerPixel) {
+    : AboutClickArea(parent), picture(jpeg, screenBitsPerPixel) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void AboutPicture::paintEvent(QPaintEvent*) {
   const QImage* image = nullptr;
   try {
-    image = &picture_.image();
+    image = &picture.image();
   } catch (const JpegError& error) {
-    RaiseLater(error.messageCode());
+    raiseLater(error.messageCode());
     return;
   }
   QPainter painter(this);
@@ -33,7 +33,7 @@ void AboutPicture::paintEvent(QPaintEvent*) {
   painter.drawImage(rect(), *image);
 }
 
-void AboutPicture::RaiseLater(int messageCode) {
+void AboutPicture::raiseLater(int messageCode) {
   // The error is thrown from a timer event of its own, where the
   // application's guard around every event catches it and shows it.
   QTimer::singleShot(0, this, [messageCode] { throw JpegError(messageCode); });

@@ -25,9 +25,9 @@ class AboutPicture : public AboutClickArea {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void RaiseLater(int messageCode);
+  void raiseLater(int messageCode);
 
-  JpegPicture picture_;
+  JpegPicture picture;
 };
 
 }  // namespace ui

@@ -19,9 +19,9 @@
 namespace ui {
 namespace {
 
-// The window's fixed geometry in pixels: a one-pixel frame around the client
+// The window's fixed geometry in pixels: a one-pixel border around the client
 // area, and the bands of the client area from top to bottom.
-constexpr int kFrame = 1;
+constexpr int kBorder = 1;
 constexpr QSize kClientSize(458, 296);
 constexpr QRect kHeaderRect(0, 0, 458, 49);
 constexpr QRect kPictureRect(0, 49, 458, 205);  // row 254 below it is the gap
@@ -151,9 +151,9 @@ const LabelRow kEmailLabel{.name = "emailLabel",
                            .ink = Ink::WindowText,
                            .fill = Fill::White};
 
-QFont FontOf(const FontRow& row) { return PixelFont(row.family, row.pixelSize, {.italic = row.italic}); }
+QFont fontOf(const FontRow& row) { return pixelFont(row.family, row.pixelSize, {.italic = row.italic}); }
 
-QColor ColourOf(Ink ink, const QPalette& palette) {
+QColor colourOf(Ink ink, const QPalette& palette) {
   switch (ink) {
     case Ink::Grey: return kGrey;
     case Ink::Olive: return kOlive;
@@ -164,14 +164,14 @@ QColor ColourOf(Ink ink, const QPalette& palette) {
 }
 
 // An auto-sized label at its place; every label takes the clicks made on it.
-QLabel* MakeLabel(const LabelRow& row, QWidget* parent, QObject* mouseFilter) {
+QLabel* makeLabel(const LabelRow& row, QWidget* parent, QObject* mouseFilter) {
   auto* label = new QLabel(QString::fromUtf8(row.text), parent);
   label->setObjectName(QString::fromLatin1(row.name));
   label->setTextFormat(Qt::PlainText);
   label->setMargin(0);
-  label->setFont(FontOf(row.font));
+  label->setFont(fontOf(row.font));
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ColourOf(row.ink, palette));
+  palette.setColor(QPalette::WindowText, colourOf(row.ink, palette));
   palette.setColor(QPalette::Window, Qt::white);
   label->setPalette(palette);
   // Set explicitly: a child otherwise inherits the window's button-face role.
@@ -183,58 +183,58 @@ QLabel* MakeLabel(const LabelRow& row, QWidget* parent, QObject* mouseFilter) {
   return label;
 }
 
-QByteArray ProgramPicture() {
+QByteArray programPicture() {
   QFile file(QStringLiteral(":/about/calmora.jpg"));
   file.open(QIODevice::ReadOnly);
   return file.readAll();
 }
 
-bool IsMouseButtonEvent(QEvent::Type type) {
+bool isMouseButtonEvent(QEvent::Type type) {
   return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
          type == QEvent::MouseButtonDblClick;
 }
 
 }  // namespace
 
-AboutWindow::AboutWindow(QWidget* parent) : AboutWindow(ProgramPicture(), JpegScreenDepth(), parent) {}
+AboutWindow::AboutWindow(QWidget* parent) : AboutWindow(programPicture(), jpegScreenDepth(), parent) {}
 
 AboutWindow::AboutWindow(const QByteArray& jpeg, int screenBitsPerPixel, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-  InstallAccessibleWindows();
+  installAccessibleWindows();
   auto* client = new QWidget(this);
-  SetUpWindow(client);
-  CreateHeader(client);
-  CreatePicture(client, jpeg, screenBitsPerPixel);
-  CreateFooter(client);
-  CreateCloseButton(client);
+  setUpWindow(client);
+  createHeader(client);
+  createPicture(client, jpeg, screenBitsPerPixel);
+  createFooter(client);
+  createCloseButton(client);
 }
 
-void AboutWindow::SetUpWindow(QWidget* client) {
+void AboutWindow::setUpWindow(QWidget* client) {
   setObjectName(QStringLiteral("aboutWindow"));
   setWindowTitle(QStringLiteral("Calmora - ") + QString::fromUtf8(kDescription));
-  setFont(FontOf(kWindowFont));
+  setFont(fontOf(kWindowFont));
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
-  setFixedSize(kClientSize + QSize(2 * kFrame, 2 * kFrame));
+  setFixedSize(kClientSize + QSize(2 * kBorder, 2 * kBorder));
   client->setObjectName(QStringLiteral("clientArea"));
-  client->setGeometry(QRect(QPoint(kFrame, kFrame), kClientSize));
+  client->setGeometry(QRect(QPoint(kBorder, kBorder), kClientSize));
   client->setBackgroundRole(QPalette::Button);
   client->setAutoFillBackground(true);
 }
 
-void AboutWindow::CreateHeader(QWidget* client) {
+void AboutWindow::createHeader(QWidget* client) {
   headerPanel = new AboutPanel(AboutPanel::InnerBorder::White, client);
   headerPanel->setObjectName(QStringLiteral("headerPanel"));
   headerPanel->setGeometry(kHeaderRect);
   headerPanel->installEventFilter(this);
   connect(headerPanel, &AboutPanel::clicked, this, &AboutWindow::closeWindow);
   // The firm's name is heard once, from the name itself, not its shadow.
-  MarkDecorative(*MakeLabel(kFirmNameShadowLabel, headerPanel, this));
-  MakeLabel(kFirmNameLabel, headerPanel, this);
-  MakeLabel(kDescriptionLabel, headerPanel, this);
+  markDecorative(*makeLabel(kFirmNameShadowLabel, headerPanel, this));
+  makeLabel(kFirmNameLabel, headerPanel, this);
+  makeLabel(kDescriptionLabel, headerPanel, this);
 }
 
-void AboutWindow::CreatePicture(QWidget* client, const QByteArray& jpeg, int screenBitsPerPixel) {
+void AboutWindow::createPicture(QWidget* client, const QByteArray& jpeg, int screenBitsPerPixel) {
   picture = new AboutPicture(jpeg, screenBitsPerPixel, client);
   picture->setObjectName(QStringLiteral("picture"));
   picture->setGeometry(kPictureRect);
@@ -243,22 +243,22 @@ void AboutWindow::CreatePicture(QWidget* client, const QByteArray& jpeg, int scr
        {&kStructuresHeadingLabel, &kStructuresFirstNameLabel, &kArchitectureHeadingLabel,
         &kSurveyingHeadingLabel, &kStructuresSecondNameLabel, &kArchitectureFirstNameLabel,
         &kArchitectureSecondNameLabel, &kSurveyingNameLabel}) {
-    MakeLabel(*row, client, this);
+    makeLabel(*row, client, this);
   }
 }
 
-void AboutWindow::CreateFooter(QWidget* client) {
+void AboutWindow::createFooter(QWidget* client) {
   footerPanel = new AboutPanel(AboutPanel::InnerBorder::None, client);
   footerPanel->setObjectName(QStringLiteral("footerPanel"));
   footerPanel->setGeometry(kFooterRect);
   footerPanel->installEventFilter(this);
   connect(footerPanel, &AboutPanel::clicked, this, &AboutWindow::closeWindow);
   for (const LabelRow* row : {&kAddressLabel, &kWebsiteLabel, &kPhoneLabel, &kEmailLabel}) {
-    MakeLabel(*row, footerPanel, this);
+    makeLabel(*row, footerPanel, this);
   }
 }
 
-void AboutWindow::CreateCloseButton(QWidget* client) {
+void AboutWindow::createCloseButton(QWidget* client) {
   closeButton = new QPushButton(QStringLiteral("&Chiudi"), client);
   closeButton->setObjectName(QStringLiteral("closeButton"));
   closeButton->setGeometry(kButtonRect);
@@ -273,7 +273,7 @@ void AboutWindow::CreateCloseButton(QWidget* client) {
 void AboutWindow::closeWindow() { done(QDialog::Rejected); }
 
 void AboutWindow::setVisible(bool visible) {
-  if (visible && !isVisible()) CentreOnScreen(*this);
+  if (visible && !isVisible()) centreOnScreen(*this);
   QDialog::setVisible(visible);
 }
 
@@ -297,15 +297,15 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
 // them reaches neither the picture nor a panel; the button and the panels get
 // the arrow-key focus cycle, Enter on the button and the bare C key.
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (IsMouseButtonEvent(event->type()) && qobject_cast<QLabel*>(watched) != nullptr) {
+  if (isMouseButtonEvent(event->type()) && qobject_cast<QLabel*>(watched) != nullptr) {
     event->accept();
     return true;
   }
-  if (event->type() == QEvent::KeyPress) return HandleFocusKey(watched, *static_cast<QKeyEvent*>(event));
+  if (event->type() == QEvent::KeyPress) return handleFocusKey(watched, *static_cast<QKeyEvent*>(event));
   return QDialog::eventFilter(watched, event);
 }
 
-bool AboutWindow::HandleFocusKey(QObject* watched, const QKeyEvent& key) {
+bool AboutWindow::handleFocusKey(QObject* watched, const QKeyEvent& key) {
   const QList<QWidget*> cycle{closeButton, headerPanel, footerPanel};
   const auto at = cycle.indexOf(qobject_cast<QWidget*>(watched));
   if (at < 0) return false;

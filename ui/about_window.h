@@ -37,16 +37,14 @@ class AboutWindow : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
- private slots:
-  void closeWindow();
-
  private:
-  void SetUpWindow(QWidget* client);
-  void CreateHeader(QWidget* client);
-  void CreatePicture(QWidget* client, const QByteArray& jpeg, int screenBitsPerPixel);
-  void CreateFooter(QWidget* client);
-  void CreateCloseButton(QWidget* client);
-  bool HandleFocusKey(QObject* watched, const QKeyEvent& key);
+  void closeWindow();
+  void setUpWindow(QWidget* client);
+  void createHeader(QWidget* client);
+  void createPicture(QWidget* client, const QByteArray& jpeg, int screenBitsPerPixel);
+  void createFooter(QWidget* client);
+  void createCloseButton(QWidget* client);
+  bool handleFocusKey(QObject* watched, const QKeyEvent& key);
 
   AboutPanel* headerPanel = nullptr;
   AboutPicture* picture = nullptr;

@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kDecorative = "decorativeForAccessibility";
 
-bool IsDecorative(const QWidget& widget) { return widget.property(kDecorative).toBool(); }
+bool isDecorative(const QWidget& widget) { return widget.property(kDecorative).toBool(); }
 
 // A widget whose accessible children are its child widgets but the
 // decorative ones, in the order they were made.
@@ -20,31 +20,31 @@ class AccessibleParent : public QAccessibleWidget {
  public:
   AccessibleParent(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
-  int childCount() const override { return static_cast<int>(Children().size()); }
+  int childCount() const override { return static_cast<int>(shownChildren().size()); }
 
   QAccessibleInterface* child(int index) const override {
-    const QList<QWidget*> children = Children();
+    const QList<QWidget*> children = shownChildren();
     if (index < 0 || index >= children.size()) return nullptr;
     return QAccessible::queryAccessibleInterface(children.at(index));
   }
 
   int indexOfChild(const QAccessibleInterface* child) const override {
     if (child == nullptr) return -1;
-    return static_cast<int>(Children().indexOf(qobject_cast<QWidget*>(child->object())));
+    return static_cast<int>(shownChildren().indexOf(qobject_cast<QWidget*>(child->object())));
   }
 
  private:
-  QList<QWidget*> Children() const {
+  QList<QWidget*> shownChildren() const {
     QList<QWidget*> children;
     for (QObject* object : widget()->children()) {
       auto* child = qobject_cast<QWidget*>(object);
-      if (child != nullptr && !child->isWindow() && !IsDecorative(*child)) children.append(child);
+      if (child != nullptr && !child->isWindow() && !isDecorative(*child)) children.append(child);
     }
     return children;
   }
 };
 
-QAccessibleInterface* DescribeProgramWindow(const QString& className, QObject* object) {
+QAccessibleInterface* describeProgramWindow(const QString& className, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
   if (className == QLatin1String("ui::MainWindow")) return new AccessibleParent(widget, QAccessible::Window);
@@ -54,14 +54,14 @@ QAccessibleInterface* DescribeProgramWindow(const QString& className, QObject* o
 
 }  // namespace
 
-void InstallAccessibleWindows() {
+void installAccessibleWindows() {
   static const bool installed = [] {
-    QAccessible::installFactory(&DescribeProgramWindow);
+    QAccessible::installFactory(&describeProgramWindow);
     return true;
   }();
   (void)installed;
 }
 
-void MarkDecorative(QWidget& widget) { widget.setProperty(kDecorative, true); }
+void markDecorative(QWidget& widget) { widget.setProperty(kDecorative, true); }
 
 }  // namespace ui

@@ -16,9 +16,9 @@ namespace ui {
 // Makes the accessibility layer describe windows of the program's window
 // classes as above. Call before the first window is built; later calls do
 // nothing.
-void InstallAccessibleWindows();
+void installAccessibleWindows();
 
 // Leaves widget out of what assistive technology hears.
-void MarkDecorative(QWidget& widget);
+void markDecorative(QWidget& widget);
 
 }  // namespace ui

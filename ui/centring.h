@@ -10,9 +10,10 @@ class QWidget;
 
 namespace ui {
 
-// Moves the window so that its outer frame is centred on the primary screen.
+// Moves the window so that its outer edges, the window decoration included,
+// are centred on the primary screen.
 // A decorated window not yet shown asks the window manager for the size of
-// its decoration first (see frame_extents.h), so it appears where it stays.
-void CentreOnScreen(QWidget& window);
+// its decoration first (see decoration_extents.h), so it appears where it stays.
+void centreOnScreen(QWidget& window);
 
 }  // namespace ui

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: EUPL-1.2
 
-#include "ui/frame_extents.h"
+#include "ui/decoration_extents.h"
 
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
@@ -21,7 +21,7 @@ namespace {
 template <typename Reply>
 using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
   const ReplyPtr<xcb_intern_atom_reply_t> reply(
       xcb_intern_atom_reply(connection,
                             xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
@@ -30,16 +30,17 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
-ReplyPtr<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_window_t window,
-                                            xcb_atom_t name, xcb_atom_t type, uint32_t longs) {
+ReplyPtr<xcb_get_property_reply_t> readProperty(xcb_connection_t* connection, xcb_window_t window,
+                                                xcb_atom_t name, xcb_atom_t type, uint32_t longs) {
   return {xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, name, type, 0, longs),
                                  nullptr),
           &std::free};
 }
 
 // Whether the window manager lists the request among what it supports.
-bool TakesTheRequest(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t request) {
-  const auto supported = Property(connection, root, Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 1024);
+bool takesTheRequest(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t request) {
+  const auto supported =
+      readProperty(connection, root, internAtom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 1024);
   if (!supported || supported->format != 32) return false;
   const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(supported.get()));
   const int count = xcb_get_property_value_length(supported.get()) / 4;
@@ -50,8 +51,8 @@ bool TakesTheRequest(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t
 }
 
 // The property the window manager sets in answer: left, right, top, bottom.
-std::optional<QMargins> Extents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents) {
-  const auto reply = Property(connection, window, extents, XCB_ATOM_CARDINAL, 4);
+std::optional<QMargins> readExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents) {
+  const auto reply = readProperty(connection, window, extents, XCB_ATOM_CARDINAL, 4);
   if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) return std::nullopt;
   const auto* widths = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
   return QMargins(static_cast<int>(widths[0]), static_cast<int>(widths[2]), static_cast<int>(widths[1]),
@@ -60,15 +61,15 @@ std::optional<QMargins> Extents(xcb_connection_t* connection, xcb_window_t windo
 
 }  // namespace
 
-std::optional<QMargins> AskFrameExtents(QWidget& window) {
+std::optional<QMargins> askDecorationExtents(QWidget& window) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr || x11->connection() == nullptr) return std::nullopt;
   xcb_connection_t* connection = x11->connection();
   const auto native = static_cast<xcb_window_t>(window.winId());
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-  const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-  const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
-  if (!TakesTheRequest(connection, root, request)) return std::nullopt;
+  const xcb_atom_t request = internAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+  const xcb_atom_t extents = internAtom(connection, "_NET_FRAME_EXTENTS");
+  if (!takesTheRequest(connection, root, request)) return std::nullopt;
 
   xcb_client_message_event_t message{};
   message.response_type = XCB_CLIENT_MESSAGE;
@@ -82,7 +83,7 @@ std::optional<QMargins> AskFrameExtents(QWidget& window) {
 
   const QDeadlineTimer patience(200);
   while (!patience.hasExpired()) {
-    if (std::optional<QMargins> answer = Extents(connection, native, extents)) return answer;
+    if (std::optional<QMargins> answer = readExtents(connection, native, extents)) return answer;
     QThread::msleep(2);
   }
   return std::nullopt;

@@ -17,8 +17,8 @@
 namespace ui {
 
 // libjpeg reports a fatal fault by calling error_exit, which must not return.
-// Ours longjmps back to the one setjmp in RunGuarded. longjmp skips the frames
-// in between without running destructors, so RunGuarded and every step it runs
+// Ours longjmps back to the one setjmp in runGuarded. longjmp skips the frames
+// in between without running destructors, so runGuarded and every step it runs
 // keep only trivially destructible locals; the C++ objects (QImage, the
 // session's owner) live in the callers, which turn the returned message number
 // into a JpegError.
@@ -46,33 +46,33 @@ struct Session {
   std::size_t bytesPerLine;
 };
 
-[[noreturn]] void ExitWithMessageCode(j_common_ptr info) {
+[[noreturn]] void exitWithMessageCode(j_common_ptr info) {
   auto* trap = reinterpret_cast<ErrorTrap*>(info->err);
   trap->messageCode = info->err->msg_code;
   std::longjmp(trap->jump, 1);
 }
 
-void SuppressOutput(j_common_ptr) {}
-void SuppressMessage(j_common_ptr, int) {}
+void suppressOutput(j_common_ptr) {}
+void suppressMessage(j_common_ptr, int) {}
 
 using Step = void (*)(Session*);
 
 // Returns 0 when the step ran through, else the library's message number.
-int RunGuarded(Session* session, Step step) {
+int runGuarded(Session* session, Step step) {
   if (setjmp(session->trap.jump) != 0) return session->trap.messageCode;
   step(session);
   return 0;
 }
 
-void CreateStep(Session* s) {
+void createStep(Session* s) {
   jpeg_create_decompress(&s->info);
   s->created = true;
   jpeg_mem_src(&s->info, s->input, s->inputSize);
 }
 
-void ReadHeaderStep(Session* s) { jpeg_read_header(&s->info, TRUE); }
+void readHeaderStep(Session* s) { jpeg_read_header(&s->info, TRUE); }
 
-void StartStep(Session* s) {
+void startStep(Session* s) {
   jpeg_decompress_struct& info = s->info;
   info.scale_num = 1;
   info.scale_denom = 1;
@@ -89,53 +89,53 @@ void StartStep(Session* s) {
   jpeg_start_decompress(&info);
 }
 
-void ReadRowsStep(Session* s) {
+void readRowsStep(Session* s) {
   while (s->info.output_scanline < s->info.output_height) {
     JSAMPROW row = s->pixels + s->bytesPerLine * s->info.output_scanline;
     jpeg_read_scanlines(&s->info, &row, 1);
   }
 }
 
-void FinishStep(Session* s) { jpeg_finish_decompress(&s->info); }
+void finishStep(Session* s) { jpeg_finish_decompress(&s->info); }
 
 // Owns one Session: installs the error trap, creates the library's state over
 // the data and destroys it on every way out.
 class SessionOwner {
  public:
-  SessionOwner(const QByteArray& data, JpegOutput output) : session_{} {
-    session_.info.err = jpeg_std_error(&session_.trap.manager);
-    session_.trap.manager.error_exit = ExitWithMessageCode;
-    session_.trap.manager.output_message = SuppressOutput;
-    session_.trap.manager.emit_message = SuppressMessage;
-    session_.input = reinterpret_cast<const unsigned char*>(data.constData());
-    session_.inputSize = static_cast<unsigned long>(data.size());
-    session_.output = output;
+  SessionOwner(const QByteArray& data, JpegOutput output) : owned{} {
+    owned.info.err = jpeg_std_error(&owned.trap.manager);
+    owned.trap.manager.error_exit = exitWithMessageCode;
+    owned.trap.manager.output_message = suppressOutput;
+    owned.trap.manager.emit_message = suppressMessage;
+    owned.input = reinterpret_cast<const unsigned char*>(data.constData());
+    owned.inputSize = static_cast<unsigned long>(data.size());
+    owned.output = output;
     // A throwing constructor runs no destructor: release here what was made.
-    if (const int code = RunGuarded(&session_, CreateStep); code != 0) {
-      Release();
+    if (const int code = runGuarded(&owned, createStep); code != 0) {
+      release();
       throw JpegError(code);
     }
   }
-  ~SessionOwner() { Release(); }
+  ~SessionOwner() { release(); }
   SessionOwner(const SessionOwner&) = delete;
   SessionOwner& operator=(const SessionOwner&) = delete;
 
-  void Run(Step step) {
-    if (const int code = RunGuarded(&session_, step); code != 0) throw JpegError(code);
+  void run(Step step) {
+    if (const int code = runGuarded(&owned, step); code != 0) throw JpegError(code);
   }
 
-  Session& session() { return session_; }
+  Session& session() { return owned; }
 
  private:
-  void Release() {
-    if (session_.created) jpeg_destroy_decompress(&session_.info);
-    session_.created = false;
+  void release() {
+    if (owned.created) jpeg_destroy_decompress(&owned.info);
+    owned.created = false;
   }
 
-  Session session_;
+  Session owned;
 };
 
-QImage AllocateFor(const jpeg_decompress_struct& info) {
+QImage allocateFor(const jpeg_decompress_struct& info) {
   const int width = static_cast<int>(info.output_width);
   const int height = static_cast<int>(info.output_height);
   if (info.quantize_colors == FALSE) return QImage(width, height, QImage::Format_RGB888);
@@ -150,24 +150,24 @@ QImage AllocateFor(const jpeg_decompress_struct& info) {
 
 }  // namespace
 
-JpegHeader ReadJpegHeader(const QByteArray& data) {
+JpegHeader readJpegHeader(const QByteArray& data) {
   SessionOwner owner(data, JpegOutput::Rgb24);
-  owner.Run(ReadHeaderStep);
+  owner.run(readHeaderStep);
   const jpeg_decompress_struct& info = owner.session().info;
   return JpegHeader{static_cast<int>(info.image_width), static_cast<int>(info.image_height),
                     info.jpeg_color_space == JCS_GRAYSCALE, info.progressive_mode != FALSE};
 }
 
-QImage DecodeJpeg(const QByteArray& data, JpegOutput output) {
+QImage decodeJpeg(const QByteArray& data, JpegOutput output) {
   SessionOwner owner(data, output);
-  owner.Run(ReadHeaderStep);
-  owner.Run(StartStep);
-  QImage image = AllocateFor(owner.session().info);
+  owner.run(readHeaderStep);
+  owner.run(startStep);
+  QImage image = allocateFor(owner.session().info);
   if (image.isNull()) throw std::bad_alloc();
   owner.session().pixels = image.bits();
   owner.session().bytesPerLine = static_cast<std::size_t>(image.bytesPerLine());
-  owner.Run(ReadRowsStep);
-  owner.Run(FinishStep);
+  owner.run(readRowsStep);
+  owner.run(finishStep);
   return image;
 }
 

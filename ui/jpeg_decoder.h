@@ -27,10 +27,10 @@ enum class JpegOutput {
 };
 
 // Throws JpegError.
-JpegHeader ReadJpegHeader(const QByteArray& data);
+JpegHeader readJpegHeader(const QByteArray& data);
 
 // Decodes at full scale with the floating-point inverse DCT, block smoothing
 // and colour output. Throws JpegError.
-QImage DecodeJpeg(const QByteArray& data, JpegOutput output);
+QImage decodeJpeg(const QByteArray& data, JpegOutput output);
 
 }  // namespace ui

@@ -9,6 +9,6 @@
 namespace ui {
 
 JpegError::JpegError(int messageCode)
-    : std::runtime_error("JPEG error #" + std::to_string(messageCode)), messageCode_(messageCode) {}
+    : std::runtime_error("JPEG error #" + std::to_string(messageCode)), code(messageCode) {}
 
 }  // namespace ui

@@ -15,10 +15,10 @@ class JpegError : public std::runtime_error {
  public:
   explicit JpegError(int messageCode);
 
-  int messageCode() const noexcept { return messageCode_; }
+  int messageCode() const noexcept { return code; }
 
  private:
-  int messageCode_;
+  int code;
 };
 
 }  // namespace ui

@@ -8,21 +8,21 @@ namespace ui {
 
 namespace {
 
-JpegOutput OutputFor(int screenBitsPerPixel) {
+JpegOutput outputFor(int screenBitsPerPixel) {
   return screenBitsPerPixel <= 8 ? JpegOutput::Palette8 : JpegOutput::Rgb24;
 }
 
 }  // namespace
 
 JpegPicture::JpegPicture(const QByteArray& data, int screenBitsPerPixel)
-    : data_(data), output_(OutputFor(screenBitsPerPixel)), header_(ReadJpegHeader(data_)) {}
+    : data(data), output(outputFor(screenBitsPerPixel)), jpegHeader(readJpegHeader(data)) {}
 
 const QImage& JpegPicture::image() {
-  if (!decodeTried_) {
-    decodeTried_ = true;
-    image_ = DecodeJpeg(data_, output_);
+  if (!decodeTried) {
+    decodeTried = true;
+    decoded = decodeJpeg(data, output);
   }
-  return image_;
+  return decoded;
 }
 
 }  // namespace ui

@@ -22,18 +22,18 @@ class JpegPicture {
   // 24-bit colour.
   JpegPicture(const QByteArray& data, int screenBitsPerPixel);
 
-  const JpegHeader& header() const { return header_; }
+  const JpegHeader& header() const { return jpegHeader; }
 
   // The decoded picture; throws JpegError on the call that decodes when the
   // data is faulty, and returns a null image on later calls.
   const QImage& image();
 
  private:
-  QByteArray data_;
-  JpegOutput output_;
-  JpegHeader header_;
-  QImage image_;
-  bool decodeTried_ = false;
+  QByteArray data;
+  JpegOutput output;
+  JpegHeader jpegHeader;
+  QImage decoded;
+  bool decodeTried = false;
 };
 
 }  // namespace ui

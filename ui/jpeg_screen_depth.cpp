@@ -9,7 +9,7 @@
 
 namespace ui {
 
-int JpegScreenDepth() {
+int jpegScreenDepth() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->depth() : 24;
 }

@@ -9,6 +9,6 @@
 namespace ui {
 
 // Bits per pixel of the primary screen; 24 when there is no screen at all.
-int JpegScreenDepth();
+int jpegScreenDepth();
 
 }  // namespace ui

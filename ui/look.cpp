@@ -8,7 +8,7 @@
 
 namespace ui {
 
-QFont PixelFont(const char* family, int characterHeight, FontStyle style) {
+QFont pixelFont(const char* family, int characterHeight, FontStyle style) {
   QFont font(QString::fromLatin1(family));
   font.setPixelSize(characterHeight);
   font.setBold(style.bold);
@@ -16,7 +16,7 @@ QFont PixelFont(const char* family, int characterHeight, FontStyle style) {
   return font;
 }
 
-void SetTextColour(QWidget& widget, const QColor& colour) {
+void setTextColour(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::WindowText, colour);
   widget.setPalette(palette);

@@ -31,9 +31,9 @@ struct FontStyle {
 };
 
 // The family (or the substitute installed for it) at a character height.
-QFont PixelFont(const char* family, int characterHeight, FontStyle style = {});
+QFont pixelFont(const char* family, int characterHeight, FontStyle style = {});
 
 // Paints widget's text (a label's letters) in colour.
-void SetTextColour(QWidget& widget, const QColor& colour);
+void setTextColour(QWidget& widget, const QColor& colour);
 
 }  // namespace ui

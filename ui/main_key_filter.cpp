@@ -38,38 +38,38 @@ constexpr EditingCommand kEditingCommands[] = {
     {QKeySequence::Redo, Qt::Key_Y, [](QLineEdit& field) { field.redo(); }},
 };
 
-Qt::KeyboardModifiers ModifiersOf(const QKeyEvent& event) { return event.modifiers() & ~Qt::KeypadModifier; }
+Qt::KeyboardModifiers modifiersOf(const QKeyEvent& event) { return event.modifiers() & ~Qt::KeypadModifier; }
 
-const EditingCommand* EditingCommandOf(const QKeyEvent& event) {
+const EditingCommand* editingCommandOf(const QKeyEvent& event) {
   for (const EditingCommand& command : kEditingCommands) {
     if (event.matches(command.sequence)) return &command;
-    if (ModifiersOf(event) == Qt::ControlModifier && event.key() == command.letter) return &command;
+    if (modifiersOf(event) == Qt::ControlModifier && event.key() == command.letter) return &command;
   }
   return nullptr;
 }
 
 // The control character that Ctrl+letter types (Ctrl+R is 18), or nothing
 // for any other key.
-std::optional<char32_t> ControlCharacter(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers modifiers = ModifiersOf(event);
+std::optional<char32_t> controlCharacter(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = modifiersOf(event);
   const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
   if (!control || event.key() < Qt::Key_At || event.key() > Qt::Key_Underscore) return std::nullopt;
   return static_cast<char32_t>(event.key() & 0x1F);
 }
 
 // What the typed-character rule keeps of a key's or a composition's text.
-QString KeptText(const QString& typed) {
+QString keptText(const QString& typed) {
   return QString::fromStdString(form::KeptTypedText(typed.toStdString(), calc::DecimalSeparator()));
 }
 
 // The letter after the "&" of a caption, or a null QChar.
-QChar MnemonicLetter(const QString& caption) {
+QChar mnemonicLetter(const QString& caption) {
   const qsizetype amp = caption.indexOf(u'&');
   return amp >= 0 && amp + 1 < caption.size() ? caption.at(amp + 1) : QChar();
 }
 
 template <typename Widget>
-Widget* Watched(const QList<Widget*>& widgets, QObject* watched) {
+Widget* watchedOf(const QList<Widget*>& widgets, QObject* watched) {
   for (Widget* widget : widgets) {
     if (widget == watched) return widget;
   }
@@ -80,28 +80,28 @@ Widget* Watched(const QList<Widget*>& widgets, QObject* watched) {
 
 MainKeyFilter::MainKeyFilter(QObject* parent) : QObject(parent) {}
 
-void MainKeyFilter::WatchInput(QLineEdit* field) {
-  inputs_.append(field);
+void MainKeyFilter::watchInput(QLineEdit* field) {
+  inputs.append(field);
   field->installEventFilter(this);
 }
 
-void MainKeyFilter::WatchButton(QPushButton* button) {
-  buttons_.append(button);
+void MainKeyFilter::watchButton(QPushButton* button) {
+  buttons.append(button);
   button->installEventFilter(this);
 }
 
 bool MainKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-  QLineEdit* input = Watched(inputs_, watched);
-  QPushButton* button = Watched(buttons_, watched);
+  QLineEdit* input = watchedOf(inputs, watched);
+  QPushButton* button = watchedOf(buttons, watched);
   switch (event->type()) {
     case QEvent::KeyPress:
-      if (input != nullptr) return FilterInputKey(*input, *static_cast<QKeyEvent*>(event));
-      if (button != nullptr) return HandleButtonKey(*button, *static_cast<QKeyEvent*>(event));
+      if (input != nullptr) return filterInputKey(*input, *static_cast<QKeyEvent*>(event));
+      if (button != nullptr) return handleButtonKey(*button, *static_cast<QKeyEvent*>(event));
       return false;
     case QEvent::ShortcutOverride:
       // Ctrl+letter belongs to the field, so that no shortcut takes it; its
-      // key press then comes to FilterInputKey.
-      if (input == nullptr || !ControlCharacter(*static_cast<QKeyEvent*>(event))) return false;
+      // key press then comes to filterInputKey.
+      if (input == nullptr || !controlCharacter(*static_cast<QKeyEvent*>(event))) return false;
       event->accept();
       return true;
     case QEvent::Shortcut:
@@ -113,25 +113,25 @@ bool MainKeyFilter::eventFilter(QObject* watched, QEvent* event) {
       button->click();
       return true;
     case QEvent::InputMethod:
-      return input != nullptr && InputComposed(*input, *static_cast<QInputMethodEvent*>(event));
+      return input != nullptr && inputComposed(*input, *static_cast<QInputMethodEvent*>(event));
     default: return false;
   }
 }
 
-bool MainKeyFilter::FilterInputKey(QLineEdit& field, const QKeyEvent& event) {
+bool MainKeyFilter::filterInputKey(QLineEdit& field, const QKeyEvent& event) {
   // Tab and Shift+Tab move the focus and type nothing.
   if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return false;
-  if (const EditingCommand* command = EditingCommandOf(event)) {
+  if (const EditingCommand* command = editingCommandOf(event)) {
     command->action(field);
     return true;
   }
-  if (const std::optional<char32_t> control = ControlCharacter(event)) {
+  if (const std::optional<char32_t> control = controlCharacter(event)) {
     // Kept only as the field's own editing key (Ctrl+H is backspace).
     return !form::KeptTypedCharacter(*control, calc::DecimalSeparator()).has_value();
   }
   const QString typed = event.text();
   if (typed.isEmpty()) return false;  // arrows, Home, End, Delete...
-  const QString kept = KeptText(typed);
+  const QString kept = keptText(typed);
   if (kept == typed) return false;
   if (kept.isEmpty()) return true;  // discarded, silently
 
@@ -142,10 +142,10 @@ bool MainKeyFilter::FilterInputKey(QLineEdit& field, const QKeyEvent& event) {
   return true;
 }
 
-bool MainKeyFilter::InputComposed(QLineEdit& field, const QInputMethodEvent& event) {
+bool MainKeyFilter::inputComposed(QLineEdit& field, const QInputMethodEvent& event) {
   // Characters composed by an input method (dead keys, compose sequences)
   // are typed characters too.
-  const QString kept = KeptText(event.commitString());
+  const QString kept = keptText(event.commitString());
   if (kept == event.commitString()) return false;
   QInputMethodEvent replaced(event.preeditString(), event.attributes());
   replaced.setCommitString(kept, event.replacementStart(), event.replacementLength());
@@ -153,7 +153,7 @@ bool MainKeyFilter::InputComposed(QLineEdit& field, const QInputMethodEvent& eve
   return true;
 }
 
-bool MainKeyFilter::HandleButtonKey(QPushButton& button, const QKeyEvent& event) {
+bool MainKeyFilter::handleButtonKey(QPushButton& button, const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: button.click(); return true;
@@ -173,13 +173,13 @@ bool MainKeyFilter::HandleButtonKey(QPushButton& button, const QKeyEvent& event)
   }
   const QString text = event.text();
   const bool plain = !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-  return plain && text.size() == 1 && ClickButtonWithLetter(text.front());
+  return plain && text.size() == 1 && clickButtonWithLetter(text.front());
 }
 
-bool MainKeyFilter::ClickButtonWithLetter(QChar letter) {
+bool MainKeyFilter::clickButtonWithLetter(QChar letter) {
   if (letter.isNull()) return false;
-  for (QPushButton* button : buttons_) {
-    if (MnemonicLetter(button->text()).toUpper() == letter.toUpper()) {
+  for (QPushButton* button : buttons) {
+    if (mnemonicLetter(button->text()).toUpper() == letter.toUpper()) {
       if (button->isEnabled()) button->click();
       return true;
     }

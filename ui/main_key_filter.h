@@ -32,19 +32,19 @@ class MainKeyFilter : public QObject {
  public:
   explicit MainKeyFilter(QObject* parent);
 
-  void WatchInput(QLineEdit* field);
-  void WatchButton(QPushButton* button);
+  void watchInput(QLineEdit* field);
+  void watchButton(QPushButton* button);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool FilterInputKey(QLineEdit& field, const QKeyEvent& event);
-  bool InputComposed(QLineEdit& field, const QInputMethodEvent& event);
-  bool HandleButtonKey(QPushButton& button, const QKeyEvent& event);
-  bool ClickButtonWithLetter(QChar letter);
+  bool filterInputKey(QLineEdit& field, const QKeyEvent& event);
+  bool inputComposed(QLineEdit& field, const QInputMethodEvent& event);
+  bool handleButtonKey(QPushButton& button, const QKeyEvent& event);
+  bool clickButtonWithLetter(QChar letter);
 
-  QList<QLineEdit*> inputs_;
-  QList<QPushButton*> buttons_;
+  QList<QLineEdit*> inputs;
+  QList<QPushButton*> buttons;
 };
 
 }  // namespace ui

@@ -7,11 +7,11 @@
 namespace ui {
 
 ProgramWindows::ProgramWindows(std::unique_ptr<SaveDialog> saveDialog)
-    : main_([this]() -> AboutWindow& { return aboutWindow(); }, std::move(saveDialog)) {}
+    : window([this]() -> AboutWindow& { return aboutWindow(); }, std::move(saveDialog)) {}
 
 AboutWindow& ProgramWindows::aboutWindow() {
-  if (!about_) about_ = std::make_unique<AboutWindow>();
-  return *about_;
+  if (!about) about = std::make_unique<AboutWindow>();
+  return *about;
 }
 
 }  // namespace ui

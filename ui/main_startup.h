@@ -23,15 +23,15 @@ class ProgramWindows final : public app::StartupWindows {
   // saveDialog.
   explicit ProgramWindows(std::unique_ptr<SaveDialog> saveDialog);
 
-  MainWindow& mainWindow() override { return main_; }
+  MainWindow& mainWindow() override { return window; }
 
  private:
   // Built on the first call; throws JpegError when the picture's header is
   // faulty, and is asked for again on the next call.
   AboutWindow& aboutWindow();
 
-  std::unique_ptr<AboutWindow> about_;
-  MainWindow main_;  // destroyed first
+  std::unique_ptr<AboutWindow> about;
+  MainWindow window;  // destroyed first
 };
 
 }  // namespace ui

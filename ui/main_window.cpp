@@ -103,7 +103,7 @@ MainWindow::MainWindow(AboutWindowSource aboutWindow, std::unique_ptr<SaveDialog
       aboutWindow(std::move(aboutWindow)),
       saveDialog(std::move(saveDialog)),
       keyFilter(new MainKeyFilter(this)) {
-  InstallAccessibleWindows();
+  installAccessibleWindows();
   setUpWindow();
   createBevel();
   createInputBand();
@@ -119,7 +119,7 @@ void MainWindow::setUpWindow() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(main_layout::kClientWidth, main_layout::kClientHeight);
-  setFont(PixelFont("MS Sans Serif", 11));
+  setFont(pixelFont("MS Sans Serif", 11));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
   setPalette(palette);
@@ -127,7 +127,7 @@ void MainWindow::setUpWindow() {
 }
 
 void MainWindow::setVisible(bool visible) {
-  if (visible && !isVisible()) CentreOnScreen(*this);
+  if (visible && !isVisible()) centreOnScreen(*this);
   QWidget::setVisible(visible);
 }
 
@@ -136,7 +136,7 @@ void MainWindow::createBevel() {
   bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   bevel->setLineWidth(1);
   bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
-  MarkDecorative(*bevel);
+  markDecorative(*bevel);
 }
 
 // Each input field hands the user's edits to the form: textEdited carries
@@ -146,11 +146,11 @@ void MainWindow::createInputBand() {
     QLineEdit* edit =
         placeField(this, main_layout::kInputRows[form::IndexOf(input)], form::InputLabel(input));
     inputEdits[form::IndexOf(input)] = edit;
-    keyFilter->WatchInput(edit);
+    keyFilter->watchInput(edit);
     connect(edit, &QLineEdit::textEdited, this, app::Guarded([this, input] { editInput(input); }));
   }
   QLabel* percentSign = placeAutoSizedLabel(this, main_layout::kDiscountPercentSign, font());
-  MarkDecorative(*percentSign);                        // the field's name says percentage
+  markDecorative(*percentSign);                        // the field's name says percentage
   inputEdits.front()->setFocus(Qt::OtherFocusReason);  // taken when the window is first activated
 }
 
@@ -159,7 +159,7 @@ void MainWindow::createResultBand() {
     resultEdits[form::IndexOf(result)] =
         placeResult(this, main_layout::kResultRows[form::IndexOf(result)], form::ResultLabel(result));
   }
-  MarkDecorative(*placeAutoSizedLabel(this, main_layout::kDiscrepancyPercentSign, font()));
+  markDecorative(*placeAutoSizedLabel(this, main_layout::kDiscrepancyPercentSign, font()));
 }
 
 void MainWindow::createButtonColumn() {
@@ -169,7 +169,7 @@ void MainWindow::createButtonColumn() {
   exitButton = placeButton(this, main_layout::kExitButton);
   saveButton->setEnabled(formModel.SaveEnabled());
   for (QPushButton* button : {saveButton, clearButton, aboutButton, exitButton})
-    keyFilter->WatchButton(button);
+    keyFilter->watchButton(button);
   connect(saveButton, &QPushButton::clicked, this, app::Guarded([this] { saveReport(); }));
   connect(clearButton, &QPushButton::clicked, this, app::Guarded([this] { clearAll(); }));
   connect(aboutButton, &QPushButton::clicked, this, app::Guarded([this] { showAbout(); }));
@@ -185,17 +185,17 @@ void MainWindow::createCreditBand() {
 
   // The group credit: the grey opaque copy first, the navy transparent copy
   // over it one pixel up and left, so the navy text has a grey shadow.
-  const QFont credit = PixelFont("MS Sans Serif", 13, {.bold = true});
+  const QFont credit = pixelFont("MS Sans Serif", 13, {.bold = true});
   QLabel* shadow = placeAutoSizedLabel(this, main_layout::kGroupCreditShadowLabel, credit);
-  SetTextColour(*shadow, kGrey);
+  setTextColour(*shadow, kGrey);
   shadow->setAutoFillBackground(true);
-  MarkDecorative(*shadow);
+  markDecorative(*shadow);
   QLabel* groupCredit = placeAutoSizedLabel(this, main_layout::kGroupCreditLabel, credit);
-  SetTextColour(*groupCredit, kNavy);
+  setTextColour(*groupCredit, kNavy);
   groupCredit->raise();
 
-  QLabel* copyright = placeAutoSizedLabel(this, main_layout::kCopyrightLabel, PixelFont("MS Sans Serif", 8));
-  SetTextColour(*copyright, kInactiveCaption);
+  QLabel* copyright = placeAutoSizedLabel(this, main_layout::kCopyrightLabel, pixelFont("MS Sans Serif", 8));
+  setTextColour(*copyright, kInactiveCaption);
 
   // The logo is painted over the copyright's box where they meet.
   logo->raise();
@@ -219,7 +219,7 @@ void MainWindow::showAbout() { app::ShowModal(aboutWindow()); }
 
 void MainWindow::saveReport() {
   report::ExportReport(formModel.ReportFields(), [this]() -> std::optional<std::string> {
-    const std::optional<QString> path = saveDialog->AskFileName(this);
+    const std::optional<QString> path = saveDialog->askFileName(this);
     if (!path) return std::nullopt;
     return path->toStdString();
   });

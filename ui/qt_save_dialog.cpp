@@ -19,7 +19,7 @@ namespace {
 
 // The screen that shows the program's active window, else the owner's, else
 // the first one.
-QScreen* ScreenForDialog(const QWidget* dialog, const QWidget* owner) {
+QScreen* screenForDialog(const QWidget* dialog, const QWidget* owner) {
   const QWidget* active = QApplication::activeWindow();
   if (active && active != dialog) {
     return active->screen();
@@ -32,44 +32,44 @@ QScreen* ScreenForDialog(const QWidget* dialog, const QWidget* owner) {
 
 class ExportFileDialog final : public QFileDialog {
  public:
-  explicit ExportFileDialog(QWidget* owner) : QFileDialog(owner), owner_(owner) {}
+  explicit ExportFileDialog(QWidget* owner) : QFileDialog(owner), owner(owner) {}
 
  protected:
   // Runs once the dialog has its size; a native dialog shown by the platform
   // in its place is placed by the platform.
   void showEvent(QShowEvent* event) override {
     QFileDialog::showEvent(event);
-    if (const QScreen* screen = ScreenForDialog(this, owner_)) {
-      move(DialogPosition(screen->geometry(), frameGeometry().size()));
+    if (const QScreen* screen = screenForDialog(this, owner)) {
+      move(dialogPosition(screen->geometry(), frameGeometry().size()));
     }
   }
 
  private:
-  QWidget* owner_;
+  QWidget* owner;
 };
 
 // Restores the floating-point control modes and clears the exception flags
 // when it goes out of scope, whatever the dialog's code did to them.
 class FloatingPointGuard {
  public:
-  FloatingPointGuard() { fegetmode(&modes_); }
+  FloatingPointGuard() { fegetmode(&modes); }
   ~FloatingPointGuard() {
     feclearexcept(FE_ALL_EXCEPT);
-    fesetmode(&modes_);
+    fesetmode(&modes);
   }
   FloatingPointGuard(const FloatingPointGuard&) = delete;
   FloatingPointGuard& operator=(const FloatingPointGuard&) = delete;
 
  private:
-  femode_t modes_;
+  femode_t modes;
 };
 
 }  // namespace
 
-std::optional<QString> QtSaveDialog::AskFileName(QWidget* owner) {
+std::optional<QString> QtSaveDialog::askFileName(QWidget* owner) {
   const app::FocusReturn focusReturn;
   const app::DialogPixmaps pixmaps;
-  const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(owner);
+  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(owner);
   const FloatingPointGuard guard;
   if (dialog->exec() != QDialog::Accepted) {
     return std::nullopt;
@@ -81,7 +81,7 @@ std::optional<QString> QtSaveDialog::AskFileName(QWidget* owner) {
   return files.first();
 }
 
-std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* owner) {
+std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner) {
   auto dialog = std::make_unique<ExportFileDialog>(owner);
   dialog->setWindowTitle(QStringLiteral("Esporta i dati in formato Word compatibile"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -95,9 +95,9 @@ std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* owner) {
   return dialog;
 }
 
-QPoint DialogPosition(const QRect& screen, const QSize& frame) {
-  return {screen.left() + (screen.width() - frame.width()) / 2,
-          screen.top() + (screen.height() - frame.height()) / 3};
+QPoint dialogPosition(const QRect& screen, const QSize& outer) {
+  return {screen.left() + (screen.width() - outer.width()) / 2,
+          screen.top() + (screen.height() - outer.height()) / 3};
 }
 
 }  // namespace ui

@@ -28,15 +28,16 @@ class QtSaveDialog final : public SaveDialog {
   // ran and leaves no floating-point exception flag raised by it; afterwards
   // the window that was active is active again and the keyboard focus is back
   // where it was.
-  std::optional<QString> AskFileName(QWidget* owner) override;
+  std::optional<QString> askFileName(QWidget* owner) override;
 };
 
 // The configured dialog, not yet shown.
-std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* owner);
+std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner);
 
-// Top-left corner of a frame of the given size: centred across the screen,
+// Top-left corner of a dialog of the given outer size, the window decoration
+// included: centred across the screen,
 // with a third of the free height above it (each division truncating toward
-// zero, so a frame larger than the screen starts above or left of it).
-QPoint DialogPosition(const QRect& screen, const QSize& frame);
+// zero, so a dialog larger than the screen starts above or left of it).
+QPoint dialogPosition(const QRect& screen, const QSize& outer);
 
 }  // namespace ui

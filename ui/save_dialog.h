@@ -21,7 +21,7 @@ class SaveDialog {
   // Shows the dialog modally over owner's program and returns the full path
   // that the user confirmed, as typed, or nothing when the user cancelled or
   // the dialog failed. Shows no message of its own.
-  virtual std::optional<QString> AskFileName(QWidget* owner) = 0;
+  virtual std::optional<QString> askFileName(QWidget* owner) = 0;
 };
 
 }  // namespace ui

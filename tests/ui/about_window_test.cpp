@@ -38,38 +38,38 @@ class AboutWindowTest : public ::testing::Test {
   ScopedErrorBox errors;
 
   // Shows the window modally without blocking and waits until it takes input.
-  static void Open(ui::AboutWindow& form) {
-    AllowModal(form);
-    form.open();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  static void Open(ui::AboutWindow& window) {
+    AllowModal(window);
+    window.open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
-  static bool ClosesSoon(ui::AboutWindow& form) {
-    return QTest::qWaitFor([&] { return !form.isVisible(); }, 2000);
+  static bool ClosesSoon(ui::AboutWindow& window) {
+    return QTest::qWaitFor([&] { return !window.isVisible(); }, 2000);
   }
 
-  static bool StaysOpen(ui::AboutWindow& form) {
+  static bool StaysOpen(ui::AboutWindow& window) {
     QTest::qWait(kQuietMs);
-    return form.isVisible();
+    return window.isVisible();
   }
 
   template <typename T = QWidget>
-  static T* Part(ui::AboutWindow& form, const char* name) {
-    T* part = form.findChild<T*>(QString::fromLatin1(name));
+  static T* Part(ui::AboutWindow& window, const char* name) {
+    T* part = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(part, nullptr) << name;
     return part;
   }
 
-  static bool OnAnyLabel(ui::AboutWindow& form, QPoint inWindow) {
-    for (QLabel* label : form.findChildren<QLabel*>()) {
-      if (QRect(label->mapTo(&form, QPoint(0, 0)), label->size()).contains(inWindow)) return true;
+  static bool OnAnyLabel(ui::AboutWindow& window, QPoint inWindow) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+      if (QRect(label->mapTo(&window, QPoint(0, 0)), label->size()).contains(inWindow)) return true;
     }
     return false;
   }
 };
 
-// Clicks at points of the window, in its own coordinates (the frame included).
+// Clicks at points of the window, in its own coordinates (the border included).
 TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
   struct Row {
     const char* name;
@@ -94,49 +94,49 @@ TEST_F(AboutWindowTest, ClicksCloseOnPictureAndPanelsOnly) {
       {"last name over the picture", "surveyingNameLabel", std::nullopt, false, false, false},
       {"footer's telephone", "phoneLabel", std::nullopt, false, false, false},
       {"footer's web address", "websiteLabel", QPoint(1, 1), false, false, false},
-      {"frame's top-left pixel", nullptr, QPoint(0, 0), false, true, false},
-      {"frame's bottom-right pixel", nullptr, QPoint(459, 297), false, true, false},
-      {"frame's left edge beside the picture", nullptr, QPoint(0, 150), false, true, false},
+      {"border's top-left pixel", nullptr, QPoint(0, 0), false, true, false},
+      {"border's bottom-right pixel", nullptr, QPoint(459, 297), false, true, false},
+      {"border's left edge beside the picture", nullptr, QPoint(0, 150), false, true, false},
       {"gap row above the footer", nullptr, QPoint(200, 255), false, true, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    ui::AboutWindow form;  // a first showing: the focus starts on the button
-    Open(form);
-    QSignalSpy finished(&form, &QDialog::finished);
-    QWidget* part = row.part != nullptr ? Part(form, row.part) : &form;
+    ui::AboutWindow window;  // a first showing: the focus starts on the button
+    Open(window);
+    QSignalSpy finished(&window, &QDialog::finished);
+    QWidget* part = row.part != nullptr ? Part(window, row.part) : &window;
     const QPoint local =
         row.cornerOfPart ? part->rect().bottomRight() : row.offset.value_or(part->rect().center());
     ASSERT_TRUE(part->rect().contains(local));
-    const QPoint point = part->mapTo(&form, local);
+    const QPoint point = part->mapTo(&window, local);
     if (row.clearOfLabels) {
-      ASSERT_FALSE(OnAnyLabel(form, point));
+      ASSERT_FALSE(OnAnyLabel(window, point));
     }
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
     if (row.closes) {
-      EXPECT_TRUE(ClosesSoon(form));
+      EXPECT_TRUE(ClosesSoon(window));
       ASSERT_EQ(finished.count(), 1);
       EXPECT_EQ(finished.at(0).at(0).toInt(), QDialog::Rejected);
     } else {
-      EXPECT_TRUE(StaysOpen(form));
-      form.hide();
+      EXPECT_TRUE(StaysOpen(window));
+      window.hide();
     }
   }
 }
 
 TEST_F(AboutWindowTest, ClickNeedsPressAndReleaseOfTheLeftButtonOnTheSamePart) {
-  ui::AboutWindow form;
-  Open(form);
-  QWidget* picture = Part(form, "picture");
-  const QPoint onPicture = picture->mapTo(&form, QPoint(420, 51));
-  const QPoint onHeader = Part(form, "headerPanel")->mapTo(&form, QPoint(440, 10));
-  QTest::mousePress(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, onPicture);
-  QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, onHeader);
-  EXPECT_TRUE(StaysOpen(form));
-  QTest::mouseClick(form.windowHandle(), Qt::RightButton, Qt::NoModifier, onPicture);
-  EXPECT_TRUE(StaysOpen(form));
-  QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, onPicture);
-  EXPECT_TRUE(ClosesSoon(form));
+  ui::AboutWindow window;
+  Open(window);
+  QWidget* picture = Part(window, "picture");
+  const QPoint onPicture = picture->mapTo(&window, QPoint(420, 51));
+  const QPoint onHeader = Part(window, "headerPanel")->mapTo(&window, QPoint(440, 10));
+  QTest::mousePress(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, onPicture);
+  QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, onHeader);
+  EXPECT_TRUE(StaysOpen(window));
+  QTest::mouseClick(window.windowHandle(), Qt::RightButton, Qt::NoModifier, onPicture);
+  EXPECT_TRUE(StaysOpen(window));
+  QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, onPicture);
+  EXPECT_TRUE(ClosesSoon(window));
 }
 
 TEST_F(AboutWindowTest, KeysThatCloseAndKeysThatDoNot) {
@@ -165,15 +165,15 @@ TEST_F(AboutWindowTest, KeysThatCloseAndKeysThatDoNot) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    ui::AboutWindow form;  // a first showing: the focus starts on the button
-    Open(form);
-    for (int i = 0; i < row.rightsFirst; ++i) QTest::keyClick(form.windowHandle(), Qt::Key_Right);
-    QTest::keyClick(form.windowHandle(), row.key, row.modifiers);
+    ui::AboutWindow window;  // a first showing: the focus starts on the button
+    Open(window);
+    for (int i = 0; i < row.rightsFirst; ++i) QTest::keyClick(window.windowHandle(), Qt::Key_Right);
+    QTest::keyClick(window.windowHandle(), row.key, row.modifiers);
     if (row.closes) {
-      EXPECT_TRUE(ClosesSoon(form));
+      EXPECT_TRUE(ClosesSoon(window));
     } else {
-      EXPECT_TRUE(StaysOpen(form));
-      form.hide();
+      EXPECT_TRUE(StaysOpen(window));
+      window.hide();
     }
   }
 }
@@ -195,71 +195,71 @@ TEST_F(AboutWindowTest, ArrowsCycleButtonHeaderFooterAndTabReturnsToTheButton) {
       {"Up from the button", Qt::Key_Up, "footerPanel"},
       {"Tab from the footer", Qt::Key_Tab, "closeButton"},
   };
-  ui::AboutWindow form;
-  Open(form);
-  EXPECT_EQ(QApplication::focusWidget(), Part(form, "closeButton"));
+  ui::AboutWindow window;
+  Open(window);
+  EXPECT_EQ(QApplication::focusWidget(), Part(window, "closeButton"));
   for (const Row& row : rows) {
-    QTest::keyClick(form.windowHandle(), row.key);
-    EXPECT_EQ(QApplication::focusWidget(), Part(form, row.focusAfter)) << row.name;
+    QTest::keyClick(window.windowHandle(), row.key);
+    EXPECT_EQ(QApplication::focusWidget(), Part(window, row.focusAfter)) << row.name;
   }
-  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(AboutWindowTest, ALaterShowingKeepsTheFocusWhereItWasWhenHidden) {
-  ui::AboutWindow form;
-  Open(form);
-  QTest::keyClick(form.windowHandle(), Qt::Key_Right);
-  QTest::keyClick(form.windowHandle(), Qt::Key_C);
-  ASSERT_TRUE(ClosesSoon(form));
-  Open(form);
-  EXPECT_EQ(QApplication::focusWidget(), Part(form, "headerPanel"));
-  QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), Part(form, "closeButton"));
-  form.hide();
+  ui::AboutWindow window;
+  Open(window);
+  QTest::keyClick(window.windowHandle(), Qt::Key_Right);
+  QTest::keyClick(window.windowHandle(), Qt::Key_C);
+  ASSERT_TRUE(ClosesSoon(window));
+  Open(window);
+  EXPECT_EQ(QApplication::focusWidget(), Part(window, "headerPanel"));
+  QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Part(window, "closeButton"));
+  window.hide();
 }
 
 TEST_F(AboutWindowTest, EveryShowingIsCentredAndLooksTheSame) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const QPoint centred(screen.x() + (screen.width() - 460) / 2, screen.y() + (screen.height() - 298) / 2);
-  ui::AboutWindow form;
+  ui::AboutWindow window;
   QImage firstLook;
   for (int showing = 1; showing <= 3; ++showing) {
     SCOPED_TRACE(showing);
-    Open(form);
-    EXPECT_EQ(form.frameGeometry(), QRect(centred, QSize(460, 298)));
-    EXPECT_EQ(QApplication::focusWidget(), Part(form, "closeButton"));
-    const QImage look = form.grab().toImage();
+    Open(window);
+    EXPECT_EQ(window.frameGeometry(), QRect(centred, QSize(460, 298)));
+    EXPECT_EQ(QApplication::focusWidget(), Part(window, "closeButton"));
+    const QImage look = window.grab().toImage();
     if (showing == 1) firstLook = look;
     EXPECT_EQ(look, firstLook);
-    form.move(3, 7);  // a move between showings does not stick
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
-    EXPECT_TRUE(ClosesSoon(form));
+    window.move(3, 7);  // a move between showings does not stick
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
+    EXPECT_TRUE(ClosesSoon(window));
   }
 }
 
 TEST_F(AboutWindowTest, ExecReturnsTheCancelResultAfterAClickOnThePicture) {
-  ui::AboutWindow form;
-  AllowModal(form);  // the window is shown modally on purpose; the click below closes it
-  QTimer::singleShot(0, &form, [&] {
-    if (QTest::qWaitForWindowActive(&form)) {
-      QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
+  ui::AboutWindow window;
+  AllowModal(window);  // the window is shown modally on purpose; the click below closes it
+  QTimer::singleShot(0, &window, [&] {
+    if (QTest::qWaitForWindowActive(&window)) {
+      QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
     }
   });
-  QTimer::singleShot(5000, &form, [&] {
-    if (!form.isVisible()) return;
+  QTimer::singleShot(5000, &window, [&] {
+    if (!window.isVisible()) return;
     ADD_FAILURE() << "the click did not close the window";
-    form.done(99);
+    window.done(99);
   });
-  EXPECT_EQ(form.exec(), QDialog::Rejected);
-  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(window.exec(), QDialog::Rejected);
+  EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(AboutWindowTest, LayoutOfTheFrameBandsAndButton) {
-  ui::AboutWindow form;
-  EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
-  EXPECT_EQ(form.size(), QSize(460, 298));
-  EXPECT_EQ(form.windowTitle(),
-            QStringLiteral("Calmora - ") + Part<QLabel>(form, "descriptionLabel")->text());
+TEST_F(AboutWindowTest, LayoutOfTheBorderBandsAndButton) {
+  ui::AboutWindow window;
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(window.size(), QSize(460, 298));
+  EXPECT_EQ(window.windowTitle(),
+            QStringLiteral("Calmora - ") + Part<QLabel>(window, "descriptionLabel")->text());
   struct Row {
     const char* part;
     QRect inWindow;
@@ -271,8 +271,8 @@ TEST_F(AboutWindowTest, LayoutOfTheFrameBandsAndButton) {
       {"closeButton", {379, 225, 75, 25}},
   };
   for (const Row& row : rows) {
-    QWidget* part = Part(form, row.part);
-    EXPECT_EQ(QRect(part->mapTo(&form, QPoint(0, 0)), part->size()), row.inWindow) << row.part;
+    QWidget* part = Part(window, row.part);
+    EXPECT_EQ(QRect(part->mapTo(&window, QPoint(0, 0)), part->size()), row.inWindow) << row.part;
   }
 }
 
@@ -305,10 +305,10 @@ TEST_F(AboutWindowTest, LabelsCarryTheirPlacesFontsAndColours) {
       {"phoneLabel", {278, 5}, 13, true, windowText, true},
       {"emailLabel", {278, 21}, 13, true, windowText, true},
   };
-  ui::AboutWindow form;
+  ui::AboutWindow window;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    auto* label = Part<QLabel>(form, row.name);
+    auto* label = Part<QLabel>(window, row.name);
     EXPECT_EQ(label->pos(), row.topLeft);
     EXPECT_EQ(label->font().family(), QStringLiteral("Times New Roman"));
     EXPECT_EQ(label->font().pixelSize(), row.pixelSize);
@@ -327,13 +327,13 @@ TEST_F(AboutWindowTest, LabelsCarryTheirPlacesFontsAndColours) {
 // The stored places let a heading's box touch the name under it by a row, so
 // only the picture's bounds and the button are checked.
 TEST_F(AboutWindowTest, LabelsOverThePictureStayOnItAndClearOfTheButton) {
-  ui::AboutWindow form;
-  const QRect picture = Part(form, "picture")->geometry();
-  const QRect button = Part(form, "closeButton")->geometry();
+  ui::AboutWindow window;
+  const QRect picture = Part(window, "picture")->geometry();
+  const QRect button = Part(window, "closeButton")->geometry();
   for (const char* name : {"structuresHeadingLabel", "structuresFirstNameLabel", "architectureHeadingLabel",
                            "surveyingHeadingLabel", "structuresSecondNameLabel", "architectureFirstNameLabel",
                            "architectureSecondNameLabel", "surveyingNameLabel"}) {
-    const QRect label = Part(form, name)->geometry();
+    const QRect label = Part(window, name)->geometry();
     EXPECT_TRUE(picture.contains(label)) << name;
     EXPECT_FALSE(label.intersects(button)) << name;
   }
@@ -343,10 +343,10 @@ TEST_F(AboutWindowTest, LabelsOverThePictureStayOnItAndClearOfTheButton) {
 // matching place: rows and columns are dropped, never blended.
 TEST_F(AboutWindowTest, PictureIsStretchedByDroppingRowsAndColumns) {
   const QImage decoded =
-      ui::DecodeJpeg(ProgramJpeg(), ui::JpegOutput::Rgb24).convertToFormat(QImage::Format_RGB32);
-  ui::AboutWindow form;
-  Open(form);
-  const QImage shown = Part(form, "picture")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      ui::decodeJpeg(ProgramJpeg(), ui::JpegOutput::Rgb24).convertToFormat(QImage::Format_RGB32);
+  ui::AboutWindow window;
+  Open(window);
+  const QImage shown = Part(window, "picture")->grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(shown.size(), QSize(458, 205));
   int mismatches = 0;
   for (int y = 0; y < shown.height(); y += 7) {
@@ -369,9 +369,9 @@ TEST_F(AboutWindowTest, PictureIsStretchedByDroppingRowsAndColumns) {
 
 TEST_F(AboutWindowTest, EightBitScreenShowsAtMost236Colours) {
   const auto coloursShown = [this](int bitsPerPixel) {
-    ui::AboutWindow form(ProgramJpeg(), bitsPerPixel, nullptr);
-    Open(form);
-    const QImage shown = Part(form, "picture")->grab().toImage();
+    ui::AboutWindow window(ProgramJpeg(), bitsPerPixel, nullptr);
+    Open(window);
+    const QImage shown = Part(window, "picture")->grab().toImage();
     QSet<QRgb> colours;
     for (int y = 0; y < shown.height(); ++y) {
       for (int x = 0; x < shown.width(); ++x) colours.insert(shown.pixel(x, y));
@@ -386,7 +386,7 @@ TEST_F(AboutWindowTest, BadHeaderFailsTheWindowsCreation) {
   QByteArray notJpeg = ProgramJpeg();
   notJpeg[1] = 0;
   try {
-    ui::AboutWindow form(notJpeg, 24, nullptr);
+    ui::AboutWindow window(notJpeg, 24, nullptr);
     ADD_FAILURE() << "the window was made";
   } catch (const std::exception& error) {
     EXPECT_EQ(std::string(error.what()), "JPEG error #" + std::to_string(JERR_NO_SOI));
@@ -397,22 +397,22 @@ TEST_F(AboutWindowTest, BadHeaderFailsTheWindowsCreation) {
 // decoded: not while the window is made or hidden, on the first paint, and
 // never again, neither on a repaint nor on a later showing.
 TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
-  ui::AboutWindow form(WithoutSegments(ProgramJpeg(), 0xDB), 24, nullptr);
+  ui::AboutWindow window(WithoutSegments(ProgramJpeg(), 0xDB), 24, nullptr);
   QTest::qWait(kQuietMs);
   EXPECT_TRUE(errors.box.texts.isEmpty()) << "decoded before it was shown";
   const QStringList expected{QStringLiteral("JPEG error #%1.").arg(JERR_NO_QUANT_TABLE)};
   for (int showing = 1; showing <= 2; ++showing) {
     SCOPED_TRACE(showing);
-    Open(form);
+    Open(window);
     if (showing == 1) {
       EXPECT_TRUE(QTest::qWaitFor([&] { return !errors.box.texts.isEmpty(); }, 2000));
     }
-    form.repaint();
+    window.repaint();
     QTest::qWait(kQuietMs);
     EXPECT_EQ(errors.box.texts, expected);
-    EXPECT_TRUE(form.isVisible());
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
-    EXPECT_TRUE(ClosesSoon(form));
+    EXPECT_TRUE(window.isVisible());
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(421, 101));
+    EXPECT_TRUE(ClosesSoon(window));
   }
   errors.box.texts.clear();
 }
@@ -420,8 +420,8 @@ TEST_F(AboutWindowTest, FaultOnFirstPaintReachesTheErrorBoundaryOnce) {
 // A screen reader hears the firm's name once: its grey shadow copy is left
 // out of the header's children.
 TEST_F(AboutWindowTest, TheFirmsNameIsHeardOnce) {
-  ui::AboutWindow form;
-  QAccessibleInterface* header = QAccessible::queryAccessibleInterface(Part(form, "headerPanel"));
+  ui::AboutWindow window;
+  QAccessibleInterface* header = QAccessible::queryAccessibleInterface(Part(window, "headerPanel"));
   ASSERT_NE(header, nullptr);
   QStringList names;
   for (int i = 0; i < header->childCount(); ++i) names.append(header->child(i)->text(QAccessible::Name));

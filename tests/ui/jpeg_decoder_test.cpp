@@ -60,7 +60,7 @@ std::string StandardErrorOf(const std::function<void()>& action) {
 }
 
 TEST(JpegDecoder, ProgramPictureHeaderIsTheBaselineColourPicture) {
-  const ui::JpegHeader header = ui::ReadJpegHeader(ProgramJpeg());
+  const ui::JpegHeader header = ui::readJpegHeader(ProgramJpeg());
   EXPECT_EQ(header.width, 993);
   EXPECT_EQ(header.height, 417);
   EXPECT_FALSE(header.grayscale);
@@ -68,7 +68,7 @@ TEST(JpegDecoder, ProgramPictureHeaderIsTheBaselineColourPicture) {
 }
 
 TEST(JpegDecoder, ColourScreenGetsFullSize24BitPicture) {
-  const QImage image = ui::DecodeJpeg(ProgramJpeg(), ui::JpegOutput::Rgb24);
+  const QImage image = ui::decodeJpeg(ProgramJpeg(), ui::JpegOutput::Rgb24);
   EXPECT_EQ(image.size(), QSize(993, 417));
   EXPECT_EQ(image.format(), QImage::Format_RGB888);
   // Dark blue background: the top-left corner has more blue than red.
@@ -76,7 +76,7 @@ TEST(JpegDecoder, ColourScreenGetsFullSize24BitPicture) {
 }
 
 TEST(JpegDecoder, EightBitScreenGetsAtMost236Colours) {
-  const QImage image = ui::DecodeJpeg(ProgramJpeg(), ui::JpegOutput::Palette8);
+  const QImage image = ui::decodeJpeg(ProgramJpeg(), ui::JpegOutput::Palette8);
   ASSERT_EQ(image.format(), QImage::Format_Indexed8);
   EXPECT_EQ(image.size(), QSize(993, 417));
   EXPECT_LE(image.colorCount(), 236);
@@ -121,7 +121,7 @@ TEST(JpegDecoder, HeaderFaultsBecomeJpegErrors) {
       {"cut after the frame header", cutAfterFrame, JERR_SOF_NO_SOS},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(MessageCodeOf([&] { ui::ReadJpegHeader(row.data); }), row.messageCode) << row.name;
+    EXPECT_EQ(MessageCodeOf([&] { ui::readJpegHeader(row.data); }), row.messageCode) << row.name;
     EXPECT_EQ(MessageCodeOf([&] { ui::JpegPicture(row.data, 32); }), row.messageCode) << row.name;
   }
 }
@@ -136,7 +136,7 @@ TEST(JpegDecoder, TruncatedBodyDecodesSilently) {
   const QByteArray truncated = ProgramJpeg().left(ProgramJpeg().size() / 2);
   QImage image;
   const std::string written = StandardErrorOf([&] {
-    EXPECT_EQ(MessageCodeOf([&] { image = ui::DecodeJpeg(truncated, ui::JpegOutput::Rgb24); }), 0);
+    EXPECT_EQ(MessageCodeOf([&] { image = ui::decodeJpeg(truncated, ui::JpegOutput::Rgb24); }), 0);
   });
   EXPECT_EQ(written, "");
   EXPECT_EQ(image.size(), QSize(993, 417));
@@ -160,9 +160,9 @@ TEST(JpegDecoder, RandomDamageEndsInPictureOrJpegError) {
     }
     const std::string written = StandardErrorOf([&] {
       try {
-        const ui::JpegHeader header = ui::ReadJpegHeader(damaged);
+        const ui::JpegHeader header = ui::readJpegHeader(damaged);
         const QImage image =
-            ui::DecodeJpeg(damaged, trial % 2 == 0 ? ui::JpegOutput::Rgb24 : ui::JpegOutput::Palette8);
+            ui::decodeJpeg(damaged, trial % 2 == 0 ? ui::JpegOutput::Rgb24 : ui::JpegOutput::Palette8);
         EXPECT_EQ(image.size(), QSize(header.width, header.height)) << "trial " << trial;
       } catch (const ui::JpegError& error) {
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^JPEG error #\\d+$"))

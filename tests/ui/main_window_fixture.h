@@ -27,7 +27,7 @@
 // while it has none, and counts the questions.
 class AnsweringDialog : public ui::SaveDialog {
  public:
-  std::optional<QString> AskFileName(QWidget* /*owner*/) override {
+  std::optional<QString> askFileName(QWidget* /*owner*/) override {
     ++asked;
     return answer;
   }

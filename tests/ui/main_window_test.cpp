@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: EUPL-1.2
 
-// The main window's build: caption, frame, geometry, the components' state
+// The main window's build: caption, window flags, geometry, the widgets' state
 // at start, the clear button, the shadowed credit, the logo, the
 // accessible names, and the focus after a real error box.
 
@@ -17,7 +17,7 @@
 
 namespace {
 
-TEST_F(MainWindowTest, WindowFrameAndCaption) {
+TEST_F(MainWindowTest, WindowFlagsAndCaption) {
   EXPECT_EQ(window->windowTitle().toStdString(), "Calcolo percentuali di discordanza");
   EXPECT_EQ(window->size(), QSize(368, 224));
   EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed size";

@@ -26,7 +26,7 @@ namespace ui {
 namespace {
 
 TEST(MakeExportDialog, IsConfiguredForTheReport) {
-  const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(nullptr);
+  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(nullptr);
   EXPECT_EQ(dialog->windowTitle(), "Esporta i dati in formato Word compatibile");
   EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
@@ -52,7 +52,7 @@ inline void PrintTo(const PositionRow& row, std::ostream* os) { *os << row.name;
 class DialogPositionRows : public ::testing::TestWithParam<PositionRow> {};
 
 TEST_P(DialogPositionRows, CentresAcrossWithAThirdAbove) {
-  EXPECT_EQ(DialogPosition(GetParam().screen, GetParam().frame), GetParam().expected);
+  EXPECT_EQ(dialogPosition(GetParam().screen, GetParam().frame), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,12 +71,12 @@ TEST(MakeExportDialog, IsPlacedWhenShown) {
   owner.show();
   owner.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
-  const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(&owner);
+  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(&owner);
   dialog->setWindowModality(Qt::NonModal);  // shown, not run: nothing may block
   dialog->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
   EXPECT_EQ(dialog->frameGeometry().topLeft(),
-            DialogPosition(owner.screen()->geometry(), dialog->frameGeometry().size()));
+            dialogPosition(owner.screen()->geometry(), dialog->frameGeometry().size()));
   dialog->close();
 }
 
@@ -115,7 +115,7 @@ TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
   QTemporaryDir folder;
   WhenTheDialogOpensTypeName(folder.path(), "report");
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.AskFileName(nullptr), folder.filePath("report"));
+  EXPECT_EQ(dialog.askFileName(nullptr), folder.filePath("report"));
 }
 
 // A question would be a second modal window, which the modal guard fails.
@@ -126,13 +126,13 @@ TEST(QtSaveDialog, ChoosesAnExistingFileWithoutAQuestion) {
   existing.close();
   WhenTheDialogOpensTypeName(folder.path(), "old.rtf");
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.AskFileName(nullptr), folder.filePath("old.rtf"));
+  EXPECT_EQ(dialog.askFileName(nullptr), folder.filePath("old.rtf"));
 }
 
 TEST(QtSaveDialog, EscapeReturnsNothing) {
   WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
+  EXPECT_EQ(dialog.askFileName(nullptr), std::nullopt);
 }
 
 // The dialog's icons are made afresh for each dialog; what the toolkit cached
@@ -142,7 +142,7 @@ TEST(QtSaveDialog, LeavesNoCachedPixmapBehind) {
   QPixmapCache::insert(probe, QPixmap(16, 16));
   WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.AskFileName(nullptr), std::nullopt);
+  EXPECT_EQ(dialog.askFileName(nullptr), std::nullopt);
   QPixmap found;
   EXPECT_FALSE(QPixmapCache::find(probe, &found));
 }
@@ -163,7 +163,7 @@ TEST(QtSaveDialog, GivesTheFocusBackToTheWindowThatHadIt) {
   ASSERT_EQ(QApplication::focusWidget(), second);
   WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.AskFileName(&window), std::nullopt);
+  EXPECT_EQ(dialog.askFileName(&window), std::nullopt);
   EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   EXPECT_EQ(QApplication::focusWidget(), second);
 }
@@ -178,7 +178,7 @@ TEST(QtSaveDialog, KeepsTheFloatingPointModesAndClearsTheFlags) {
     QTest::keyClick(FocusIn(dialog), Qt::Key_Escape);
   });
   QtSaveDialog dialog;
-  dialog.AskFileName(nullptr);
+  dialog.askFileName(nullptr);
   EXPECT_EQ(std::fegetround(), FE_TONEAREST);
   EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
   std::fesetround(FE_TONEAREST);
