@@ -16,9 +16,11 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <functional>
+#include <initializer_list>
 
 namespace {
 
@@ -149,20 +151,49 @@ TEST(ProgramSession, KeepsNoStateUnderHome) {
   EXPECT_EQ(FilesUnder(home.path()).join(u' ').toStdString(), "");
 }
 
+// A program that the tests below start, and the Debian package that has it.
+// ./test installs them all (scripts/packages/test.txt), and so does the
+// package's build with its tests (debian/control).
+struct Tool {
+  const char* program;
+  const char* package;
+};
+constexpr Tool kXvfb{"Xvfb", "xvfb"};
+constexpr Tool kOpenbox{"openbox", "openbox"};
+constexpr Tool kXprop{"xprop", "x11-utils"};
+constexpr Tool kXdotool{"xdotool", "xdotool"};
+
+// One line that names the first of the tools that is not installed, and
+// where it belongs; empty when all are.
+QString MissingTool(std::initializer_list<Tool> tools) {
+  for (const Tool& tool : tools) {
+    if (QStandardPaths::findExecutable(tool.program).isEmpty())
+      return QStringLiteral("%1 is not installed: its Debian package %2 is in scripts/packages/test.txt")
+          .arg(tool.program, tool.package);
+  }
+  return {};
+}
+
 // A virtual X display with a window manager that decorates windows, for as
-// long as the object lives; empty display() when either cannot be started.
+// long as the object lives; when either cannot be started, display() is
+// empty and fault() says why, in one line.
 class DisplayWithWindowManager {
  public:
   DisplayWithWindowManager() {
+    fault_ = MissingTool({kXvfb, kOpenbox, kXprop});
+    if (!fault_.isEmpty()) return;
+    fault_ = QStringLiteral("Xvfb did not start or name its display");
     server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     if (!server_.waitForStarted(5000) || !server_.waitForReadyRead(5000)) return;
     const QString number = QString::fromLatin1(server_.readLine()).trimmed();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", ":" + number);
     manager_.setProcessEnvironment(environment);
+    fault_ = QStringLiteral("openbox did not start");
     manager_.start("openbox", {});
     if (!manager_.waitForStarted(5000)) return;
     // Ready once it has claimed the screen and says what it supports.
+    fault_ = QStringLiteral("openbox did not claim the screen of Xvfb within 5 seconds");
     for (int i = 0; i < 100; ++i) {
       QProcess query;
       query.setProcessEnvironment(environment);
@@ -170,6 +201,7 @@ class DisplayWithWindowManager {
       query.waitForFinished(5000);
       if (query.readAllStandardOutput().contains("_NET_REQUEST_FRAME_EXTENTS")) {
         display_ = ":" + number;
+        fault_.clear();
         return;
       }
       QThread::msleep(50);
@@ -185,11 +217,13 @@ class DisplayWithWindowManager {
   DisplayWithWindowManager& operator=(const DisplayWithWindowManager&) = delete;
 
   QString display() const { return display_; }
+  QString fault() const { return fault_; }
 
  private:
   QProcess server_;
   QProcess manager_;
   QString display_;
+  QString fault_;
 };
 
 QRect RectAfter(const QString& out, const QString& name) {
@@ -207,7 +241,7 @@ QRect RectAfter(const QString& out, const QString& name) {
 // and the window is first painted where it stays.
 TEST(Placement, TheOuterFrameIsCentredFromTheFirstPaint) {
   const DisplayWithWindowManager display;
-  if (display.display().isEmpty()) GTEST_SKIP() << "Xvfb with openbox could not be started";
+  if (display.display().isEmpty()) FAIL() << display.fault().toStdString();
   ProbeStart start;
   start.platform = QStringLiteral("xcb");
   start.display = display.display();
@@ -229,6 +263,7 @@ void Xdotool(const QString& display, const QStringList& arguments) {
   environment.insert("DISPLAY", display);
   xdotool.setProcessEnvironment(environment);
   xdotool.start("xdotool", arguments);
+  ASSERT_TRUE(xdotool.waitForStarted(5000)) << "xdotool did not start";
   ASSERT_TRUE(xdotool.waitForFinished(20000)) << arguments.join(u' ').toStdString();
   ASSERT_EQ(xdotool.exitCode(), 0) << arguments.join(u' ').toStdString() << ": "
                                    << xdotool.readAllStandardError().toStdString();
@@ -270,8 +305,9 @@ class StateLines {
 // "&Salva" is disabled and Alt+S does nothing: no save dialog opens, and the
 // Alt+E after it ends the program.
 TEST(ProgramUnderX, TypedFiguresUnderAPointLocaleAndSaveAfterAnError) {
+  if (const QString missing = MissingTool({kXdotool}); !missing.isEmpty()) FAIL() << missing.toStdString();
   const DisplayWithWindowManager display;
-  if (display.display().isEmpty()) GTEST_SKIP() << "Xvfb with openbox could not be started";
+  if (display.display().isEmpty()) FAIL() << display.fault().toStdString();
   QProcess probe;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "xcb");

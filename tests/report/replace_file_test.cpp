@@ -8,6 +8,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -55,11 +56,15 @@ class ReplaceFileTest : public testing::Test {
 
   // Forbids creating files in the folder: its mode, and for a superuser,
   // whom the mode does not stop, the immutable attribute. False where
-  // neither holds.
+  // neither holds; a failure when chattr, which sets the attribute, is
+  // missing (the shell's status 127).
   bool ForbidCreating() {
     fs::permissions(directory_, fs::perms::owner_read | fs::perms::owner_exec);
     if (geteuid() == 0) {
-      immutable_ = std::system(("chattr +i '" + directory_.string() + "' 2>/dev/null").c_str()) == 0;
+      const int status = std::system(("chattr +i '" + directory_.string() + "' 2>/dev/null").c_str());
+      if (WIFEXITED(status) && WEXITSTATUS(status) == 127)
+        ADD_FAILURE() << "chattr is not installed: its Debian package is e2fsprogs";
+      immutable_ = status == 0;
     }
     const std::string probe = Path("probe");
     if (std::ofstream(probe)) {
