@@ -254,7 +254,6 @@ class ShellLexer:
                 self.op(")")
                 text += "$(...)"
             elif c == "$" and self.peek(1) == "{":
-                self.advance()
                 text += "$" + self.skip_braces()
             elif c == "`":
                 self.advance()
@@ -268,8 +267,8 @@ class ShellLexer:
         return text + '"'
 
     def skip_braces(self):
-        if self.peek() == "$":
-            self.advance()
+        """A ${...} expansion, from its $."""
+        self.advance()
         return self.balanced("{", "}")
 
     def balanced(self, opener, closer):
