@@ -14,8 +14,9 @@
 #                       seconds (it is then ended).
 # For each it prints the time it took, its result and the packages and
 # megabytes it installed, and it fails unless all three are as above.
-# Not part of ./test --all: it downloads some 900 MB and takes about half an
-# hour. Needs root (a chroot with /proc, /sys and /dev mounted) and the
+# Not part of ./test --all: it installs some 650 MB of packages in the new
+# system for ./run alone and builds what ./run and ./test build, far more
+# than 10 minutes. Needs root (a chroot with /proc, /sys and /dev mounted) and the
 # network to Debian's archive; the scratch folder is removed at the end.
 #   scripts/check-fresh.sh [SCRATCH]   (default: a new folder under /tmp)
 set -euo pipefail
