@@ -5,6 +5,7 @@
 #include "cli/award_output.h"
 
 #include "award/award_error.h"
+#include "form/results.h"
 
 namespace cli {
 
@@ -62,7 +63,7 @@ std::array<std::string_view, kAwardColumns> AwardRow::Cells() const {
 
 AwardRow ComputeAwardRow(const award::AwardInputs& inputs, char separator) {
   AwardRow row;
-  if (inputs.baseAmount.empty() || inputs.discount.empty() || inputs.contractorTotal.empty()) return row;
+  if (form::AnyInputEmpty(inputs.baseAmount, inputs.discount, inputs.contractorTotal)) return row;
   try {
     row.texts = award::ShowAward(award::CheckAward(inputs, separator), separator, false);
   } catch (const award::AwardError& error) {

@@ -4,9 +4,13 @@
 
 namespace form {
 
+bool AnyInputEmpty(std::string_view baseAmount, std::string_view discount, std::string_view contractorTotal) {
+  return baseAmount.empty() || discount.empty() || contractorTotal.empty();
+}
+
 std::optional<calc::DiscrepancyTexts> ComputeResults(std::string_view baseAmount, std::string_view discount,
                                                      std::string_view contractorTotal, char separator) {
-  if (baseAmount.empty() || discount.empty() || contractorTotal.empty()) return std::nullopt;
+  if (AnyInputEmpty(baseAmount, discount, contractorTotal)) return std::nullopt;
   return calc::ComputeTexts(baseAmount, discount, contractorTotal, separator);
 }
 

@@ -7,6 +7,7 @@
 // raises no error. A text of spaces is not empty: it is read, and fails.
 //   "250000", "12,5", "220000" → {"218750", "1250", "0,568181818181818"}
 //   "250000", "",     "220000" → nothing
+// The award check follows the same rule on the same three texts.
 
 #include <optional>
 #include <string_view>
@@ -14,6 +15,9 @@
 #include "calc/discrepancy.h"
 
 namespace form {
+
+// Whether one of the three input texts has no characters at all.
+bool AnyInputEmpty(std::string_view baseAmount, std::string_view discount, std::string_view contractorTotal);
 
 // Nothing when an input is empty; otherwise calc::ComputeTexts of the three
 // texts, raising its calc::CalcError when they do not compute.
