@@ -26,12 +26,14 @@ build=build-fuzz
 cmake --preset fuzz >/dev/null
 
 targets=(amount_from_text_fuzzer format_number_fuzzer csv_reader_fuzzer rtf_writer_fuzzer arguments_fuzzer
-  form_fuzzer)
+  form_fuzzer award_form_fuzzer)
 # Longest inputs: a few rows of fields with quotes, every line end and both
 # byte-order marks; six fields with multi-byte characters; a dozen arguments;
 # some forty typed characters, pastes and clicks, enough to fill all three
-# fields with amounts of more digits than the 64-bit significand holds.
-declare -A max_len=([csv_reader_fuzzer]=256 [rtf_writer_fuzzer]=128 [arguments_fuzzer]=256 [form_fuzzer]=128)
+# fields with amounts of more digits than the 64-bit significand holds; as
+# many events over the award check's five fields, its decimals and guarantee.
+declare -A max_len=([csv_reader_fuzzer]=256 [rtf_writer_fuzzer]=128 [arguments_fuzzer]=256 [form_fuzzer]=128
+  [award_form_fuzzer]=128)
 export ASAN_OPTIONS=quarantine_size_mb=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}
 [ $# -gt 1 ] && targets=("${@:2}")
 cmake --build "$build" --target "${targets[@]}"

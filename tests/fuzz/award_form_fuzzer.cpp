@@ -1,0 +1,269 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+// SPDX-License-Identifier: EUPL-1.2
+//
+// The award form beside the main form on any sequence of what a user does
+// in the two windows: characters typed, texts pasted and selections deleted
+// in the three main inputs and in the safety and labour costs, the discount's
+// decimals set (0 to 10, the last out of range), the guarantee switched,
+// Ripulisci and saving the award report, under "," or "." as the decimal
+// separator. After every event:
+//   - the award form holds the main form's three texts and those typed into
+//     its own fields;
+//   - the award report may be saved exactly when the three main inputs hold
+//     text and award::CheckAward gives figures for the inputs held, and then
+//     the figures shown are exactly those of these inputs;
+//   - a check that fails shows its own line; the line is empty otherwise;
+//   - the view was told exactly the award form's state, and only of changes;
+//   - saving writes report::AwardReportRtf of the inputs held, and nothing
+//     while saving is disabled.
+// Input: the first byte picks the separator, then events of a few bytes
+// each (see NextEvent); an input that ends mid-event ends the sequence.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "award/award_check.h"
+#include "award/award_error.h"
+#include "award/award_texts.h"
+#include "calc/calc_error.h"
+#include "calc/decimal_separator.h"
+#include "form/award_form.h"
+#include "form/fields.h"
+#include "form/first_line.h"
+#include "form/form.h"
+#include "form/typed_character.h"
+#include "report/award_report.h"
+
+namespace {
+
+auto Tied(const award::AwardTexts& t) {
+  return std::tie(t.discountedBase, t.contractAmount, t.amountInWords, t.impliedDiscount,
+                  t.contractorMinusContract, t.outcome, t.guaranteePercent, t.guaranteeAmount, t.guarantee,
+                  t.note);
+}
+
+bool SameInputs(const award::AwardInputs& a, const award::AwardInputs& b) {
+  return std::tie(a.baseAmount, a.discount, a.contractorTotal, a.safetyCosts, a.labourCosts,
+                  a.discountDecimals, a.guarantee) == std::tie(b.baseAmount, b.discount, b.contractorTotal,
+                                                               b.safetyCosts, b.labourCosts,
+                                                               b.discountDecimals, b.guarantee);
+}
+
+class SilentFormView final : public form::FormView {
+ public:
+  void ShowInput(form::Input, const std::string&) override {}
+  void ShowResult(form::Result, const std::string&) override {}
+  void ShowSaveEnabled(bool) override {}
+};
+
+// What the award window shows: whatever the award form tells it, each time a
+// change.
+class MirrorView final : public form::AwardView {
+ public:
+  void ShowAwardTexts(const award::AwardTexts& shown) override {
+    if (Tied(shown) == Tied(texts)) std::abort();  // told of no change
+    texts = shown;
+  }
+  void ShowAwardError(const std::string& line) override {
+    if (line == errorLine) std::abort();
+    errorLine = line;
+  }
+  void ShowAwardSaveEnabled(bool enabled) override {
+    if (enabled == saveEnabled) std::abort();
+    saveEnabled = enabled;
+  }
+
+  award::AwardTexts texts;
+  std::string errorLine;
+  bool saveEnabled = false;
+};
+
+// Reads the input byte by byte; nothing once it is used up.
+class Bytes {
+ public:
+  Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  std::optional<std::uint8_t> Next() {
+    if (at_ == size_) return std::nullopt;
+    return data_[at_++];
+  }
+  std::optional<std::string_view> Text(std::size_t length) {
+    if (size_ - at_ < length) return std::nullopt;
+    const std::string_view text(reinterpret_cast<const char*>(data_ + at_), length);
+    at_ += length;
+    return text;
+  }
+
+ private:
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t at_ = 0;
+};
+
+// The two forms and the inputs the user gave them, kept apart from the forms.
+struct Session {
+  SilentFormView mainView;
+  form::Form mainForm{mainView};
+  MirrorView view;
+  form::AwardForm award{view};
+  award::AwardInputs typed;  // the five texts as the fields hold them, N and the guarantee
+};
+
+// The check's outcome for the inputs the user gave, computed anew only when
+// they have changed since the last event.
+struct Expected {
+  award::AwardInputs inputs;
+  bool computed = false;  // false while a main input is empty, as at the start
+  std::optional<award::AwardTexts> texts;
+  std::string errorLine;
+};
+
+void Recompute(const award::AwardInputs& inputs, Expected& expected) {
+  expected.inputs = inputs;
+  expected.texts.reset();
+  expected.errorLine.clear();
+  expected.computed =
+      !inputs.baseAmount.empty() && !inputs.discount.empty() && !inputs.contractorTotal.empty();
+  if (!expected.computed) return;
+  const char separator = calc::DecimalSeparator();
+  try {
+    expected.texts = award::ShowAward(award::CheckAward(inputs, separator), separator, true);
+  } catch (const award::AwardError& error) {
+    expected.errorLine = error.what();
+  }
+}
+
+void CheckState(const Session& session, Expected& expected) {
+  const form::AwardForm& award = session.award;
+  if (!SameInputs(award.Inputs(), session.typed)) std::abort();
+  if (Tied(session.view.texts) != Tied(award.Texts()) || session.view.errorLine != award.ErrorLine() ||
+      session.view.saveEnabled != award.SaveEnabled())
+    std::abort();
+  if (!SameInputs(expected.inputs, session.typed)) Recompute(session.typed, expected);
+  if (award.SaveEnabled() != expected.texts.has_value()) std::abort();
+  if (expected.texts && Tied(award.Texts()) != Tied(*expected.texts)) std::abort();
+  if (award.ErrorLine() != expected.errorLine) std::abort();
+}
+
+// The five fields a user types into: the main three, then S and L.
+constexpr std::size_t kFields = 5;
+
+std::string& TypedText(Session& session, std::size_t field) {
+  switch (field) {
+    case 0: return session.typed.baseAmount;
+    case 1: return session.typed.discount;
+    case 2: return session.typed.contractorTotal;
+    case 3: return session.typed.safetyCosts;
+    default: return session.typed.labourCosts;
+  }
+}
+
+// The field takes its new text, then its form hears of the edit; a main
+// edit is followed by the award form, whether the main form computed or not.
+void Edit(Session& session, std::size_t field, std::string text) {
+  TypedText(session, field) = text;
+  if (field == 3) return session.award.EditSafetyCosts(text);
+  if (field == 4) return session.award.EditLabourCosts(text);
+  try {
+    session.mainForm.EditInput(form::kInputs[field], text);
+  } catch (const calc::CalcError&) {
+  }
+  session.award.FollowMainInputs(session.mainForm);
+}
+
+// One event: the first byte picks what happens (low three bits) and in which
+// field (the rest); caret positions are taken modulo the text's length.
+// False when the input ends before the event is whole.
+bool NextEvent(Bytes& bytes, Session& session) {
+  const std::optional<std::uint8_t> head = bytes.Next();
+  if (!head) return false;
+  const std::size_t field = (*head >> 3) % kFields;
+  std::string text = TypedText(session, field);
+  switch (*head & 7) {
+    case 0:
+    case 1: {  // a typed character at the caret
+      const std::optional<std::uint8_t> typed = bytes.Next();
+      const std::optional<std::uint8_t> caret = bytes.Next();
+      if (!typed || !caret) return false;
+      const std::size_t at = *caret % (text.size() + 1);
+      const std::optional<char> kept = form::KeptTypedCharacter(*typed, calc::DecimalSeparator());
+      if (!kept) return true;
+      if (*kept == 8) {
+        if (at == 0) return true;
+        text.erase(at - 1, 1);
+      } else if (*kept == 127) {
+        if (at == text.size()) return true;
+        text.erase(at, 1);
+      } else {
+        text.insert(at, 1, *kept);
+      }
+      break;
+    }
+    case 2: {  // a paste at the caret
+      const std::optional<std::uint8_t> length = bytes.Next();
+      const std::optional<std::uint8_t> caret = bytes.Next();
+      if (!length || !caret) return false;
+      const std::optional<std::string_view> pasted = bytes.Text(*length % 32);
+      if (!pasted) return false;
+      text.insert(*caret % (text.size() + 1), form::FirstLine(*pasted));
+      break;
+    }
+    case 3: {  // a selection deleted
+      const std::optional<std::uint8_t> start = bytes.Next();
+      const std::optional<std::uint8_t> length = bytes.Next();
+      if (!start || !length) return false;
+      const std::size_t from = *start % (text.size() + 1);
+      text.erase(from, *length % (text.size() - from + 1));
+      break;
+    }
+    case 4: {  // the discount's decimals chosen
+      const std::optional<std::uint8_t> decimals = bytes.Next();
+      if (!decimals) return false;
+      session.typed.discountDecimals = *decimals % (award::kMostDiscountDecimals + 2);
+      session.award.SetDiscountDecimals(session.typed.discountDecimals);
+      return true;
+    }
+    case 5:  // the guarantee switched
+      session.typed.guarantee = session.typed.guarantee == award::Guarantee::Ordinary
+                                    ? award::Guarantee::BelowThreshold
+                                    : award::Guarantee::Ordinary;
+      session.award.SetGuarantee(session.typed.guarantee);
+      return true;
+    case 6:  // Ripulisci in the main window
+      session.mainForm.Clear();
+      session.typed.baseAmount.clear();
+      session.typed.discount.clear();
+      session.typed.contractorTotal.clear();
+      session.award.FollowMainInputs(session.mainForm);
+      return true;
+    case 7: {  // saving the award report
+      const std::optional<std::string> rtf = session.award.ReportRtf();
+      if (rtf.has_value() != session.award.SaveEnabled()) std::abort();
+      if (rtf && *rtf != report::AwardReportRtf(session.typed, calc::DecimalSeparator())) std::abort();
+      return true;
+    }
+  }
+  Edit(session, field, std::move(text));
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  calc::SetDecimalSeparator(data[0] & 1 ? '.' : ',');
+  Bytes bytes(data + 1, size - 1);
+  Session session;
+  Expected expected;
+  try {
+    while (NextEvent(bytes, session)) CheckState(session, expected);
+  } catch (const std::exception&) {
+    std::abort();  // the forms raise nothing past a main edit's CalcError
+  }
+  return 0;
+}
