@@ -7,6 +7,7 @@
 # Fails when a folder includes from a layer above it. The layers, bottom to
 # top, each using only those below:
 #   calc/        the numbers; no Qt
+#   award/       the award check in exact arithmetic; no Qt
 #   report/      the report's lines, RTF writer, file writer and export; no Qt
 #   form/        the six fields and their rules, for the window and the page; no Qt
 #   app/         the frame: application object, error boundary and box, modal showing,
@@ -22,13 +23,14 @@ cd "$root"
 # The layers each folder may include from; the folders that may use Qt.
 declare -A allowed=(
   [calc]="calc"
-  [report]="calc report"
-  [form]="calc report form"
+  [award]="calc award"
+  [report]="calc award report"
+  [form]="calc award report form"
   [app]="calc form app"
-  [ui]="calc report form app ui"
-  [program]="calc report form app ui"
-  [cli]="calc report form cli"
-  [web]="calc report form web"
+  [ui]="calc award report form app ui"
+  [program]="calc award report form app ui"
+  [cli]="calc award report form cli"
+  [web]="calc award report form web"
 )
 declare -A qt=([app]=1 [ui]=1 [program]=1)
 
