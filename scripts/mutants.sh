@@ -17,7 +17,6 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 scratch=/tmp/discordanza-mutants
 if [[ "${1:-}" == -d ]]; then scratch=$2; shift 2; fi
-picked=("$@")
 
 files=() froms=() tos=() whats=()
 fault() { files+=("$1"); froms+=("$2"); tos+=("$3"); whats+=("$4"); }
@@ -93,6 +92,13 @@ fault report/windows1252.cpp '(character >= 0xA0 && character <= 0xFF)' '(charac
 fault report/rtf_writer.cpp 'sink_.ControlWord("fs", buffer_.DefaultSize() * 2);' \
   'sink_.ControlWord("fs", buffer_.DefaultSize());' 'font size in points, not half points'
 
+picked=("$@")
+for number in "${picked[@]}"; do
+  if [[ ! "$number" =~ ^[0-9]+$ ]] || ((number < 1 || number > ${#files[@]})); then
+    echo "mutants.sh: no fault numbered $number (1 to ${#files[@]})" >&2
+    exit 2
+  fi
+done
 src=$scratch/src
 build=$scratch/build
 export QT_QPA_PLATFORM=offscreen
