@@ -115,7 +115,7 @@ ASSIGNMENT = re.compile(r"[A-Za-z_][A-Za-z0-9_]*(\[[^]]*\])?\+?=")
 class ShellLexer:
     """Splits a shell script into words and the operators that end a
     command, with the commands inside $( ), <( ) and double quotes, and
-    without comments, here-documents and arithmetic."""
+    without comments and here-documents; arithmetic is one word."""
 
     def __init__(self, text):
         self.text = text
@@ -191,6 +191,9 @@ class ShellLexer:
                 word += "$" + self.skip_braces()
             elif c == "(" and word.endswith("="):
                 word += self.balanced("(", ")")  # an array's values
+            elif c == "(" and self.peek(1) == "(" and not word:
+                end_word()
+                self.tokens.append(("word", self.balanced("(", ")"), self.line))  # an arithmetic command
             elif c in "<>" and self.peek(1) == "(":
                 end_word()
                 self.advance(2)

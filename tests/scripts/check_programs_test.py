@@ -33,6 +33,7 @@ class ProgramsOfAFile(unittest.TestCase):
         ("a.sh", "f() { Xvfb :1; }\nf\n", ["Xvfb"]),
         ("a.sh", "for x in openbox xprop; do rm \"$x\"; done\n", ["rm"]),
         ("a.sh", "[[ $a == b ]] || exit 1\n", []),
+        ("a.sh", "if ((n < 1 || n > $#)); then exit 2; fi\n", []),
         ("a.sh", 'env -i HOME=/root nice -n 5 timeout 10 make all\n', ["make"]),
         ("a.sh", '"${as_root[@]}" apt-get update 2>/dev/null >&2\n', ["apt-get"]),
         ("a.sh", "command -v xdg-open >/dev/null && xdg-open page\n", []),
