@@ -55,9 +55,15 @@ need_root() {  # need_root COMMAND_TO_SUGGEST
   fi
 }
 
+# The names that installed packages provide besides their own: a node.js
+# build that bundles npm provides npm, and conflicts with Debian's.
+provided=$(dpkg-query -W -f='${db:Status-Abbrev}|${Provides}\n' 2>/dev/null |
+  sed -n 's/^ii *|//p' | tr ',' '\n' | sed 's/([^)]*)//; s/:.*//; s/^ *//; s/ *$//' | sort -u)
+
 installed() {
   # One line per installed architecture (multiarch); any installed one will do.
-  dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null | grep -qx 'install ok installed'
+  dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null | grep -qx 'install ok installed' ||
+    grep -qxF "$1" <<<"$provided"
 }
 
 missing=()
