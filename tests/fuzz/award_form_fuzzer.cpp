@@ -39,6 +39,7 @@
 #include "form/form.h"
 #include "form/typed_character.h"
 #include "report/award_report.h"
+#include "tests/fuzz/fuzz_bytes.h"
 
 namespace {
 
@@ -82,27 +83,6 @@ class MirrorView final : public form::AwardView {
   award::AwardTexts texts;
   std::string errorLine;
   bool saveEnabled = false;
-};
-
-// Reads the input byte by byte; nothing once it is used up.
-class Bytes {
- public:
-  Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  std::optional<std::uint8_t> Next() {
-    if (at_ == size_) return std::nullopt;
-    return data_[at_++];
-  }
-  std::optional<std::string_view> Text(std::size_t length) {
-    if (size_ - at_ < length) return std::nullopt;
-    const std::string_view text(reinterpret_cast<const char*>(data_ + at_), length);
-    at_ += length;
-    return text;
-  }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
 };
 
 // The two forms and the inputs the user gave them, kept apart from the forms.
@@ -179,7 +159,7 @@ void Edit(Session& session, std::size_t field, std::string text) {
 // One event: the first byte picks what happens (low three bits) and in which
 // field (the rest); caret positions are taken modulo the text's length.
 // False when the input ends before the event is whole.
-bool NextEvent(Bytes& bytes, Session& session) {
+bool NextEvent(FuzzBytes& bytes, Session& session) {
   const std::optional<std::uint8_t> head = bytes.Next();
   if (!head) return false;
   const std::size_t field = (*head >> 3) % kFields;
@@ -257,7 +237,7 @@ bool NextEvent(Bytes& bytes, Session& session) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   calc::SetDecimalSeparator(data[0] & 1 ? '.' : ',');
-  Bytes bytes(data + 1, size - 1);
+  FuzzBytes bytes(data + 1, size - 1);
   Session session;
   Expected expected;
   try {

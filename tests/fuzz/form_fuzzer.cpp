@@ -31,6 +31,7 @@
 #include "form/first_line.h"
 #include "form/form.h"
 #include "form/typed_character.h"
+#include "tests/fuzz/fuzz_bytes.h"
 
 namespace {
 
@@ -59,27 +60,6 @@ class MirrorView final : public form::FormView {
     if (shown == text) std::abort();  // told of no change
     shown = text;
   }
-};
-
-// Reads the input byte by byte; nothing once it is used up.
-class Bytes {
- public:
-  Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  std::optional<std::uint8_t> Next() {
-    if (at_ == size_) return std::nullopt;
-    return data_[at_++];
-  }
-  std::optional<std::string_view> Text(std::size_t length) {
-    if (size_ - at_ < length) return std::nullopt;
-    const std::string_view text(reinterpret_cast<const char*>(data_ + at_), length);
-    at_ += length;
-    return text;
-  }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
 };
 
 // The three results for the inputs, or nothing when they do not compute.
@@ -146,7 +126,7 @@ void Edit(form::Form& form, MirrorView& view, form::Input input, std::string tex
 // One event: the first byte picks what happens (low three bits) and in which
 // input field (the rest); caret positions are taken modulo the text's length.
 // False when the input ends before the event is whole.
-bool NextEvent(Bytes& bytes, form::Form& form, MirrorView& view) {
+bool NextEvent(FuzzBytes& bytes, form::Form& form, MirrorView& view) {
   const std::optional<std::uint8_t> head = bytes.Next();
   if (!head) return false;
   const form::Input input = form::kInputs[(*head >> 3) % form::kInputs.size()];
@@ -215,7 +195,7 @@ bool NextEvent(Bytes& bytes, form::Form& form, MirrorView& view) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   calc::SetDecimalSeparator(data[0] & 1 ? '.' : ',');
-  Bytes bytes(data + 1, size - 1);
+  FuzzBytes bytes(data + 1, size - 1);
   MirrorView view;
   form::Form form(view);
   Expectation expectation;
