@@ -546,14 +546,14 @@ def main():
     faults = []
     claimed = set()
     checked = 0
-    for job, spec in JOBS.items():
+    for job, job_files in JOBS.items():
         installed = set(base)
-        for name in spec["lists"]:
+        for name in job_files["lists"]:
             if name == "control":
                 installed |= build_depends(root)
             else:
                 installed |= read_list(root, name)
-        files = files_matching(root, spec["files"]) - files_matching(root, spec.get("except", []))
+        files = files_matching(root, job_files["files"]) - files_matching(root, job_files.get("except", []))
         claimed |= files
         for path in sorted(files):
             with open(os.path.join(root, path), encoding="utf-8", errors="replace") as source:
@@ -568,7 +568,7 @@ def main():
                                   "know: add it there with its Debian package")
                 elif package not in installed:
                     lists = ", ".join("debian/control" if n == "control" else f"scripts/packages/{n}.txt"
-                                      for n in spec["lists"])
+                                      for n in job_files["lists"])
                     faults.append(f"{path}:{line}: starts {program}, whose package {package} is not in what the "
                                   f"{job} job installs ({lists})")
     for path in sorted(files_matching(root, SCRIPTS) - claimed - files_matching(root, SAMPLES)):
