@@ -4,17 +4,21 @@
 """The program check's reading of the files: which programs a shell script,
 a makefile, CMake, C++ and Python start, and its verdict on a small tree."""
 
-import importlib.util
+import importlib.machinery
 import os
 import subprocess
 import tempfile
+import types
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CHECK = os.path.join(HERE, "..", "..", "scripts", "check-programs.py")
-spec = importlib.util.spec_from_file_location("check_programs", CHECK)
-check = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(check)
+# The check is a script with a dash in its name, so it is loaded from its
+# path rather than imported.
+loader = importlib.machinery.SourceFileLoader("check_programs", CHECK)
+check = types.ModuleType(loader.name)
+check.__file__ = CHECK
+loader.exec_module(check)
 
 
 def started(path, text):
