@@ -35,11 +35,11 @@
 #include "calc/decimal_separator.h"
 #include "form/award_form.h"
 #include "form/fields.h"
-#include "form/first_line.h"
 #include "form/form.h"
 #include "form/typed_character.h"
 #include "report/award_report.h"
 #include "tests/fuzz/fuzz_bytes.h"
+#include "tests/fuzz/text_edits.h"
 
 namespace {
 
@@ -185,20 +185,11 @@ bool NextEvent(FuzzBytes& bytes, Session& session) {
       break;
     }
     case 2: {  // a paste at the caret
-      const std::optional<std::uint8_t> length = bytes.Next();
-      const std::optional<std::uint8_t> caret = bytes.Next();
-      if (!length || !caret) return false;
-      const std::optional<std::string_view> pasted = bytes.Text(*length % 32);
-      if (!pasted) return false;
-      text.insert(*caret % (text.size() + 1), form::FirstLine(*pasted));
+      if (!PasteAtCaret(bytes, text, 32)) return false;
       break;
     }
     case 3: {  // a selection deleted
-      const std::optional<std::uint8_t> start = bytes.Next();
-      const std::optional<std::uint8_t> length = bytes.Next();
-      if (!start || !length) return false;
-      const std::size_t from = *start % (text.size() + 1);
-      text.erase(from, *length % (text.size() - from + 1));
+      if (!DeleteSelection(bytes, text)) return false;
       break;
     }
     case 4: {  // the discount's decimals chosen

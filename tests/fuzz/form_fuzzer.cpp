@@ -28,10 +28,10 @@
 #include "calc/decimal_separator.h"
 #include "calc/discrepancy.h"
 #include "form/fields.h"
-#include "form/first_line.h"
 #include "form/form.h"
 #include "form/typed_character.h"
 #include "tests/fuzz/fuzz_bytes.h"
+#include "tests/fuzz/text_edits.h"
 
 namespace {
 
@@ -154,20 +154,11 @@ bool NextEvent(FuzzBytes& bytes, form::Form& form, MirrorView& view) {
     }
     case 3:
     case 4: {  // a paste at the caret
-      const std::optional<std::uint8_t> length = bytes.Next();
-      const std::optional<std::uint8_t> caret = bytes.Next();
-      if (!length || !caret) return false;
-      const std::optional<std::string_view> pasted = bytes.Text(*length);
-      if (!pasted) return false;
-      text.insert(*caret % (text.size() + 1), form::FirstLine(*pasted));
+      if (!PasteAtCaret(bytes, text, 256)) return false;
       break;
     }
     case 5: {  // a selection deleted
-      const std::optional<std::uint8_t> start = bytes.Next();
-      const std::optional<std::uint8_t> length = bytes.Next();
-      if (!start || !length) return false;
-      const std::size_t from = *start % (text.size() + 1);
-      text.erase(from, *length % (text.size() - from + 1));
+      if (!DeleteSelection(bytes, text)) return false;
       break;
     }
     case 6:  // Ripulisci
