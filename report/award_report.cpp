@@ -9,12 +9,11 @@
 
 #include "award/award_texts.h"
 #include "award/decimal_text.h"
+#include "report/report_heading.h"
 #include "report/report_rtf.h"
 
 namespace report {
 namespace {
-
-constexpr Rgb kNavy{.red = 0, .green = 0, .blue = 128};
 
 // An input amount as the report shows it: its own digits and places,
 // grouped by thousands; an empty input reads as 0.
@@ -58,19 +57,10 @@ void BuildAwardReport(ReportBuffer& buffer, const award::AwardInputs& inputs, ch
   //    leave it as it was.
   const award::AwardTexts texts = award::ShowAward(award::CheckAward(inputs, separator), separator, true);
 
-  // 2. Default format, an empty buffer, and the title, bold and navy.
-  buffer.SetDefaultFace("Arial");
-  buffer.SetDefaultSize(12);
-  buffer.Clear();
-  buffer.SetInsertionColour(kNavy);
-  buffer.SetInsertionStyle({.bold = true});
-  buffer.AppendLine("Verifica dell'aggiudicazione.");
+  // 2. Arial 12, the title in bold navy, two empty lines.
+  StartReport(buffer, "Verifica dell'aggiudicazione.");
 
   // 3. The inputs.
-  buffer.SetInsertionColour(std::nullopt);
-  buffer.SetInsertionStyle({});
-  buffer.AppendLine("");
-  buffer.AppendLine("");
   Append(buffer, kBase, ShownInput(inputs.baseAmount, separator));
   Append(buffer, kSafety, ShownInput(inputs.safetyCosts, separator));
   Append(buffer, kLabour, ShownInput(inputs.labourCosts, separator));

@@ -6,32 +6,17 @@
 
 #include <string>
 
+#include "report/report_heading.h"
+
 namespace report {
 
-namespace {
-
-constexpr Rgb kNavy{.red = 0, .green = 0, .blue = 128};
-
-}  // namespace
-
 void BuildReport(ReportBuffer& buffer, const ReportFields& fields) {
-  // 1. Default format, then an empty buffer.
-  buffer.SetDefaultFace("Arial");
-  buffer.SetDefaultSize(12);
-  buffer.Clear();
+  // 1. Arial 12, the title in bold navy, two empty lines.
+  StartReport(buffer, "Calcolo della percentuale di discordanza.");
 
-  // 2. The title, bold and navy.
-  buffer.SetInsertionColour(kNavy);
-  buffer.SetInsertionStyle({.bold = true});
-  buffer.AppendLine("Calcolo della percentuale di discordanza.");
-
-  // 3. The figures, plain and in the automatic colour. Each line is put
+  // 2. The figures, plain and in the automatic colour. Each line is put
   //    together just before it is appended; the difference comes before the
   //    percentage.
-  buffer.SetInsertionColour(std::nullopt);
-  buffer.SetInsertionStyle({});
-  buffer.AppendLine("");
-  buffer.AppendLine("");
   buffer.AppendLine("Importo a base d'asta:\t\t\t\t\t" + fields.baseAmount);
   buffer.AppendLine("");
   buffer.AppendLine("Percentuale di ribasso aggiudicatrice:\t\t\t" + fields.discount + " %");
