@@ -31,6 +31,18 @@ inline constexpr std::string_view kLabourCostsLabel = "Costi della manodopera no
 inline constexpr std::string_view kDiscountDecimalsLabel = "Decimali del ribasso ammessi dalla gara";
 inline constexpr std::string_view kGuaranteeKindLabel = "Garanzia";
 
+// The award check's title: its window's, its page section's and its report's.
+inline constexpr std::string_view kAwardTitle = "Verifica dell'aggiudicazione";
+
+// What the inputs' tooltips and the page's hints say of the two excluded
+// amounts: why each is outside the discount, and why L is empty unless the
+// tender rules say otherwise.
+inline constexpr std::string_view kSafetyCostsHelp =
+    "Gli oneri della sicurezza non sono soggetti a ribasso: si sommano all'importo ribassato. Vuoto: 0.";
+inline constexpr std::string_view kLabourCostsHelp =
+    "Vuoto per scelta: la lettura prevalente (ANAC, Consiglio di Stato) lascia la manodopera nella base "
+    "soggetta a ribasso, salvo che il disciplinare di gara la escluda (art. 41 c. 14 d.lgs. 36/2023).";
+
 struct AwardTexts {
   std::string discountedBase;           // "970.000,00"
   std::string contractAmount;           // "880.253,50"

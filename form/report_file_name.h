@@ -9,5 +9,6 @@
 namespace form {
 
 inline constexpr std::string_view kReportFileName = "Percentuale di discordanza.rtf";
+inline constexpr std::string_view kAwardReportFileName = "Verifica dell'aggiudicazione.rtf";
 
 }  // namespace form
