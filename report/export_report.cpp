@@ -11,7 +11,10 @@
 namespace report {
 
 void ExportReport(const ReportFields& fields, const AskFileName& askFileName) {
-  const std::string rtf = ReportRtf(fields);
+  ExportRtf(ReportRtf(fields), askFileName);
+}
+
+void ExportRtf(const std::string& rtf, const AskFileName& askFileName) {
   const std::optional<std::string> path = askFileName();
   if (!path) return;
   try {

@@ -28,4 +28,8 @@ using AskFileName = std::function<std::optional<std::string>()>;
 // ExportError::FailedToSaveStream() when writing failed part way.
 void ExportReport(const ReportFields& fields, const AskFileName& askFileName);
 
+// The same for a report already made (the award check's): asks for a file
+// name and writes rtf there, raising as ExportReport does once it has asked.
+void ExportRtf(const std::string& rtf, const AskFileName& askFileName);
+
 }  // namespace report
