@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: EUPL-1.2
 
-#include "ui/main_key_filter.h"
+#include "ui/key_filter.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
@@ -78,19 +78,19 @@ Widget* watchedOf(const QList<Widget*>& widgets, QObject* watched) {
 
 }  // namespace
 
-MainKeyFilter::MainKeyFilter(QObject* parent) : QObject(parent) {}
+KeyFilter::KeyFilter(QObject* parent) : QObject(parent) {}
 
-void MainKeyFilter::watchInput(QLineEdit* field) {
+void KeyFilter::watchInput(QLineEdit* field) {
   inputs.append(field);
   field->installEventFilter(this);
 }
 
-void MainKeyFilter::watchButton(QPushButton* button) {
+void KeyFilter::watchButton(QPushButton* button) {
   buttons.append(button);
   button->installEventFilter(this);
 }
 
-bool MainKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   QLineEdit* input = watchedOf(inputs, watched);
   QPushButton* button = watchedOf(buttons, watched);
   switch (event->type()) {
@@ -118,7 +118,7 @@ bool MainKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-bool MainKeyFilter::filterInputKey(QLineEdit& field, const QKeyEvent& event) {
+bool KeyFilter::filterInputKey(QLineEdit& field, const QKeyEvent& event) {
   // Tab and Shift+Tab move the focus and type nothing.
   if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return false;
   if (const EditingCommand* command = editingCommandOf(event)) {
@@ -142,7 +142,7 @@ bool MainKeyFilter::filterInputKey(QLineEdit& field, const QKeyEvent& event) {
   return true;
 }
 
-bool MainKeyFilter::inputComposed(QLineEdit& field, const QInputMethodEvent& event) {
+bool KeyFilter::inputComposed(QLineEdit& field, const QInputMethodEvent& event) {
   // Characters composed by an input method (dead keys, compose sequences)
   // are typed characters too.
   const QString kept = keptText(event.commitString());
@@ -153,7 +153,7 @@ bool MainKeyFilter::inputComposed(QLineEdit& field, const QInputMethodEvent& eve
   return true;
 }
 
-bool MainKeyFilter::handleButtonKey(QPushButton& button, const QKeyEvent& event) {
+bool KeyFilter::handleButtonKey(QPushButton& button, const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: button.click(); return true;
@@ -176,7 +176,7 @@ bool MainKeyFilter::handleButtonKey(QPushButton& button, const QKeyEvent& event)
   return plain && text.size() == 1 && clickButtonWithLetter(text.front());
 }
 
-bool MainKeyFilter::clickButtonWithLetter(QChar letter) {
+bool KeyFilter::clickButtonWithLetter(QChar letter) {
   if (letter.isNull()) return false;
   for (QPushButton* button : buttons) {
     if (mnemonicLetter(button->text()).toUpper() == letter.toUpper()) {

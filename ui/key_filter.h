@@ -3,17 +3,18 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 #pragma once
-// MainKeyFilter: the main window's one event filter, for its keyboard rules.
-// On the three input fields every typed character, composed ones from an
-// input method included, goes through the form's typed-character rule
-// (form/typed_character.h) before the field sees it; the editing commands
-// (copy, cut, paste, select all, undo, redo: Ctrl+C, X, V, A, Z, Y and the
-// platform's own key sequences for them) act on the field, a paste taking the
-// text up to its first line break as Shift+Insert does; any other Ctrl+letter
-// is a control character and is discarded, and no shortcut of the window
-// takes it. On the push buttons Alt+letter clicks its button at once, the
-// letter alone clicks it while a button has the focus, Enter clicks the
-// focused button, and the arrow keys move the focus along the tab order.
+// KeyFilter: the one event filter of a working window (the main window, the
+// award window), for its keyboard rules. On the amount fields it watches,
+// every typed character, composed ones from an input method included, goes
+// through the form's typed-character rule (form/typed_character.h) before the
+// field sees it; the editing commands (copy, cut, paste, select all, undo,
+// redo: Ctrl+C, X, V, A, Z, Y and the platform's own key sequences for them)
+// act on the field, a paste taking the text up to its first line break as
+// Shift+Insert does; any other Ctrl+letter is a control character and is
+// discarded, and no shortcut of the window takes it. On the push buttons it
+// watches, Alt+letter clicks its button at once, the letter alone clicks it
+// while a button has the focus, Enter clicks the focused button, and the
+// arrow keys move the focus along the tab order.
 
 #include <QList>
 #include <QObject>
@@ -26,11 +27,11 @@ class QShortcutEvent;
 
 namespace ui {
 
-class MainKeyFilter : public QObject {
+class KeyFilter : public QObject {
   Q_OBJECT
 
  public:
-  explicit MainKeyFilter(QObject* parent);
+  explicit KeyFilter(QObject* parent);
 
   void watchInput(QLineEdit* field);
   void watchButton(QPushButton* button);

@@ -26,7 +26,7 @@ struct FieldRow {
 };
 
 inline constexpr int kClientWidth = 368;
-inline constexpr int kClientHeight = 224;
+inline constexpr int kClientHeight = 256;
 
 // Input band, in the order of form::Input: label on the left, field from x = 136.
 // Liberation Sans runs wider than the bitmap font the layout was drawn with:
@@ -64,14 +64,17 @@ inline constexpr Component kClearButton{
     .name = "clearButton", .text = "&Ripulisci", .rect = {280, 40, 75, 25}};
 inline constexpr Component kAboutButton{.name = "aboutButton", .text = "&About", .rect = {280, 72, 75, 25}};
 inline constexpr Component kExitButton{.name = "exitButton", .text = "&Esci", .rect = {280, 104, 75, 25}};
+// The award check's button, under the four; the window grows by its 32 pixels.
+inline constexpr Component kVerifyButton{
+    .name = "verifyButton", .text = "&Verifica\u2026", .rect = {280, 136, 75, 25}};
 
 // Credit band under the buttons: logo, group credit with its shadow, maker.
-inline constexpr Component kLogoLabel{.name = "logoLabel", .text = "", .rect = {298, 135, 41, 60}};
+inline constexpr Component kLogoLabel{.name = "logoLabel", .text = "", .rect = {298, 167, 41, 60}};
 inline constexpr Component kGroupCreditShadowLabel{
-    .name = "groupCreditShadowLabel", .text = "Gruppo TARVI:", .rect = {272, 192, 92, 16}};
+    .name = "groupCreditShadowLabel", .text = "Gruppo TARVI:", .rect = {272, 224, 92, 16}};
 inline constexpr Component kGroupCreditLabel{
-    .name = "groupCreditLabel", .text = "Gruppo TARVI:", .rect = {271, 191, 92, 16}};
+    .name = "groupCreditLabel", .text = "Gruppo TARVI:", .rect = {271, 223, 92, 16}};
 inline constexpr Component kCopyrightLabel{
-    .name = "copyrightLabel", .text = "\u00a9 Calmora Studio", .rect = {293, 210, 71, 13}};
+    .name = "copyrightLabel", .text = "\u00a9 Calmora Studio", .rect = {293, 242, 71, 13}};
 
 }  // namespace ui::main_layout

@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <iterator>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,14 +17,16 @@
 #include "app/guard.h"
 #include "app/modal.h"
 #include "form/field_labels.h"
+#include "form/report_file_name.h"
 #include "report/export_report.h"
 #include "ui/about_window.h"
 #include "ui/accessible_window.h"
+#include "ui/award_window.h"
 #include "ui/centring.h"
+#include "ui/key_filter.h"
+#include "ui/line_fields.h"
 #include "ui/look.h"
-#include "ui/main_key_filter.h"
 #include "ui/main_layout.h"
-#include "ui/single_line_validator.h"
 
 namespace ui {
 namespace {
@@ -63,37 +64,23 @@ QLineEdit* placeField(QWidget* parent, const FieldRow& row, std::string_view nam
   const QString accessibleName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
   placeLabel(parent, row.label, accessibleName + u':');
   auto* edit = place<QLineEdit>(parent, row.edit);
-  edit->setMaxLength(std::numeric_limits<int>::max());
-  edit->setValidator(new SingleLineValidator(edit));
+  makeAmountField(*edit);
   edit->setAccessibleName(accessibleName);
   return edit;
 }
 
-// A read-only result field: navy text on button face, copyable.
 QLineEdit* placeResult(QWidget* parent, const FieldRow& row, std::string_view name) {
   QLineEdit* edit = placeField(parent, row, name);
-  edit->setReadOnly(true);
-  QPalette palette = edit->palette();
-  palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-  palette.setColor(QPalette::Text, kNavy);
-  edit->setPalette(palette);
+  makeResultField(*edit);
   return edit;
 }
 
 QPushButton* placeButton(QWidget* parent, const Component& component) {
   auto* button = place<QPushButton>(parent, component);
-  button->setText(QString::fromLatin1(component.text));
+  button->setText(QString::fromUtf8(component.text));
   button->setAutoDefault(false);
   button->setDefault(false);
   return button;
-}
-
-// Sets a field's text only when it differs, so that an unchanged field keeps
-// its caret, selection and undo history.
-bool setFieldText(QLineEdit& field, const QString& text) {
-  if (field.text() == text) return false;
-  field.setText(text);
-  return true;
 }
 
 }  // namespace
@@ -102,7 +89,7 @@ MainWindow::MainWindow(AboutWindowSource aboutWindow, std::unique_ptr<SaveDialog
     : QWidget(parent),
       aboutWindow(std::move(aboutWindow)),
       saveDialog(std::move(saveDialog)),
-      keyFilter(new MainKeyFilter(this)) {
+      keyFilter(new KeyFilter(this)) {
   installAccessibleWindows();
   setUpWindow();
   createBevel();
@@ -167,13 +154,15 @@ void MainWindow::createButtonColumn() {
   clearButton = placeButton(this, main_layout::kClearButton);
   aboutButton = placeButton(this, main_layout::kAboutButton);
   exitButton = placeButton(this, main_layout::kExitButton);
+  verifyButton = placeButton(this, main_layout::kVerifyButton);
   saveButton->setEnabled(formModel.SaveEnabled());
-  for (QPushButton* button : {saveButton, clearButton, aboutButton, exitButton})
+  for (QPushButton* button : {saveButton, clearButton, aboutButton, exitButton, verifyButton})
     keyFilter->watchButton(button);
   connect(saveButton, &QPushButton::clicked, this, app::Guarded([this] { saveReport(); }));
   connect(clearButton, &QPushButton::clicked, this, app::Guarded([this] { clearAll(); }));
   connect(aboutButton, &QPushButton::clicked, this, app::Guarded([this] { showAbout(); }));
   connect(exitButton, &QPushButton::clicked, this, app::Guarded([this] { close(); }));
+  connect(verifyButton, &QPushButton::clicked, this, app::Guarded([this] { showAward(); }));
 }
 
 void MainWindow::createCreditBand() {
@@ -204,25 +193,48 @@ void MainWindow::createCreditBand() {
 void MainWindow::setUpTabOrder() {
   const auto [baseAmount, discount, contractorTotal] = inputEdits;
   const auto [computedTotal, difference, discrepancy] = resultEdits;
-  QWidget* const order[] = {baseAmount,  discount,    contractorTotal, computedTotal, difference,
-                            discrepancy, clearButton, aboutButton,     exitButton,    saveButton};
+  QWidget* const order[] = {baseAmount, discount,    contractorTotal, computedTotal,
+                            difference, discrepancy, clearButton,     aboutButton,
+                            exitButton, saveButton,  verifyButton};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
+// The award window follows the new text even when the discrepancy
+// computation fails on it: the form holds the text all the same.
 void MainWindow::editInput(form::Input input) {
-  formModel.EditInput(input, inputEdits[form::IndexOf(input)]->text().toStdString());
+  try {
+    formModel.EditInput(input, inputEdits[form::IndexOf(input)]->text().toStdString());
+  } catch (...) {
+    followInAward();
+    throw;
+  }
+  followInAward();
 }
 
-void MainWindow::clearAll() { formModel.Clear(); }
+void MainWindow::clearAll() {
+  formModel.Clear();
+  followInAward();
+}
 
 void MainWindow::showAbout() { app::ShowModal(aboutWindow()); }
 
+void MainWindow::showAward() {
+  if (awardWindow == nullptr) {
+    awardWindow = new AwardWindow(*saveDialog, this);
+    followInAward();
+  }
+  awardWindow->show();
+  awardWindow->raise();
+  awardWindow->activateWindow();
+}
+
+void MainWindow::followInAward() {
+  if (awardWindow != nullptr) awardWindow->followMainInputs(formModel);
+}
+
 void MainWindow::saveReport() {
-  report::ExportReport(formModel.ReportFields(), [this]() -> std::optional<std::string> {
-    const std::optional<QString> path = saveDialog->askFileName(this);
-    if (!path) return std::nullopt;
-    return path->toStdString();
-  });
+  report::ExportReport(formModel.ReportFields(),
+                       askFileNameThrough(*saveDialog, this, form::kReportFileName));
 }
 
 void MainWindow::showInput(form::Input input, const std::string& text) {
@@ -230,15 +242,7 @@ void MainWindow::showInput(form::Input input, const std::string& text) {
 }
 
 void MainWindow::showResult(form::Result result, const std::string& text) {
-  QLineEdit& edit = *resultEdits[form::IndexOf(result)];
-  const QString shown = QString::fromStdString(text);
-  if (!setFieldText(edit, shown)) return;
-  // The start of the text, sign and leading digits included, stays in view
-  // however long it is (setText alone leaves the end in view); the whole text
-  // is the tooltip and what assistive technology reads out.
-  edit.setCursorPosition(0);
-  edit.setToolTip(shown);
-  edit.setAccessibleDescription(shown);
+  showResultText(*resultEdits[form::IndexOf(result)], QString::fromStdString(text));
 }
 
 void MainWindow::showSaveEnabled(bool enabled) { saveButton->setEnabled(enabled); }

@@ -4,7 +4,7 @@
 
 #pragma once
 // MainWindow: the calculator's window. Three input fields for the tender
-// figures, three read-only result fields, four buttons, their labels, the
+// figures, three read-only result fields, five buttons, their labels, the
 // logo and the credits, built in code from the layout in main_layout.h. It
 // shows the form (form/form.h): every edit the user makes in an input field
 // (typing, pasting, undo, redo) goes to the form, under the frame's error
@@ -12,8 +12,10 @@
 // "&Salva" show what the form tells; showing a text never goes back to the
 // form. Each result carries its whole text as its tooltip and accessible
 // description and shows the start of it. Keys typed into an input field pass
-// the key filter first. Closing the window ends the program. The widgets are
-// private; each has the objectName of its row in main_layout.h.
+// the key filter first. "&Verifica…" shows the award window, built on its
+// first showing, which follows the three inputs from then on. Closing the
+// window ends the program. The widgets are private; each has the objectName
+// of its row in main_layout.h.
 
 #include <QWidget>
 #include <array>
@@ -32,7 +34,8 @@ class QPushButton;
 namespace ui {
 
 class AboutWindow;
-class MainKeyFilter;
+class AwardWindow;
+class KeyFilter;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -42,7 +45,8 @@ class MainWindow : public QWidget {
   // outlive this window. The start-up code builds it on the first request.
   using AboutWindowSource = std::function<AboutWindow&()>;
 
-  // "&Salva" asks for the report's file name through saveDialog.
+  // "&Salva" asks for the report's file name through saveDialog, and so does
+  // the award window's.
   MainWindow(AboutWindowSource aboutWindow, std::unique_ptr<SaveDialog> saveDialog,
              QWidget* parent = nullptr);
 
@@ -76,6 +80,8 @@ class MainWindow : public QWidget {
   void editInput(form::Input input);
   void clearAll();
   void showAbout();
+  void showAward();
+  void followInAward();
   void saveReport();
 
   void showInput(form::Input input, const std::string& text);
@@ -84,13 +90,15 @@ class MainWindow : public QWidget {
 
   AboutWindowSource aboutWindow;
   std::unique_ptr<SaveDialog> saveDialog;
-  MainKeyFilter* keyFilter;
+  KeyFilter* keyFilter;
   std::array<QLineEdit*, form::kInputs.size()> inputEdits{};
   std::array<QLineEdit*, form::kResults.size()> resultEdits{};
   QPushButton* saveButton = nullptr;
   QPushButton* clearButton = nullptr;
   QPushButton* aboutButton = nullptr;
   QPushButton* exitButton = nullptr;
+  QPushButton* verifyButton = nullptr;
+  AwardWindow* awardWindow = nullptr;  // a child of this window, once shown
   FormDisplay formDisplay{*this};
   form::Form formModel{formDisplay};
 };

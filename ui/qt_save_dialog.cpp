@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <cfenv>
+#include <string_view>
 
 #include "app/dialog_pixmaps.h"
 #include "app/focus_return.h"
-#include "form/report_file_name.h"
 
 namespace ui {
 
@@ -66,10 +66,10 @@ class FloatingPointGuard {
 
 }  // namespace
 
-std::optional<QString> QtSaveDialog::askFileName(QWidget* owner) {
+std::optional<QString> QtSaveDialog::askFileName(QWidget* owner, std::string_view proposedName) {
   const app::FocusReturn focusReturn;
   const app::DialogPixmaps pixmaps;
-  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(owner);
+  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(owner, proposedName);
   const FloatingPointGuard guard;
   if (dialog->exec() != QDialog::Accepted) {
     return std::nullopt;
@@ -81,16 +81,18 @@ std::optional<QString> QtSaveDialog::askFileName(QWidget* owner) {
   return files.first();
 }
 
-std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner) {
+std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner, std::string_view proposedName) {
+  const QString name = QString::fromUtf8(proposedName.data(), qsizetype(proposedName.size()));
+  QString kind = name;
+  kind.chop(QStringLiteral(".rtf").size());
   auto dialog = std::make_unique<ExportFileDialog>(owner);
   dialog->setWindowTitle(QStringLiteral("Esporta i dati in formato Word compatibile"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setNameFilter(QStringLiteral("Percentuale di discordanza (*.rtf)"));
+  dialog->setNameFilter(kind + QStringLiteral(" (*.rtf)"));
   dialog->setOption(QFileDialog::DontConfirmOverwrite);
   dialog->setDefaultSuffix(QString());
-  dialog->selectFile(
-      QString::fromUtf8(form::kReportFileName.data(), qsizetype(form::kReportFileName.size())));
+  dialog->selectFile(name);
   dialog->setWindowModality(Qt::ApplicationModal);
   return dialog;
 }

@@ -5,9 +5,9 @@
 #pragma once
 // QtSaveDialog: the save dialog of the report export on the toolkit's file
 // dialog, created anew for each request and released on every way out:
-// title "Esporta i dati in formato Word compatibile", proposed name
-// "Percentuale di discordanza.rtf", one filter "Percentuale di discordanza
-// (*.rtf)", no default suffix (a name comes back as typed), no question
+// title "Esporta i dati in formato Word compatibile", the proposed name
+// ("Percentuale di discordanza.rtf"), one filter named after it
+// ("Percentuale di discordanza (*.rtf)"), no default suffix (a name comes back as typed), no question
 // before replacing a file, modal to the whole program. The toolkit's own
 // dialog is placed centred across the screen of the active window with a
 // third of the free height above it.
@@ -17,6 +17,7 @@
 #include <QRect>
 #include <QSize>
 #include <memory>
+#include <string_view>
 
 #include "ui/save_dialog.h"
 
@@ -28,11 +29,12 @@ class QtSaveDialog final : public SaveDialog {
   // ran and leaves no floating-point exception flag raised by it; afterwards
   // the window that was active is active again and the keyboard focus is back
   // where it was.
-  std::optional<QString> askFileName(QWidget* owner) override;
+  std::optional<QString> askFileName(QWidget* owner, std::string_view proposedName) override;
 };
 
-// The configured dialog, not yet shown.
-std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner);
+// The configured dialog proposing proposedName, a name ending in ".rtf";
+// not yet shown.
+std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner, std::string_view proposedName);
 
 // Top-left corner of a dialog of the given outer size, the window decoration
 // included: centred across the screen,

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "calc/decimal_separator.h"
 #include "tests/app/recording_error_box.h"
@@ -24,16 +26,18 @@
 #include "ui/save_dialog.h"
 
 // The one answering save dialog of the tests: answers with a name, or cancels
-// while it has none, and counts the questions.
+// while it has none, and counts the questions and keeps the last name proposed.
 class AnsweringDialog : public ui::SaveDialog {
  public:
-  std::optional<QString> askFileName(QWidget* /*owner*/) override {
+  std::optional<QString> askFileName(QWidget* /*owner*/, std::string_view proposedName) override {
     ++asked;
+    proposed = proposedName;
     return answer;
   }
 
   std::optional<QString> answer;
   int asked = 0;
+  std::string proposed;
 };
 
 class MainWindowTest : public ::testing::Test {

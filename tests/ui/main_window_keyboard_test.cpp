@@ -26,25 +26,26 @@ TEST_F(MainWindowTest, FirstFocusIsTheBaseAmount) { EXPECT_EQ(Focus(), Edit("bas
 
 TEST_F(MainWindowTest, TabOrderSkipsTheDisabledSaveButton) {
   const std::vector<QWidget*> expected = {
-      Edit("discountEdit"),   Edit("contractorTotalEdit"), Edit("computedTotalEdit"),
-      Edit("differenceEdit"), Edit("discrepancyEdit"),     Button("clearButton"),
-      Button("aboutButton"),  Button("exitButton"),        Edit("baseAmountEdit")};
-  EXPECT_EQ(TabCycle(9), expected);
+      Edit("discountEdit"),    Edit("contractorTotalEdit"), Edit("computedTotalEdit"), Edit("differenceEdit"),
+      Edit("discrepancyEdit"), Button("clearButton"),       Button("aboutButton"),     Button("exitButton"),
+      Button("verifyButton"),  Edit("baseAmountEdit")};
+  EXPECT_EQ(TabCycle(10), expected);
 }
 
 TEST_F(MainWindowTest, TabOrderIncludesTheEnabledSaveButton) {
   TypeInputs("1", "2", "3");
   const std::vector<QWidget*> expected = {
-      Edit("computedTotalEdit"), Edit("differenceEdit"), Edit("discrepancyEdit"), Button("clearButton"),
-      Button("aboutButton"),     Button("exitButton"),   Button("saveButton"),    Edit("baseAmountEdit")};
-  EXPECT_EQ(TabCycle(8), expected);
+      Edit("computedTotalEdit"), Edit("differenceEdit"), Edit("discrepancyEdit"),
+      Button("clearButton"),     Button("aboutButton"),  Button("exitButton"),
+      Button("saveButton"),      Button("verifyButton"), Edit("baseAmountEdit")};
+  EXPECT_EQ(TabCycle(9), expected);
 }
 
 TEST_F(MainWindowTest, ShiftTabGoesBackwards) {
-  const std::vector<QWidget*> expected = {Button("exitButton"),   Button("aboutButton"),
-                                          Button("clearButton"),  Edit("discrepancyEdit"),
-                                          Edit("differenceEdit"), Edit("computedTotalEdit")};
-  EXPECT_EQ(TabCycle(6, Qt::Key_Backtab), expected);
+  const std::vector<QWidget*> expected = {
+      Button("verifyButton"),  Button("exitButton"),   Button("aboutButton"),    Button("clearButton"),
+      Edit("discrepancyEdit"), Edit("differenceEdit"), Edit("computedTotalEdit")};
+  EXPECT_EQ(TabCycle(7, Qt::Key_Backtab), expected);
 }
 
 TEST_F(MainWindowTest, TabSelectsTheWholeTextAndAClickPlacesTheCaret) {
@@ -71,7 +72,7 @@ TEST_F(MainWindowTest, ArrowKeysOnAButtonMoveAlongTheTabOrder) {
   EXPECT_EQ(Edit("discrepancyEdit")->selectedText(), "42") << "reached like Tab: whole text selected";
   Button("exitButton")->setFocus();
   Key(Qt::Key_Down);
-  EXPECT_EQ(Focus(), Edit("baseAmountEdit")) << "the disabled save button is skipped";
+  EXPECT_EQ(Focus(), Button("verifyButton")) << "the disabled save button is skipped";
 }
 
 TEST_F(MainWindowTest, AltLetterClearsFromAnInputField) {

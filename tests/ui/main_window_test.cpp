@@ -19,7 +19,7 @@ namespace {
 
 TEST_F(MainWindowTest, WindowFlagsAndCaption) {
   EXPECT_EQ(window->windowTitle().toStdString(), "Calcolo percentuali di discordanza");
-  EXPECT_EQ(window->size(), QSize(368, 224));
+  EXPECT_EQ(window->size(), QSize(368, 256));
   EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed size";
   const Qt::WindowFlags flags = window->windowFlags();
   EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
@@ -53,7 +53,8 @@ TEST_F(MainWindowTest, ComponentsStandWhereTheTableSays) {
       {Edit("differenceEdit"), {136, 152, 121, 21}},     {Edit("discrepancyEdit"), {136, 186, 105, 21}},
       {Button("saveButton"), {280, 8, 75, 25}},          {Button("clearButton"), {280, 40, 75, 25}},
       {Button("aboutButton"), {280, 72, 75, 25}},        {Button("exitButton"), {280, 104, 75, 25}},
-      {Find<QFrame>("fieldsBevel"), {8, 8, 257, 209}},   {Label("logoLabel"), {298, 135, 41, 60}},
+      {Find<QFrame>("fieldsBevel"), {8, 8, 257, 209}},   {Label("logoLabel"), {298, 167, 41, 60}},
+      {Button("verifyButton"), {280, 136, 75, 25}},
   };
   for (const Placed& row : rows)
     EXPECT_EQ(row.widget->geometry(), row.rect) << row.widget->objectName().toStdString();

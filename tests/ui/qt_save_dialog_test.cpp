@@ -20,13 +20,14 @@
 #include <functional>
 #include <ostream>
 
+#include "form/report_file_name.h"
 #include "tests/app/modal_guard.h"
 
 namespace ui {
 namespace {
 
 TEST(MakeExportDialog, IsConfiguredForTheReport) {
-  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(nullptr);
+  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(nullptr, form::kReportFileName);
   EXPECT_EQ(dialog->windowTitle(), "Esporta i dati in formato Word compatibile");
   EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
@@ -37,6 +38,14 @@ TEST(MakeExportDialog, IsConfiguredForTheReport) {
   EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
   ASSERT_EQ(dialog->selectedFiles().size(), 1);
   EXPECT_EQ(QFileInfo(dialog->selectedFiles().first()).fileName(), "Percentuale di discordanza.rtf");
+}
+
+// The award check's report is proposed under its own name and filter.
+TEST(MakeExportDialog, NamesItsFilterAfterTheProposedName) {
+  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(nullptr, form::kAwardReportFileName);
+  EXPECT_EQ(dialog->nameFilters(), QStringList{"Verifica dell'aggiudicazione (*.rtf)"});
+  ASSERT_EQ(dialog->selectedFiles().size(), 1);
+  EXPECT_EQ(QFileInfo(dialog->selectedFiles().first()).fileName(), "Verifica dell'aggiudicazione.rtf");
 }
 
 struct PositionRow {
@@ -71,7 +80,7 @@ TEST(MakeExportDialog, IsPlacedWhenShown) {
   owner.show();
   owner.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
-  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(&owner);
+  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(&owner, form::kReportFileName);
   dialog->setWindowModality(Qt::NonModal);  // shown, not run: nothing may block
   dialog->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -115,7 +124,7 @@ TEST(QtSaveDialog, ReturnsTheNameAsTyped) {
   QTemporaryDir folder;
   WhenTheDialogOpensTypeName(folder.path(), "report");
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.askFileName(nullptr), folder.filePath("report"));
+  EXPECT_EQ(dialog.askFileName(nullptr, form::kReportFileName), folder.filePath("report"));
 }
 
 // A question would be a second modal window, which the modal guard fails.
@@ -126,13 +135,13 @@ TEST(QtSaveDialog, ChoosesAnExistingFileWithoutAQuestion) {
   existing.close();
   WhenTheDialogOpensTypeName(folder.path(), "old.rtf");
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.askFileName(nullptr), folder.filePath("old.rtf"));
+  EXPECT_EQ(dialog.askFileName(nullptr, form::kReportFileName), folder.filePath("old.rtf"));
 }
 
 TEST(QtSaveDialog, EscapeReturnsNothing) {
   WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.askFileName(nullptr), std::nullopt);
+  EXPECT_EQ(dialog.askFileName(nullptr, form::kReportFileName), std::nullopt);
 }
 
 // The dialog's icons are made afresh for each dialog; what the toolkit cached
@@ -142,7 +151,7 @@ TEST(QtSaveDialog, LeavesNoCachedPixmapBehind) {
   QPixmapCache::insert(probe, QPixmap(16, 16));
   WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.askFileName(nullptr), std::nullopt);
+  EXPECT_EQ(dialog.askFileName(nullptr, form::kReportFileName), std::nullopt);
   QPixmap found;
   EXPECT_FALSE(QPixmapCache::find(probe, &found));
 }
@@ -163,7 +172,7 @@ TEST(QtSaveDialog, GivesTheFocusBackToTheWindowThatHadIt) {
   ASSERT_EQ(QApplication::focusWidget(), second);
   WhenTheDialogOpens([](QFileDialog& dialog) { QTest::keyClick(FocusIn(dialog), Qt::Key_Escape); });
   QtSaveDialog dialog;
-  EXPECT_EQ(dialog.askFileName(&window), std::nullopt);
+  EXPECT_EQ(dialog.askFileName(&window, form::kReportFileName), std::nullopt);
   EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   EXPECT_EQ(QApplication::focusWidget(), second);
 }
@@ -178,7 +187,7 @@ TEST(QtSaveDialog, KeepsTheFloatingPointModesAndClearsTheFlags) {
     QTest::keyClick(FocusIn(dialog), Qt::Key_Escape);
   });
   QtSaveDialog dialog;
-  dialog.askFileName(nullptr);
+  dialog.askFileName(nullptr, form::kReportFileName);
   EXPECT_EQ(std::fegetround(), FE_TONEAREST);
   EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
   std::fesetround(FE_TONEAREST);

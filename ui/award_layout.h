@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
+#pragma once
+// The award window's rows: each widget's objectName and label, and for each
+// result the text of award::AwardTexts it shows. AwardWindow lays them out
+// top to bottom in a form layout; the behaviour lives in award_window.cpp.
+
+#include <string>
+#include <string_view>
+
+#include "award/award_texts.h"
+
+namespace ui::award_layout {
+
+struct InputRow {
+  const char* name;
+  std::string_view label;
+};
+
+inline constexpr InputRow kSafetyCostsRow{.name = "safetyCostsEdit", .label = award::kSafetyCostsLabel};
+inline constexpr InputRow kLabourCostsRow{.name = "labourCostsEdit", .label = award::kLabourCostsLabel};
+inline constexpr InputRow kDiscountDecimalsRow{.name = "discountDecimalsSpin",
+                                               .label = award::kDiscountDecimalsLabel};
+inline constexpr InputRow kGuaranteeKindRow{.name = "guaranteeCombo", .label = award::kGuaranteeKindLabel};
+
+struct ResultRow {
+  const char* name;
+  std::string_view label;
+  std::string award::AwardTexts::*text;
+  std::string_view unit;  // after the text, as in " %"
+};
+
+// In the order of award_texts.h; the note's row shows only while it has text.
+inline constexpr ResultRow kResultRows[] = {
+    {"discountedBaseEdit", award::kDiscountedBaseLabel, &award::AwardTexts::discountedBase, ""},
+    {"contractAmountEdit", award::kContractAmountLabel, &award::AwardTexts::contractAmount, ""},
+    {"amountInWordsEdit", award::kAmountInWordsLabel, &award::AwardTexts::amountInWords, ""},
+    {"impliedDiscountEdit", award::kImpliedDiscountLabel, &award::AwardTexts::impliedDiscount, " %"},
+    {"contractorMinusContractEdit", award::kContractorMinusContractLabel,
+     &award::AwardTexts::contractorMinusContract, ""},
+    {"outcomeEdit", award::kOutcomeLabel, &award::AwardTexts::outcome, ""},
+    {"guaranteeEdit", award::kGuaranteeLabel, &award::AwardTexts::guarantee, ""},
+    {"noteEdit", award::kNoteLabel, &award::AwardTexts::note, ""},
+};
+
+// The width that the result fields share: the longest outcome in full.
+inline constexpr std::string_view kResultSample =
+    "discordanza dovuta all'arrotondamento del ribasso a 9 decimali";
+
+inline constexpr const char* kErrorLabelName = "awardErrorLabel";
+inline constexpr const char* kSaveButtonName = "awardSaveButton";
+inline constexpr const char* kSaveButtonText = "&Salva";
+inline constexpr const char* kCloseButtonName = "closeButton";
+inline constexpr const char* kCloseButtonText = "&Chiudi";
+
+}  // namespace ui::award_layout

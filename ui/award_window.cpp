@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 Calmora Studio
+//
+// SPDX-License-Identifier: EUPL-1.2
+
+#include "ui/award_window.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <optional>
+
+#include "app/guard.h"
+#include "award/award_check.h"
+#include "form/report_file_name.h"
+#include "report/export_report.h"
+#include "ui/key_filter.h"
+#include "ui/line_fields.h"
+
+namespace ui {
+namespace {
+
+using award_layout::InputRow;
+using award_layout::ResultRow;
+
+QString fromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A widget of the row, named for assistive technology by the row's label,
+// which stands on its left.
+template <typename Widget>
+Widget* addRow(QFormLayout& rows, QWidget* parent, const char* name, std::string_view label) {
+  auto* widget = new Widget(parent);
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setAccessibleName(fromView(label));
+  rows.addRow(fromView(label) + u':', widget);
+  return widget;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* text) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+constexpr award::Guarantee kGuarantees[] = {award::Guarantee::Ordinary, award::Guarantee::BelowThreshold};
+
+}  // namespace
+
+AwardWindow::AwardWindow(SaveDialog& saveDialog, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      saveDialog(saveDialog),
+      keyFilter(new KeyFilter(this)),
+      rows(new QFormLayout(this)) {
+  setUpWindow();
+  createInputBand();
+  createResultBand();
+  createErrorLine();
+  createButtonRow();
+  safetyCostsEdit->setFocus(Qt::OtherFocusReason);  // taken when the window is first activated
+}
+
+void AwardWindow::followMainInputs(const form::Form& mainForm) { awardForm.FollowMainInputs(mainForm); }
+
+void AwardWindow::setUpWindow() {
+  setObjectName(QStringLiteral("awardWindow"));
+  setWindowTitle(fromView(award::kAwardTitle));
+  rows->setSizeConstraint(QLayout::SetFixedSize);  // as large as its content, and no larger
+  rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, app::Guarded([this] { close(); }));
+}
+
+// The two costs take typed characters through the main window's rule and
+// hand the user's edits to the form: textEdited carries typing, pastes, undo
+// and redo.
+void AwardWindow::createInputBand() {
+  const auto addCosts = [this](const InputRow& row, std::string_view help,
+                               void (form::AwardForm::*edit)(std::string)) {
+    auto* field = addRow<QLineEdit>(*rows, this, row.name, row.label);
+    makeAmountField(*field);
+    field->setToolTip(fromView(help));
+    keyFilter->watchInput(field);
+    connect(field, &QLineEdit::textEdited, this,
+            app::Guarded([this, field, edit] { (awardForm.*edit)(field->text().toStdString()); }));
+    return field;
+  };
+  safetyCostsEdit =
+      addCosts(award_layout::kSafetyCostsRow, award::kSafetyCostsHelp, &form::AwardForm::EditSafetyCosts);
+  labourCostsEdit =
+      addCosts(award_layout::kLabourCostsRow, award::kLabourCostsHelp, &form::AwardForm::EditLabourCosts);
+
+  const InputRow& decimals = award_layout::kDiscountDecimalsRow;
+  discountDecimalsSpin = addRow<QSpinBox>(*rows, this, decimals.name, decimals.label);
+  discountDecimalsSpin->setRange(0, award::kMostDiscountDecimals);
+  discountDecimalsSpin->setValue(awardForm.Inputs().discountDecimals);
+  discountDecimalsSpin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  connect(discountDecimalsSpin, &QSpinBox::valueChanged, this,
+          app::Guarded([this] { awardForm.SetDiscountDecimals(discountDecimalsSpin->value()); }));
+
+  const InputRow& guarantee = award_layout::kGuaranteeKindRow;
+  guaranteeCombo = addRow<QComboBox>(*rows, this, guarantee.name, guarantee.label);
+  for (award::Guarantee kind : kGuarantees) guaranteeCombo->addItem(fromView(award::GuaranteeKindText(kind)));
+  guaranteeCombo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  connect(guaranteeCombo, &QComboBox::currentIndexChanged, this,
+          app::Guarded([this] { awardForm.SetGuarantee(kGuarantees[guaranteeCombo->currentIndex()]); }));
+}
+
+void AwardWindow::createResultBand() {
+  const int width = fontMetrics().horizontalAdvance(fromView(award_layout::kResultSample)) + 16;
+  for (std::size_t i = 0; i < std::size(award_layout::kResultRows); ++i) {
+    const ResultRow& row = award_layout::kResultRows[i];
+    QLineEdit* field = addRow<QLineEdit>(*rows, this, row.name, row.label);
+    makeAmountField(*field);
+    makeResultField(*field);
+    field->setMinimumWidth(width);
+    resultEdits[i] = field;
+  }
+  rows->setRowVisible(resultEdits.back(), false);  // the note, until there is one
+}
+
+// The reason the inputs give no figures, in the window itself: a line that
+// assistive technology reads like any other text.
+void AwardWindow::createErrorLine() {
+  awardErrorLabel = new QLabel(this);
+  awardErrorLabel->setObjectName(QString::fromLatin1(award_layout::kErrorLabelName));
+  awardErrorLabel->setWordWrap(true);
+  awardErrorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QPalette palette = awardErrorLabel->palette();
+  palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+  awardErrorLabel->setPalette(palette);
+  rows->addRow(awardErrorLabel);
+}
+
+void AwardWindow::createButtonRow() {
+  awardSaveButton = makeButton(this, award_layout::kSaveButtonName, award_layout::kSaveButtonText);
+  closeButton = makeButton(this, award_layout::kCloseButtonName, award_layout::kCloseButtonText);
+  awardSaveButton->setEnabled(awardForm.SaveEnabled());
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(awardSaveButton);
+  buttons->addWidget(closeButton);
+  rows->addRow(buttons);
+  for (QPushButton* button : {awardSaveButton, closeButton}) keyFilter->watchButton(button);
+  connect(awardSaveButton, &QPushButton::clicked, this, app::Guarded([this] { saveReport(); }));
+  connect(closeButton, &QPushButton::clicked, this, app::Guarded([this] { close(); }));
+}
+
+void AwardWindow::saveReport() {
+  const std::optional<std::string> rtf = awardForm.ReportRtf();
+  if (!rtf) return;
+  report::ExportRtf(*rtf, askFileNameThrough(saveDialog, this, form::kAwardReportFileName));
+}
+
+void AwardWindow::showTexts(const award::AwardTexts& texts) {
+  for (std::size_t i = 0; i < std::size(award_layout::kResultRows); ++i) {
+    const ResultRow& row = award_layout::kResultRows[i];
+    const std::string& text = texts.*row.text;
+    showResultText(*resultEdits[i],
+                   QString::fromStdString(text) + (text.empty() ? QString() : fromView(row.unit)));
+  }
+  rows->setRowVisible(resultEdits.back(), !texts.note.empty());
+}
+
+void AwardWindow::showError(const std::string& line) {
+  const QString text = QString::fromStdString(line);
+  awardErrorLabel->setText(text);
+  awardErrorLabel->setAccessibleName(text);
+}
+
+void AwardWindow::showSaveEnabled(bool enabled) { awardSaveButton->setEnabled(enabled); }
+
+}  // namespace ui
