@@ -4,11 +4,19 @@
 // and JavaScript objects only, since every bound class, enum or record adds
 // to the page's script and to its start. The page has one form:
 //   startForm(view)               the form behind the page, drawing into
-//                                 view (web/page_view.h)
+//                                 view (web/page_view.h, and the award
+//                                 section through web/page_award_view.h)
 //   editInput(input, text)        an input's text changed; input is its
 //                                 position in form::kInputs
 //   clearForm()
 //   reportRtf()                   the report's RTF bytes, or a thrown Error
+// and the award check's section, which follows the form's three inputs:
+//   editSafetyCosts(text), editLabourCosts(text)
+//   setDiscountDecimals(decimals)
+//   setGuarantee(belowThreshold)
+//   awardReportRtf()              the award report's RTF bytes, null while it
+//                                 may not be saved, or a thrown Error
+// and the rules the page's script applies itself:
 //   setDecimalSeparator(point)    the process-wide separator from the
 //                                 browser's decimal point, by the one-byte rule
 //   keptTypedText(text)           what the fields keep of typed text
@@ -50,6 +58,16 @@ void ClearForm() { PageFormInstance()->Clear(); }
 
 emscripten::val ReportRtf() { return PageFormInstance()->ReportRtf(); }
 
+void EditSafetyCosts(std::string text) { PageFormInstance()->Award().EditSafetyCosts(std::move(text)); }
+
+void EditLabourCosts(std::string text) { PageFormInstance()->Award().EditLabourCosts(std::move(text)); }
+
+void SetDiscountDecimals(int decimals) { PageFormInstance()->Award().SetDiscountDecimals(decimals); }
+
+void SetGuarantee(bool belowThreshold) { PageFormInstance()->Award().SetGuarantee(belowThreshold); }
+
+emscripten::val AwardReportRtf() { return PageFormInstance()->Award().ReportRtf(); }
+
 void SetDecimalSeparator(const std::string& decimalPoint) {
   calc::SetDecimalSeparator(calc::SeparatorFromDecimalPoint(decimalPoint));
 }
@@ -71,6 +89,11 @@ EMSCRIPTEN_BINDINGS(discordanza) {
   emscripten::function("editInput", &EditInput);
   emscripten::function("clearForm", &ClearForm);
   emscripten::function("reportRtf", &ReportRtf);
+  emscripten::function("editSafetyCosts", &EditSafetyCosts);
+  emscripten::function("editLabourCosts", &EditLabourCosts);
+  emscripten::function("setDiscountDecimals", &SetDiscountDecimals);
+  emscripten::function("setGuarantee", &SetGuarantee);
+  emscripten::function("awardReportRtf", &AwardReportRtf);
   emscripten::function("setDecimalSeparator", &SetDecimalSeparator);
   emscripten::function("keptTypedText", &KeptTypedText);
   emscripten::function("firstLine", &FirstLine);

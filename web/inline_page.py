@@ -10,7 +10,7 @@ Replaces every marker of the template:
   {{text:NAME}}  the text of NAME, a file next to the template;
   {{data:NAME}}  a data: URL (base64) of NAME, a file of the assets folder;
   {{form:NAME}}  the text NAME of the JSON object in the --texts file (the
-                 form layer's labels and names, printed by page_texts.js),
+                 form and award layers' texts, printed by page_texts.cpp),
                  escaped for HTML;
   {{module}}     the WebAssembly module's JavaScript;
   {{wasm}}       its WebAssembly, compressed with gzip, in base64: a third

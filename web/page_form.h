@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: EUPL-1.2
 #pragma once
 // PageForm: the form behind the web page, with what the page asks of it in
-// the shapes JavaScript takes. Everything the page draws goes through the
-// view (page_view.h): the fields, "Salva", a failed computation's message and
-// the report laid out for printing, pushed when it changes. Only the export
-// answers directly: the report's bytes, or a thrown JavaScript Error.
+// the shapes JavaScript takes, and the award check that follows its three
+// inputs (page_award.h), handed the form after every edit and clearing.
+// Everything the page draws goes through the view (page_view.h): the fields,
+// "Salva", a failed computation's message and the report laid out for
+// printing, pushed when it changes. Only the export answers directly: the
+// report's bytes, or a thrown JavaScript Error.
 
 #include <emscripten/val.h>
 
@@ -14,6 +16,7 @@
 
 #include "form/fields.h"
 #include "form/form.h"
+#include "web/page_award.h"
 #include "web/page_view.h"
 
 namespace web {
@@ -32,17 +35,18 @@ class PageForm {
   // texts. Throws a JavaScript Error carrying the export error's message.
   emscripten::val ReportRtf() const;
 
+  PageAward& Award() { return award_; }
+
  private:
-  // Pushes the printed report when the texts it is made of, or whether
-  // there is one, changed since the last push. The report printed is
-  //   {face, points, lines: [{text, bold, italic, underline, strikeOut,
-  //   colour}]}, colour "#rrggbb" or "" for the automatic one;
-  // it has no lines while "Salva" is disabled: there is no report then.
+  // Pushes the printed report (web/printed_report.h) when the texts it is
+  // made of, or whether there is one, changed since the last push. It has
+  // no lines while "Salva" is disabled: there is no report then.
   void ShowPrintedReport();
 
   PageView view_;
   form::Form form_;
   std::vector<std::string> printedTexts_;  // the six texts printed; none while there is no report
+  PageAward award_;
 };
 
 }  // namespace web

@@ -47,6 +47,39 @@ def state():
     return DRIVER.execute_script(STATE_SCRIPT)
 
 
+AWARD_SCRIPT = """
+const byId = (id) => document.getElementById(id);
+const shown = (id) => byId(id).checkVisibility();
+return {
+  open: byId('awardSection').open,
+  inputsShown: shown('safetyCostsEdit'),
+  figures: Object.fromEntries([...document.querySelectorAll('#awardResults output')]
+                              .filter((output) => shown(output.id)).map((output) => [output.id, output.value])),
+  error: byId('awardErrorLabel').textContent,
+  saveEnabled: !byId('awardSaveButton').disabled,
+  errorBoxOpen: byId('errorBox').open,
+};
+"""
+
+
+def award_state():
+    """The award section: open or not, its figures shown by id, its error
+    line and whether its Salva is enabled."""
+    return DRIVER.execute_script(AWARD_SCRIPT)
+
+
+# The first worked example of the award check, and its figures as the
+# section shows them (grouped by thousands).
+FIRST_EXAMPLE = ("1000000", "12,345", "880253,50")
+FIRST_EXAMPLE_SAFETY_COSTS = "30000"
+FIRST_EXAMPLE_FIGURES = {
+    "discountedBaseEdit": "970.000,00", "contractAmountEdit": "880.253,50",
+    "amountInWordsEdit": "ottocentottantamiladuecentocinquantatré/50", "impliedDiscountEdit": "12,345000 %",
+    "contractorMinusContractEdit": "0,00", "outcomeEdit": "concorde",
+    "guaranteeEdit": "12,345 % dell'importo contrattuale, 108.667,29"}
+AWARD_GOLDEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "report", "golden", "award_report.rtf")
+
+
 def element(identifier):
     return DRIVER.find_element(By.ID, identifier)
 
@@ -361,26 +394,133 @@ class Page(unittest.TestCase):
             press(Keys.TAB)
             order.append(state()["focus"])
         self.assertEqual(order, ["discountEdit", "contractorTotalEdit", "computedTotalEdit", "differenceEdit",
-                                 "discrepancyEdit", "clearButton", "aboutButton", "baseAmountEdit"])
+                                 "discrepancyEdit", "clearButton", "aboutButton", "awardSummary"])
+        press(Keys.TAB)  # the closed award section ends the page's tab order
+        self.assertEqual(state()["focus"], "baseAmountEdit")
         self.fill("1", "2", "3")
         element("discrepancyEdit").click()
         order = []
-        for _ in range(5):
+        for _ in range(6):
             press(Keys.TAB)
             order.append(state()["focus"])
-        self.assertEqual(order, ["clearButton", "aboutButton", "saveButton", "baseAmountEdit", "discountEdit"])
-        ActionChains(DRIVER).key_down(Keys.SHIFT).send_keys(Keys.TAB, Keys.TAB).key_up(Keys.SHIFT).perform()
+        self.assertEqual(order, ["clearButton", "aboutButton", "saveButton", "awardSummary", "baseAmountEdit",
+                                 "discountEdit"])
+        ActionChains(DRIVER).key_down(Keys.SHIFT).send_keys(Keys.TAB, Keys.TAB, Keys.TAB).key_up(Keys.SHIFT).perform()
         self.assertEqual(state()["focus"], "saveButton")
         press(Keys.ARROW_RIGHT)  # arrows on a button move like Tab, selecting a field's text
         self.assertEqual(state()["focus"], "baseAmountEdit")
         press("9")
         self.assertEqual(state()["edits"][0], "9")
 
+    def open_award_with_first_example(self):
+        self.fill(*FIRST_EXAMPLE)
+        element("awardSummary").click()
+        self.type_into("safetyCostsEdit", FIRST_EXAMPLE_SAFETY_COSTS)
+
+    def test_award_section_opens_from_the_keyboard(self):
+        now = award_state()
+        self.assertEqual((now["open"], now["inputsShown"]), (False, False))
+        element("clearButton").click()
+        press(Keys.TAB, Keys.TAB)  # About, then, Salva being disabled, the section's summary
+        self.assertEqual(state()["focus"], "awardSummary")
+        press(Keys.ENTER)
+        self.assertEqual((award_state()["open"], award_state()["inputsShown"]), (True, True))
+        press(Keys.SPACE)
+        self.assertFalse(award_state()["open"])
+        press(Keys.SPACE, Keys.TAB)
+        self.assertEqual(state()["focus"], "safetyCostsEdit")
+        element("baseAmountEdit").click()
+        alt("v")  # as "&Verifica" on the desktop
+        self.assertFalse(award_state()["open"])
+
+    def test_award_figures_follow_every_edit(self):
+        self.open_award_with_first_example()
+        now = award_state()
+        self.assertEqual(now["figures"], FIRST_EXAMPLE_FIGURES)
+        self.assertEqual((now["error"], now["saveEnabled"]), ("", True))
+        # An edit of the main window reaches the award check without the
+        # section's help.
+        element("contractorTotalEdit").send_keys(Keys.CONTROL, "a")
+        self.type_into("contractorTotalEdit", "876000")
+        self.assertEqual(award_state()["figures"]["outcomeEdit"], "discordanza")
+        alt("r")  # Ripulisci empties a main input: nothing to save, nothing failed
+        now = award_state()
+        self.assertEqual((now["error"], now["saveEnabled"]), ("", False))
+
+    def test_award_amounts_take_the_fields_rules(self):
+        self.fill(*FIRST_EXAMPLE)
+        element("awardSummary").click()
+        self.type_into("safetyCostsEdit", "3a0 000.5")  # "." is the separator, letters and spaces go
+        self.assertEqual(element("safetyCostsEdit").get_attribute("value"), "30000,5")
+        self.paste_into("labourCostsEdit", "250000\r\n7")
+        self.assertEqual(element("labourCostsEdit").get_attribute("value"), "250000")
+        self.assertEqual(award_state()["figures"]["discountedBaseEdit"], "719.999,50")
+        self.assertEqual([element(identifier).get_attribute("title") for identifier in ("safetyCostsEdit", "labourCostsEdit")],
+                         [element("safetyCostsHelp").text, element("labourCostsHelp").text])
+
+    def test_award_error_shows_in_the_section(self):
+        self.fill(*FIRST_EXAMPLE)
+        element("awardSummary").click()
+        self.type_into("safetyCostsEdit", "2000000")
+        companion = subprocess.run([COMPANION, "--separator", ",", "--award", "--safety-costs", "2000000",
+                                    *FIRST_EXAMPLE], capture_output=True)
+        now = award_state()
+        self.assertEqual(now["error"], companion.stderr.decode().strip())
+        self.assertEqual((now["saveEnabled"], now["errorBoxOpen"]), (False, False))
+        element("awardSaveButton").click()
+        time.sleep(0.2)
+        self.assertEqual(os.listdir(DOWNLOADS), [])
+        element("safetyCostsEdit").send_keys(Keys.CONTROL, "a")
+        self.type_into("safetyCostsEdit", FIRST_EXAMPLE_SAFETY_COSTS)
+        now = award_state()
+        self.assertEqual((now["error"], now["saveEnabled"]), ("", True))
+        self.assertEqual(now["figures"], FIRST_EXAMPLE_FIGURES)
+
+    def test_award_decimals_and_guarantee_reach_the_check(self):
+        self.open_award_with_first_example()
+        element("labourCostsEdit").click()
+        press(Keys.TAB, Keys.ARROW_UP)  # 3 → 2 decimals, fewer than the discount's
+        figures = award_state()["figures"]
+        self.assertEqual(figures["impliedDiscountEdit"], "12,34500 %")  # N + 3 places
+        self.assertIn("noteEdit", figures)
+        element("belowThresholdGuaranteeRadio").click()
+        self.assertEqual(award_state()["figures"]["guaranteeEdit"], "5,000 % dell'importo contrattuale, 44.012,68")
+        press(Keys.ARROW_UP)  # the radio group's keys: back to the ordinary guarantee
+        self.assertEqual(award_state()["figures"]["guaranteeEdit"], FIRST_EXAMPLE_FIGURES["guaranteeEdit"])
+
+    def test_award_report_is_every_editions_bytes(self):
+        self.open_award_with_first_example()
+        element("awardSaveButton").send_keys(Keys.ENTER)
+        downloaded = wait_for_download("Verifica dell'aggiudicazione.rtf")
+        with open(AWARD_GOLDEN, "rb") as file:
+            self.assertEqual(downloaded, file.read())
+
+    def test_printing_prints_the_award_report_once_it_has_figures(self):
+        """The award report's lines follow the discrepancy report's in print,
+        with the section closed too, and only while the check has figures."""
+        printed = "return [...document.querySelectorAll('#awardReportLines p')].map((p) => [p.textContent, p.checkVisibility()])"
+        emulate_media("print")
+        self.assertEqual(DRIVER.execute_script(printed), [])
+        emulate_media()
+        self.open_award_with_first_example()
+        element("awardSummary").click()
+        self.assertFalse(award_state()["open"])
+        emulate_media("print")
+        with open(AWARD_GOLDEN, "rb") as file:
+            self.assertEqual(DRIVER.execute_script(printed), [[line, True] for line in rtf_lines(file.read())])
+        emulate_media()
+        alt("r")
+        emulate_media("print")
+        self.assertEqual(DRIVER.execute_script(printed), [])
+        emulate_media()
+
     def test_accessibility_audit(self):
         """No violation of any of the audit's rules (WCAG 2.1 A and AA and its
-        best practices) on the page, the About window or the error box."""
+        best practices) on the page, the About window, the error box or the
+        award section, open and filled."""
         shown = {"page": lambda: None, "About window": lambda: alt("a"),
-                 "error box": lambda: self.fill("1", "0", "0")}
+                 "error box": lambda: self.fill("1", "0", "0"),
+                 "award section": self.open_award_with_first_example}
         for name, show in shown.items():
             with self.subTest(name):
                 load(DRIVER, PAGE)
@@ -408,7 +548,9 @@ class Page(unittest.TestCase):
         walk = [keys("2767605"), keys(Keys.TAB, "97"), keys(Keys.TAB, "5738745")]
         walk += [keys(Keys.TAB) for _ in controls[3:]]
         self.assertEqual(sorted(walk), sorted(controls))
+        self.assertEqual(keys(Keys.TAB), "awardSummary")
         self.assertEqual(keys(Keys.TAB), "baseAmountEdit")
+        self.assertEqual(keys(Keys.TAB, shift=True), "awardSummary")
         self.assertEqual(keys(Keys.TAB, shift=True), "saveButton")
         keys(Keys.SPACE)
         self.assertTrue(wait_for_download("Percentuale di discordanza.rtf").startswith(b"{\\rtf1"))
@@ -420,12 +562,12 @@ class Page(unittest.TestCase):
         self.assertEqual(keys(Keys.TAB, shift=True), "clearButton")
         keys(Keys.SPACE)
         self.assertEqual(state()["edits"], [""] * 6)
-        keys(Keys.TAB, Keys.TAB, "1", Keys.TAB, "0", Keys.TAB, "0")  # Salva is disabled: About, then the first field
+        keys(Keys.TAB, Keys.TAB, Keys.TAB, "1", Keys.TAB, "0", Keys.TAB, "0")  # Salva is disabled: About, the section
         now = state()
         self.assertEqual((now["errorOpen"], now["focus"]), (True, "errorOkButton"))
         self.assertEqual(keys(Keys.ENTER), "contractorTotalEdit")
         DRIVER.execute_script("document.activeElement.blur()")
-        reached = controls + ["closeButton", "headerPanel", "footerPanel", "errorOkButton"]
+        reached = controls + ["awardSummary", "closeButton", "headerPanel", "footerPanel", "errorOkButton"]
         self.assertEqual(sorted(focused), sorted(reached))
         for identifier, unfocused in zip(reached, looks(*reached)):
             with self.subTest(identifier):
@@ -691,6 +833,7 @@ class EnglishPage(Page.__base__):
             set_size(width, height)
             load(DRIVER, PAGE)
             for identifier, show in (("mainWindow", None), ("aboutWindow", lambda: element("aboutButton").click()),
+                                     ("awardSection", lambda: element("awardSummary").click()),
                                      ("errorBox", lambda: self.fill("1", "0", "0"))):
                 with self.subTest(size=name, window=identifier):
                     if show:

@@ -6,8 +6,9 @@
 // The main window's buttons and its keyboard: Alt+letter (the accesskey)
 // clicks a button without moving the focus, as on the desktop; on a focused
 // button the letter alone clicks its button and the arrows move like Tab and
-// Shift+Tab; Tab wraps around the window. A click does nothing until the
-// module is ready, nor while a modal box is open.
+// Shift+Tab; Tab wraps around the window and the award section below it. A
+// click does nothing until the module is ready, nor while a modal box is
+// open.
 
 const buttons = (() => {
   const byId = (id) => document.getElementById(id);
@@ -39,15 +40,21 @@ const buttons = (() => {
     });
   }
 
-  // The tab order is the document order of the enabled fields and buttons.
-  const tabOrder = () => [...mainWindow.querySelectorAll('input, button')].filter((element) => !element.disabled);
+  // The window's tab order is the document order of its enabled fields and
+  // buttons. The page's runs on into the award section: its summary, and
+  // while it is open its enabled controls, of a radio group the checked
+  // radio alone, as Tab goes.
+  const enabled = (element) => !element.disabled && !(element.type === 'radio' && !element.checked);
+  const tabOrder = () => [...mainWindow.querySelectorAll('input, button')].filter(enabled);
+  const pageTabOrder = () => [...document.querySelectorAll(
+      '#mainWindow :is(input, button), #awardSummary, #awardSection[open] :is(input, select, button)')].filter(enabled);
   function focusByKey(element) {
     element.focus();
     if (element.tagName === 'INPUT') element.select();
   }
-  mainWindow.addEventListener('keydown', (event) => {
+  addEventListener('keydown', (event) => {
     if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
-    const order = tabOrder();
+    const order = pageTabOrder();
     const [first, last] = [order[0], order[order.length - 1]];
     if (event.target !== (event.shiftKey ? first : last)) return;
     event.preventDefault();

@@ -3,12 +3,14 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 'use strict';
-// The six fields of the main window. Typed text reaches an input through the
-// form's typing rule, a paste through its first-line rule, a composition
-// (dead keys, an input method) through the typing rule once committed; every
-// change of an input's text is handed on, whatever made it. The editing
-// commands (cut, undo, redo, deleting) and drops are the field's own, as on
-// the desktop. Keys typed before the module is ready wait in a queue.
+// The six fields of the main window, and the rules of every input field of
+// the page (the award section's two amounts take them too, through guard).
+// Typed text reaches an input through the form's typing rule, a paste
+// through its first-line rule, a composition (dead keys, an input method)
+// through the typing rule once committed; every change of an input's text is
+// handed on, whatever made it. The editing commands (cut, undo, redo,
+// deleting) and drops are the field's own, as on the desktop. Keys typed
+// before the module is ready wait in a queue.
 
 const fields = (() => {
   const byId = (id) => document.getElementById(id);
@@ -17,7 +19,8 @@ const fields = (() => {
   const resultEdits = ['computedTotalEdit', 'differenceEdit', 'discrepancyEdit'].map(byId);
 
   let rules = null;  // the module's keptTypedText and firstLine, once ready
-  let edited = null;  // edited(input, text), once ready
+  let mainEdited = null;  // mainEdited(input, text), once ready
+  const onEdited = new Map();  // each guarded field: edited(text)
   const pendingTyping = [];
 
   // The first edit is marked on the page's clock for the start-up benchmark.
@@ -25,7 +28,7 @@ const fields = (() => {
   function inputEdited(edit) {
     if (!marked) performance.mark('discordanza-first-edit');
     marked = true;
-    edited(inputEdits.indexOf(edit), edit.value);
+    onEdited.get(edit)(edit.value);
   }
 
   // Puts text at a field's selection the way the field's own typing does,
@@ -47,7 +50,10 @@ const fields = (() => {
     inputEdited(edit);
   }
 
-  for (const edit of inputEdits) {
+  // Gives an input field the rules; edited(text) takes every change of its
+  // text once the module is ready.
+  function guard(edit, edited) {
+    onEdited.set(edit, edited);
     // Nothing runs while a composition is open.
     let beforeComposition = null;
     edit.addEventListener('compositionstart', () => {
@@ -92,6 +98,7 @@ const fields = (() => {
       insert(edit, kept);
     });
   }
+  inputEdits.forEach((edit, input) => guard(edit, (text) => mainEdited(input, text)));
 
   return {
     showInput(input, text) {
@@ -105,15 +112,23 @@ const fields = (() => {
       edit.title = text;
       edit.setAttribute('aria-description', text);
     },
-    // The module is ready: `module` gives the rules, `onEdited(input, text)`
-    // takes every change. Keys pressed before this script ran reached the
-    // fields unseen and are taken as typed; those since then were queued.
-    start(module, onEdited) {
+    // The module is ready: `module` gives the rules, `edited(input, text)`
+    // takes every change of the main window's inputs. Keys pressed before
+    // this script ran reached the fields unseen and are taken as typed;
+    // those since then were queued.
+    start(module, edited) {
       rules = module;
-      edited = onEdited;
+      mainEdited = edited;
       for (const edit of inputEdits) edit.value = rules.keptTypedText(edit.value);
       for (const {edit, text} of pendingTyping.splice(0)) insert(edit, rules.keptTypedText(text));
       for (const edit of inputEdits.filter((edit) => edit.value !== '')) inputEdited(edit);
+    },
+    // Another input field of the page, once the module is ready: it takes
+    // the rules, and any text it already holds is taken as typed.
+    guard(edit, edited) {
+      guard(edit, edited);
+      edit.value = rules.keptTypedText(edit.value);
+      if (edit.value !== '') inputEdited(edit);
     },
   };
 })();

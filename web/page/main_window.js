@@ -4,8 +4,8 @@
 
 'use strict';
 // The page's start: once the WebAssembly module is ready, the form behind
-// the page draws through the fields, the buttons, the printed report and the
-// error box, and the buttons' actions reach it. Every rule (what a field
+// the page draws through the fields, the buttons, the award section, the
+// printed reports and the error box, and the buttons' actions reach it. Every rule (what a field
 // keeps, when to compute, what an error says, the file's name) is the
 // module's; the page draws, keeps the focus and opens the boxes.
 
@@ -39,10 +39,22 @@ createDiscordanza({instantiateWasm}).then((module) => {
     showSaveEnabled: buttons.showSaveEnabled,
     showPrintedReport: printedReport.draw,
     showError,
+    showAwardTexts: awardSection.showTexts,
+    showAwardError: awardSection.showError,
+    showAwardSaveEnabled: awardSection.showSaveEnabled,
+    showPrintedAwardReport: printedReport.drawAward,
   });
 
-  // The report's RTF, downloaded under the name the desktop's save dialog
+  // A report's RTF, downloaded under the name the desktop's save dialog
   // proposes.
+  function download(rtf, fileName) {
+    const url = URL.createObjectURL(new Blob([rtf], {type: 'application/rtf'}));
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = fileName;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  }
   const saveButton = document.getElementById('saveButton');
   function saveReport() {
     let rtf;
@@ -51,12 +63,7 @@ createDiscordanza({instantiateWasm}).then((module) => {
     } catch (error) {
       return showError(error.message);
     }
-    const url = URL.createObjectURL(new Blob([rtf], {type: 'application/rtf'}));
-    const link = document.createElement('a');
-    link.href = url;
-    link.download = saveButton.dataset.fileName;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(url), 60000);
+    download(rtf, saveButton.dataset.fileName);
   }
 
   buttons.start({
@@ -67,5 +74,6 @@ createDiscordanza({instantiateWasm}).then((module) => {
   performance.mark('discordanza-ready');
   document.documentElement.dataset.ready = 'true';
   fields.start(module, (input, text) => module.editInput(input, text));
+  awardSection.start(module, {download, showError});
   aboutWindow.start();
 });

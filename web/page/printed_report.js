@@ -3,15 +3,18 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 'use strict';
-// The printed report: what printing the page prints instead of the windows
-// (page.css shows it in print media only). It draws the lines that the
+// The printed reports: what printing the page prints instead of the windows
+// (page.css shows them in print media only). It draws the lines that the
 // form's report gives, each in the report's face, size, style and colour;
 // when the form gives none (Salva disabled), the page's line saying that
-// there is no report is printed instead.
+// there is no report is printed instead. The award check's report follows,
+// drawn the same way, while the award check has figures; without them
+// nothing of it is printed.
 
 const printedReport = (() => {
   const section = document.getElementById('printedReport');
   const lines = document.getElementById('reportLines');
+  const awardLines = document.getElementById('awardReportLines');
 
   function paragraph(line) {
     const element = document.createElement('p');
@@ -24,13 +27,20 @@ const printedReport = (() => {
     return element;
   }
 
+  // report: {face, points, lines: [{text, bold, italic, underline,
+  // strikeOut, colour}]}, as web/printed_report.h gives it.
+  function drawInto(container, report) {
+    container.style.font = `${report.points}pt "${report.face}", sans-serif`;
+    container.replaceChildren(...report.lines.map(paragraph));
+  }
+
   return {
-    // report: {face, points, lines: [{text, bold, italic, underline,
-    // strikeOut, colour}]}, as PageForm.printedReport() gives it.
     draw(report) {
-      lines.style.font = `${report.points}pt "${report.face}", sans-serif`;
-      lines.replaceChildren(...report.lines.map(paragraph));
+      drawInto(lines, report);
       section.classList.toggle('available', report.lines.length > 0);
+    },
+    drawAward(report) {
+      drawInto(awardLines, report);
     },
   };
 })();
