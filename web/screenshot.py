@@ -11,8 +11,12 @@ saves a picture of the page for the README:
 With --views FOLDER it saves instead, for looking the page over, the same
 example at 1920 x 1080, at 512 x 384 and 320 x 256 (a 1024 x 768 screen at
 200 % and 400 % zoom, scrolled to the top), the About window and the error
-box at each of those sizes, and the printed report (print media, A4 width)."""
+box at each of those sizes, the page at start and with the award check's
+section open and filled with its first worked example at each size (the
+whole page, however tall), and the printed reports (print media, A4 width)
+for both examples."""
 import argparse
+import base64
 import os
 import sys
 
@@ -25,18 +29,38 @@ from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 EXAMPLE = (("baseAmountEdit", "2767605"), ("discountEdit", "97"), ("contractorTotalEdit", "5738745"))
 SIZES = ((1920, 1080), (512, 384), (320, 256))
+# The award check's first worked example: A, P, C, then S in the section.
+AWARD_EXAMPLE = (("baseAmountEdit", "1000000"), ("discountEdit", "12,345"), ("contractorTotalEdit", "880253,50"))
+AWARD_SAFETY_COSTS = "30000"
 
 
-def open_page(driver, page, width, height):
+def open_page(driver, page, width, height, example=EXAMPLE):
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                            {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
     load(driver, page)
-    for identifier, text in EXAMPLE:
+    for identifier, text in example:
         driver.find_element(By.ID, identifier).send_keys(text)
+
+
+def open_award(driver, page, width, height):
+    open_page(driver, page, width, height, AWARD_EXAMPLE)
+    driver.find_element(By.ID, "awardSummary").send_keys(Keys.ENTER)
+    driver.find_element(By.ID, "safetyCostsEdit").send_keys(AWARD_SAFETY_COSTS)
 
 
 def save(driver, path):
     driver.save_screenshot(path)
+    print("saved " + path)
+
+
+def save_whole(driver, path):
+    """The whole page, beyond the viewport's height."""
+    width, height = driver.execute_script(
+        "return [document.documentElement.scrollWidth, document.documentElement.scrollHeight]")
+    shot = driver.execute_cdp_cmd("Page.captureScreenshot", {
+        "captureBeyondViewport": True, "clip": {"x": 0, "y": 0, "width": width, "height": height, "scale": 1}})
+    with open(path, "wb") as file:
+        file.write(base64.b64decode(shot["data"]))
     print("saved " + path)
 
 
@@ -52,6 +76,10 @@ def views(driver, page, folder):
     os.makedirs(folder, exist_ok=True)
     for width, height in SIZES:
         name = os.path.join(folder, "web-%dx%d" % (width, height))
+        open_page(driver, page, width, height, ())
+        save(driver, name + "-start.png")
+        open_award(driver, page, width, height)
+        save_whole(driver, name + "-award.png")
         open_page(driver, page, width, height)
         save(driver, name + ".png")
         driver.find_element(By.ID, "aboutButton").click()
@@ -64,6 +92,11 @@ def views(driver, page, folder):
     open_page(driver, page, 794, 1123)
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
     save(driver, os.path.join(folder, "web-print.png"))
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+    open_award(driver, page, 794, 1123)
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+    save_whole(driver, os.path.join(folder, "web-print-award.png"))
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
 
 
 def main():
