@@ -7,6 +7,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace award {
@@ -50,6 +51,17 @@ void AppendBelowThousand(std::string& words, unsigned n) {
   AppendBelowHundred(words, rest);
 }
 
+// The words of 0..999, written once by AppendBelowThousand: a spreadsheet of
+// bids asks for them millions of times.
+std::string_view BelowThousand(unsigned n) {
+  static const std::array<std::string, 1000> words = [] {
+    std::array<std::string, 1000> table;
+    for (unsigned i = 0; i < table.size(); ++i) AppendBelowThousand(table[i], i);
+    return table;
+  }();
+  return words[n];
+}
+
 // Appends a group of three digits with its multiplier; nothing for 0. Before
 // "mila", "milioni" or "miliardi" a final "uno" loses its "o" ("ventunmila").
 void AppendGroup(std::string& words, unsigned n, std::string_view one, std::string_view many) {
@@ -58,7 +70,7 @@ void AppendGroup(std::string& words, unsigned n, std::string_view one, std::stri
     words += one;
     return;
   }
-  AppendBelowThousand(words, n);
+  words += BelowThousand(n);
   if (words.ends_with("uno")) words.pop_back();
   words += many;
 }
@@ -70,7 +82,7 @@ void AppendWholeEuros(std::string& words, std::uint64_t euros) {
   AppendGroup(words, static_cast<unsigned>(euros / 1'000'000'000), "unmiliardo", "miliardi");
   AppendGroup(words, static_cast<unsigned>(euros / 1'000'000 % 1000), "unmilione", "milioni");
   AppendGroup(words, static_cast<unsigned>(euros / 1000 % 1000), "mille", "mila");
-  AppendBelowThousand(words, static_cast<unsigned>(euros % 1000));
+  words += BelowThousand(static_cast<unsigned>(euros % 1000));
   if (words.size() == start) words += "zero";
   if (words.size() - start > 3 && words.ends_with("tre")) words.replace(words.size() - 1, 1, "\u00E9");
 }

@@ -139,6 +139,21 @@ AwardResult Compute(const Exact& exact, int decimals, Guarantee guarantee) {
   return result;
 }
 
+// Compute on the narrowest integer that holds every intermediate.
+AwardResult ComputeOnNarrowest(const Exact& exact, int decimals, Guarantee guarantee) {
+  if (FitsFast(exact)) {
+    try {
+      return Compute<SmallInteger>(exact, decimals, guarantee);
+    } catch (const std::overflow_error&) {
+    }
+    try {
+      return Compute<FastInteger>(exact, decimals, guarantee);
+    } catch (const std::overflow_error&) {
+    }
+  }
+  return Compute<Integer>(exact, decimals, guarantee);
+}
+
 }  // namespace
 
 AwardResult CheckAward(const AwardInputs& inputs, char separator) {
@@ -157,21 +172,7 @@ AwardResult CheckAward(const AwardInputs& inputs, char separator) {
 
   // 2. The figures: on 64 bits where every intermediate fits, else on 128,
   //    else on the unbounded integer; all give the same exact figures.
-  AwardResult result;
-  bool computed = false;
-  if (FitsFast(exact)) {
-    try {
-      result = Compute<SmallInteger>(exact, inputs.discountDecimals, inputs.guarantee);
-      computed = true;
-    } catch (const std::overflow_error&) {
-      try {
-        result = Compute<FastInteger>(exact, inputs.discountDecimals, inputs.guarantee);
-        computed = true;
-      } catch (const std::overflow_error&) {
-      }
-    }
-  }
-  if (!computed) result = Compute<Integer>(exact, inputs.discountDecimals, inputs.guarantee);
+  AwardResult result = ComputeOnNarrowest(exact, inputs.discountDecimals, inputs.guarantee);
 
   // 3. The contract amount in words.
   result.amountInWords = AmountInWords(result.contractAmount);

@@ -27,21 +27,25 @@ std::string OutcomeText(Outcome outcome, int decimals) {
 
 }  // namespace
 
-AwardTexts ShowAward(const AwardResult& result, char separator, bool grouped) {
+AwardTexts ShowAward(AwardResult result, char separator, bool grouped) {
   const auto show = [separator, grouped](const Decimal& decimal) {
     return ShowDecimal(decimal, separator, grouped);
   };
   AwardTexts texts;
   texts.discountedBase = show(result.discountedBase);
   texts.contractAmount = show(result.contractAmount);
-  texts.amountInWords = result.amountInWords.value_or("non scritto: oltre " +
-                                                      ShowDecimal(kLargestAmountInWords, separator, true));
+  texts.amountInWords = result.amountInWords
+                            ? std::move(*result.amountInWords)
+                            : "non scritto: oltre " + ShowDecimal(kLargestAmountInWords, separator, true);
   texts.impliedDiscount = show(result.impliedDiscount);
   texts.contractorMinusContract = show(result.contractorMinusContract);
   texts.outcome = OutcomeText(result.outcome, result.discountDecimals);
   texts.guaranteePercent = show(result.guaranteePercent);
   texts.guaranteeAmount = show(result.guaranteeAmount);
-  texts.guarantee = texts.guaranteePercent + " % dell'importo contrattuale, " + texts.guaranteeAmount;
+  constexpr std::string_view kOfContractAmount = " % dell'importo contrattuale, ";
+  texts.guarantee.reserve(texts.guaranteePercent.size() + kOfContractAmount.size() +
+                          texts.guaranteeAmount.size());
+  texts.guarantee.append(texts.guaranteePercent).append(kOfContractAmount).append(texts.guaranteeAmount);
   if (result.discountHasMoreDecimals) {
     texts.note = "la percentuale di ribasso ha più di " + Decimals(result.discountDecimals) +
                  ", più di quanti ne ammette la gara";

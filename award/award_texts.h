@@ -56,7 +56,8 @@ struct AwardTexts {
   std::string note;                     // empty, or that the discount has more than N decimals
 };
 
-AwardTexts ShowAward(const AwardResult& result, char separator, bool grouped);
+// Takes the result whole, so that the amount in words moves into the texts.
+AwardTexts ShowAward(AwardResult result, char separator, bool grouped);
 
 // The guarantee's kind as the inputs name it: "ordinaria (art. 117)" or
 // "sotto la soglia europea (art. 53 c. 4)".

@@ -62,14 +62,12 @@ std::array<std::string_view, kAwardColumns> AwardRow::Cells() const {
 }
 
 AwardRow ComputeAwardRow(const award::AwardInputs& inputs, char separator) {
-  AwardRow row;
-  if (form::AnyInputEmpty(inputs.baseAmount, inputs.discount, inputs.contractorTotal)) return row;
+  if (form::AnyInputEmpty(inputs.baseAmount, inputs.discount, inputs.contractorTotal)) return {};
   try {
-    row.texts = award::ShowAward(award::CheckAward(inputs, separator), separator, false);
+    return {.texts = award::ShowAward(award::CheckAward(inputs, separator), separator, false), .error = {}};
   } catch (const award::AwardError& error) {
-    row.error = error.what();
+    return {.texts = {}, .error = error.what()};
   }
-  return row;
 }
 
 }  // namespace cli

@@ -106,9 +106,9 @@ class Batch {
       message = error.what();
     }
     // The award check of the row, with the tender's options of the command line.
-    AwardRow award;
-    if (options_.award)
-      award = ComputeAwardRow(AwardInputsOf(*options_.award, f[0], f[1], f[2]), options_.separator);
+    const AwardRow award =
+        options_.award ? ComputeAwardRow(AwardInputsOf(*options_.award, f[0], f[1], f[2]), options_.separator)
+                       : AwardRow{};
     const std::array<std::string_view, kAwardColumns> awardCells = award.Cells();
     ++summary_.rows;
     if (!message.empty() || award.failed()) ++summary_.failedRows;

@@ -20,8 +20,11 @@ bool IsPadding(char c) { return c == ' ' || c == '\t'; }
 bool NeedsQuotes(std::string_view field, char delimiter) {
   if (field.empty()) return false;
   if (IsPadding(field.front()) || IsPadding(field.back())) return true;
-  return std::any_of(field.begin(), field.end(),
-                     [delimiter](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; });
+  // No early exit: the loop over the whole field vectorises, and fields are
+  // short.
+  bool special = false;
+  for (const char c : field) special |= (c == delimiter) | (c == '"') | (c == '\r') | (c == '\n');
+  return special;
 }
 
 void AppendField(std::string& out, std::string_view field, char delimiter) {

@@ -70,6 +70,8 @@ TEST(ReadDecimal, KeepsEveryDigitAndTheFirstSeparator) {
       {"SecondSeparatorDropped", "1,2,3", ',', "123", 2},
       {"SignAndSpacesDropped", " -3 €", ',', "3", 0},
       {"SeparatorAloneIsZero", ",", ',', "0", 0},
+      {"NineteenDigitsTheMostOfTheQuickRead", "999999999,9999999999", ',', "9999999999999999999", 10},
+      {"TwentyDigits", "9999999999,9999999999", ',', "99999999999999999999", 10},
       {"BeyondAnyDouble", "123456789012345678901234567890,123456789", ',',
        "123456789012345678901234567890123456789", 9},
       {"Empty", "", ',', std::nullopt, 0},
@@ -105,6 +107,16 @@ TEST(ShowDecimal, SeparatorAndThousands) {
       {"NegativeBelowOne", {-5, 6}, ',', false, "-0,000005"},
       {"NoPlaces", {12, 0}, ',', true, "12"},
       {"Zero", {0, 2}, ',', true, "0,00"},
+      {"BeyondSixtyFourBits",
+       {Integer("-123456789012345678901234567890"), 2},
+       ',',
+       true,
+       "-1.234.567.890.123.456.789.012.345.678,90"},
+      {"LongerThanTheCommonCase",
+       {Integer("123456789012345678901234567890123456789012345"), 3},
+       '.',
+       true,
+       "123,456,789,012,345,678,901,234,567,890,123,456,789,012.345"},
   };
   for (const ShowRow& row : rows) {
     EXPECT_EQ(award::ShowDecimal(row.decimal, row.separator, row.grouped), row.text) << row.name;
