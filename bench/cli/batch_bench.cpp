@@ -52,7 +52,8 @@ void BM_BatchMillionRows(benchmark::State& state) {
   File output(std::fopen("/dev/null", "wb"));
   for (auto _ : state) {
     std::rewind(input.get());
-    cli::RunBatch(input.get(), output.get(), {.delimiter = ';', .separator = ',', .header = false});
+    cli::RunBatch(input.get(), output.get(),
+                  {.delimiter = ';', .separator = ',', .header = false, .award = {}});
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * rows));
 }

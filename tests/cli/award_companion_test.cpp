@@ -69,7 +69,8 @@ TEST(AwardArguments, MistakesAreUsageErrors) {
 }
 
 ProcessResult RunCompanion(const std::vector<std::string>& arguments, const std::string& stdinPath = "") {
-  ProcessResult result = cli_test::RunProcess(CLI_PATH, arguments, {.stdinPath = stdinPath});
+  ProcessResult result = cli_test::RunProcess(CLI_PATH, arguments,
+                                              {.stdinPath = stdinPath, .stdoutPath = {}, .environment = {}});
   EXPECT_FALSE(result.timedOut);
   return result;
 }

@@ -61,19 +61,19 @@ const BatchCase kBatchCases[] = {
      "Base;Ribasso;Offerta\n1000;10;9\n",
      "Base;Ribasso;Offerta;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"
      "Percentuale di discordanza;Errore\n1000;10;9;900;-891;-9900;\n",
-     {.delimiter = ';', .separator = ',', .header = true}},
+     {.delimiter = ';', .separator = ',', .header = true, .award = {}}},
     {"point_separator",
      "250000;12.5;220000\n",
      "250000;12.5;220000;218750;1250;0.568181818181818;\n",
-     {.delimiter = ';', .separator = '.', .header = false}},
+     {.delimiter = ';', .separator = '.', .header = false, .award = {}}},
     {"comma_delimiter_quotes_results",
      "250000,\"12,5\",220000\n",
      "250000,\"12,5\",220000,218750,1250,\"0,568181818181818\",\n",
-     {.delimiter = ',', .separator = ',', .header = false}},
+     {.delimiter = ',', .separator = ',', .header = false, .award = {}}},
     {"tab_delimiter",
      "1000\t10\t9\n",
      "1000\t10\t9\t900\t-891\t-9900\t\n",
-     {.delimiter = '\t', .separator = ',', .header = false}},
+     {.delimiter = '\t', .separator = ',', .header = false, .award = {}}},
     {"byte_order_mark_kept_before_the_rows", "\xEF\xBB\xBF\"1000\";10;9\n",
      "\xEF\xBB\xBF"
      "1000;10;9;900;-891;-9900;\n"},
@@ -83,7 +83,7 @@ const BatchCase kBatchCases[] = {
      "Base;Ribasso;Offerta;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"
      "Percentuale di "
      "discordanza;Errore\n1000;10;9;900;-891;-9900;\n250000;12,5;220000;218750;1250;0,568181818181818;\n",
-     {.delimiter = ';', .separator = ',', .header = true}},
+     {.delimiter = ';', .separator = ',', .header = true, .award = {}}},
     {"lines_of_spaces_skipped", "  \n1000;10;9\n \r\n", "1000;10;9;900;-891;-9900;\n"},
     {"space_before_opening_quote", "1000; \"10\"; \"9\"\n", "1000;10;9;900;-891;-9900;\n"},
 };
@@ -133,9 +133,10 @@ class BatchStops : public testing::TestWithParam<StopCase> {};
 
 TEST_P(BatchStops, NamesTheLineAndKeepsEarlierRows) {
   const StopCase& c = GetParam();
-  BatchRun run =
-      RunRows(c.input,
-              {.delimiter = ';', .separator = ',', .header = std::string_view(c.name).starts_with("header")});
+  BatchRun run = RunRows(c.input, {.delimiter = ';',
+                                   .separator = ',',
+                                   .header = std::string_view(c.name).starts_with("header"),
+                                   .award = {}});
   EXPECT_NE(run.error.find(c.messagePart), std::string::npos) << run.error;
   EXPECT_EQ(run.errorLine, c.line);
   EXPECT_EQ(run.output, c.outputBefore);
@@ -150,7 +151,7 @@ TEST(BatchCounts, RowsAndFailures) {
   auto in = cli_test::ReadableFile("A;B;C\n1000;10;9\n1000;10;0\n;10;9\nx;y;z\n");
   cli_test::File out(std::tmpfile());
   const BatchSummary summary =
-      RunBatch(in.get(), out.get(), {.delimiter = ';', .separator = ',', .header = true});
+      RunBatch(in.get(), out.get(), {.delimiter = ';', .separator = ',', .header = true, .award = {}});
   EXPECT_EQ(summary.rows, 4u);
   EXPECT_EQ(summary.failedRows, 2u);
 }
