@@ -32,7 +32,7 @@ struct ResultRow {
   std::string_view unit;  // after the text, as in " %"
 };
 
-// In the order of award_texts.h; the note's row shows only while it has text.
+// In the order of award_texts.h; the note, a sentence, has a line of its own.
 inline constexpr ResultRow kResultRows[] = {
     {"discountedBaseEdit", award::kDiscountedBaseLabel, &award::AwardTexts::discountedBase, ""},
     {"contractAmountEdit", award::kContractAmountLabel, &award::AwardTexts::contractAmount, ""},
@@ -42,13 +42,15 @@ inline constexpr ResultRow kResultRows[] = {
      &award::AwardTexts::contractorMinusContract, ""},
     {"outcomeEdit", award::kOutcomeLabel, &award::AwardTexts::outcome, ""},
     {"guaranteeEdit", award::kGuaranteeLabel, &award::AwardTexts::guarantee, ""},
-    {"noteEdit", award::kNoteLabel, &award::AwardTexts::note, ""},
 };
 
 // The width that the result fields share: the longest outcome in full.
 inline constexpr std::string_view kResultSample =
     "discordanza dovuta all'arrotondamento del ribasso a 9 decimali";
 
+// The note on a discount with more decimals than admitted, shown only while
+// there is one, and the reason the inputs give no figures.
+inline constexpr InputRow kNoteRow{.name = "noteLabel", .label = award::kNoteLabel};
 inline constexpr const char* kErrorLabelName = "awardErrorLabel";
 inline constexpr const char* kSaveButtonName = "awardSaveButton";
 inline constexpr const char* kSaveButtonText = "&Salva";

@@ -21,6 +21,7 @@
 #include "report/export_report.h"
 #include "ui/key_filter.h"
 #include "ui/line_fields.h"
+#include "ui/look.h"
 
 namespace ui {
 namespace {
@@ -51,6 +52,21 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* text) {
   return button;
 }
 
+// A sentence in the window, word-wrapped and selectable.
+QLabel* makeSentence(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+void setFieldTextColour(QLineEdit& field, const QColor& colour) {
+  QPalette palette = field.palette();
+  palette.setColor(QPalette::Text, colour);
+  field.setPalette(palette);
+}
+
 constexpr award::Guarantee kGuarantees[] = {award::Guarantee::Ordinary, award::Guarantee::BelowThreshold};
 
 }  // namespace
@@ -63,7 +79,7 @@ AwardWindow::AwardWindow(SaveDialog& saveDialog, QWidget* parent)
   setUpWindow();
   createInputBand();
   createResultBand();
-  createErrorLine();
+  createNoteAndErrorLines();
   createButtonRow();
   safetyCostsEdit->setFocus(Qt::OtherFocusReason);  // taken when the window is first activated
 }
@@ -73,6 +89,8 @@ void AwardWindow::followMainInputs(const form::Form& mainForm) { awardForm.Follo
 void AwardWindow::setUpWindow() {
   setObjectName(QStringLiteral("awardWindow"));
   setWindowTitle(fromView(award::kAwardTitle));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
   rows->setSizeConstraint(QLayout::SetFixedSize);  // as large as its content, and no larger
   rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -124,19 +142,19 @@ void AwardWindow::createResultBand() {
     field->setMinimumWidth(width);
     resultEdits[i] = field;
   }
-  rows->setRowVisible(resultEdits.back(), false);  // the note, until there is one
 }
 
-// The reason the inputs give no figures, in the window itself: a line that
-// assistive technology reads like any other text.
-void AwardWindow::createErrorLine() {
-  awardErrorLabel = new QLabel(this);
-  awardErrorLabel->setObjectName(QString::fromLatin1(award_layout::kErrorLabelName));
-  awardErrorLabel->setWordWrap(true);
-  awardErrorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  QPalette palette = awardErrorLabel->palette();
-  palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
-  awardErrorLabel->setPalette(palette);
+// The note and the reason the inputs give no figures, in the window itself:
+// lines that assistive technology reads like any other text.
+void AwardWindow::createNoteAndErrorLines() {
+  const award_layout::InputRow& note = award_layout::kNoteRow;
+  noteLabel = makeSentence(this, note.name);
+  noteLabel->setAccessibleName(fromView(note.label));
+  setTextColour(*noteLabel, kNavy);
+  rows->addRow(fromView(note.label) + u':', noteLabel);
+  rows->setRowVisible(noteLabel, false);  // until there is a note
+  awardErrorLabel = makeSentence(this, award_layout::kErrorLabelName);
+  setTextColour(*awardErrorLabel, kMaroon);
   rows->addRow(awardErrorLabel);
 }
 
@@ -167,7 +185,8 @@ void AwardWindow::showTexts(const award::AwardTexts& texts) {
     showResultText(*resultEdits[i],
                    QString::fromStdString(text) + (text.empty() ? QString() : fromView(row.unit)));
   }
-  rows->setRowVisible(resultEdits.back(), !texts.note.empty());
+  noteLabel->setText(QString::fromStdString(texts.note));
+  rows->setRowVisible(noteLabel, !texts.note.empty());
 }
 
 void AwardWindow::showError(const std::string& line) {
@@ -176,6 +195,12 @@ void AwardWindow::showError(const std::string& line) {
   awardErrorLabel->setAccessibleName(text);
 }
 
-void AwardWindow::showSaveEnabled(bool enabled) { awardSaveButton->setEnabled(enabled); }
+// Saving is enabled exactly while the figures are those of the inputs; the
+// figures of earlier inputs stay in view, in grey, as the form keeps them.
+void AwardWindow::showSaveEnabled(bool enabled) {
+  awardSaveButton->setEnabled(enabled);
+  for (QLineEdit* field : resultEdits) setFieldTextColour(*field, enabled ? kNavy : kGrey);
+  setTextColour(*noteLabel, enabled ? kNavy : kGrey);
+}
 
 }  // namespace ui

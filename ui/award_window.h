@@ -62,7 +62,7 @@ class AwardWindow : public QWidget {
   void setUpWindow();
   void createInputBand();
   void createResultBand();
-  void createErrorLine();
+  void createNoteAndErrorLines();
   void createButtonRow();
 
   void saveReport();
@@ -78,6 +78,7 @@ class AwardWindow : public QWidget {
   QSpinBox* discountDecimalsSpin = nullptr;
   QComboBox* guaranteeCombo = nullptr;
   std::array<QLineEdit*, std::size(award_layout::kResultRows)> resultEdits{};
+  QLabel* noteLabel = nullptr;
   QLabel* awardErrorLabel = nullptr;
   QPushButton* awardSaveButton = nullptr;
   QPushButton* closeButton = nullptr;

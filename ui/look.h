@@ -21,6 +21,7 @@ inline const QColor kNavy(0, 0, 128);
 inline const QColor kGrey(128, 128, 128);
 inline const QColor kOlive(128, 128, 0);
 inline const QColor kSilver(192, 192, 192);
+inline const QColor kMaroon(128, 0, 0);
 // The classic system colour of an inactive caption; Qt's palette has no such
 // role.
 inline const QColor kInactiveCaption(128, 128, 128);

@@ -130,12 +130,15 @@ TEST_F(AwardWindowTest, AnErrorShowsInTheWindowAndDisablesSaveUntilFixed) {
             "L'importo soggetto a ribasso (base d'asta meno oneri della sicurezza e costi della manodopera) "
             "non è maggiore di zero.");
   EXPECT_FALSE(Button("awardSaveButton")->isEnabled());
+  EXPECT_EQ(Edit("contractAmountEdit")->palette().color(QPalette::Text), QColor(128, 128, 128))
+      << "the earlier figures stay, in grey";
   EXPECT_TRUE(errors.box.texts.isEmpty()) << "no error box";
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("30000");
   EXPECT_TRUE(Label("awardErrorLabel")->text().isEmpty());
   EXPECT_TRUE(Button("awardSaveButton")->isEnabled());
   EXPECT_EQ(Text(Edit("outcomeEdit")), "concorde");
+  EXPECT_EQ(Edit("contractAmountEdit")->palette().color(QPalette::Text), QColor(0, 0, 128));
 }
 
 // One visible effect each: fewer admitted decimals than the discount has
@@ -144,14 +147,14 @@ TEST_F(AwardWindowTest, DecimalsAndGuaranteeReachTheCheck) {
   TypeInputs("1000000", "12,345", "876546");
   OpenByAltV();
   EXPECT_EQ(Text(Edit("outcomeEdit")), "discordanza dovuta all'arrotondamento del ribasso a 3 decimali");
-  EXPECT_FALSE(Edit("noteEdit")->isVisible());
+  EXPECT_FALSE(Label("noteLabel")->isVisible());
   Key(Qt::Key_Tab);
   Key(Qt::Key_Tab);
   ASSERT_EQ(Focus(), Find<QSpinBox>("discountDecimalsSpin"));
   Key(Qt::Key_Down);
   EXPECT_EQ(Text(Edit("outcomeEdit")), "discordanza");
-  EXPECT_TRUE(Edit("noteEdit")->isVisible());
-  EXPECT_FALSE(Edit("noteEdit")->text().isEmpty());
+  EXPECT_TRUE(Label("noteLabel")->isVisible());
+  EXPECT_FALSE(Label("noteLabel")->text().isEmpty());
   Key(Qt::Key_Tab);
   ASSERT_EQ(Focus(), Find<QComboBox>("guaranteeCombo"));
   EXPECT_EQ(Text(Edit("guaranteeEdit")).substr(0, 8), "12,345 %");
