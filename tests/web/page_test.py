@@ -216,6 +216,18 @@ class Page(unittest.TestCase):
         self.fill("2767605", "97", "5738745")
         self.assertEqual(state()["edits"][3:], ["83028,1500000001", "5655716,85", "98,5532002206057"])
 
+    def test_starts_in_a_browser_without_from_base64(self):
+        """Browsers without Uint8Array.fromBase64 decode the WebAssembly
+        through atob."""
+        added = DRIVER.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                       {"source": "delete Uint8Array.fromBase64;"})
+        try:
+            load(DRIVER, PAGE)
+            self.assertFalse(DRIVER.execute_script("return 'fromBase64' in Uint8Array"))
+            self.test_worked_example()
+        finally:
+            DRIVER.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": added["identifier"]})
+
     def test_generated_rows_typed_key_by_key(self):
         """Every keystroke of the last field reaches the form; each prefix's
         outcome is the companion's, errors show in the box with the full
