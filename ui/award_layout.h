@@ -14,16 +14,18 @@
 
 namespace ui::award_layout {
 
-struct InputRow {
+// A widget and the label on its left, which also names it for assistive
+// technology.
+struct LabelledRow {
   const char* name;
   std::string_view label;
 };
 
-inline constexpr InputRow kSafetyCostsRow{.name = "safetyCostsEdit", .label = award::kSafetyCostsLabel};
-inline constexpr InputRow kLabourCostsRow{.name = "labourCostsEdit", .label = award::kLabourCostsLabel};
-inline constexpr InputRow kDiscountDecimalsRow{.name = "discountDecimalsSpin",
-                                               .label = award::kDiscountDecimalsLabel};
-inline constexpr InputRow kGuaranteeKindRow{.name = "guaranteeCombo", .label = award::kGuaranteeKindLabel};
+inline constexpr LabelledRow kSafetyCostsRow{.name = "safetyCostsEdit", .label = award::kSafetyCostsLabel};
+inline constexpr LabelledRow kLabourCostsRow{.name = "labourCostsEdit", .label = award::kLabourCostsLabel};
+inline constexpr LabelledRow kDiscountDecimalsRow{.name = "discountDecimalsSpin",
+                                                  .label = award::kDiscountDecimalsLabel};
+inline constexpr LabelledRow kGuaranteeKindRow{.name = "guaranteeCombo", .label = award::kGuaranteeKindLabel};
 
 struct ResultRow {
   const char* name;
@@ -50,7 +52,7 @@ inline constexpr std::string_view kResultSample =
 
 // The note on a discount with more decimals than admitted, shown only while
 // there is one, and the reason the inputs give no figures.
-inline constexpr InputRow kNoteRow{.name = "noteLabel", .label = award::kNoteLabel};
+inline constexpr LabelledRow kNoteRow{.name = "noteLabel", .label = award::kNoteLabel};
 inline constexpr const char* kErrorLabelName = "awardErrorLabel";
 inline constexpr const char* kSaveButtonName = "awardSaveButton";
 inline constexpr const char* kSaveButtonText = "&Salva";

@@ -26,7 +26,7 @@
 namespace ui {
 namespace {
 
-using award_layout::InputRow;
+using award_layout::LabelledRow;
 using award_layout::ResultRow;
 
 QString fromView(std::string_view text) {
@@ -101,7 +101,7 @@ void AwardWindow::setUpWindow() {
 // hand the user's edits to the form: textEdited carries typing, pastes, undo
 // and redo.
 void AwardWindow::createInputBand() {
-  const auto addCosts = [this](const InputRow& row, std::string_view help,
+  const auto addCosts = [this](const LabelledRow& row, std::string_view help,
                                void (form::AwardForm::*edit)(std::string)) {
     auto* field = addRow<QLineEdit>(*rows, this, row.name, row.label);
     makeAmountField(*field);
@@ -116,7 +116,7 @@ void AwardWindow::createInputBand() {
   labourCostsEdit =
       addCosts(award_layout::kLabourCostsRow, award::kLabourCostsHelp, &form::AwardForm::EditLabourCosts);
 
-  const InputRow& decimals = award_layout::kDiscountDecimalsRow;
+  const LabelledRow& decimals = award_layout::kDiscountDecimalsRow;
   discountDecimalsSpin = addRow<QSpinBox>(*rows, this, decimals.name, decimals.label);
   discountDecimalsSpin->setRange(0, award::kMostDiscountDecimals);
   discountDecimalsSpin->setValue(awardForm.Inputs().discountDecimals);
@@ -124,7 +124,7 @@ void AwardWindow::createInputBand() {
   connect(discountDecimalsSpin, &QSpinBox::valueChanged, this,
           app::Guarded([this] { awardForm.SetDiscountDecimals(discountDecimalsSpin->value()); }));
 
-  const InputRow& guarantee = award_layout::kGuaranteeKindRow;
+  const LabelledRow& guarantee = award_layout::kGuaranteeKindRow;
   guaranteeCombo = addRow<QComboBox>(*rows, this, guarantee.name, guarantee.label);
   for (award::Guarantee kind : kGuarantees) guaranteeCombo->addItem(fromView(award::GuaranteeKindText(kind)));
   guaranteeCombo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -147,7 +147,7 @@ void AwardWindow::createResultBand() {
 // The note and the reason the inputs give no figures, in the window itself:
 // lines that assistive technology reads like any other text.
 void AwardWindow::createNoteAndErrorLines() {
-  const award_layout::InputRow& note = award_layout::kNoteRow;
+  const award_layout::LabelledRow& note = award_layout::kNoteRow;
   noteLabel = makeSentence(this, note.name);
   noteLabel->setAccessibleName(fromView(note.label));
   setTextColour(*noteLabel, kNavy);
@@ -190,9 +190,7 @@ void AwardWindow::showTexts(const award::AwardTexts& texts) {
 }
 
 void AwardWindow::showError(const std::string& line) {
-  const QString text = QString::fromStdString(line);
-  awardErrorLabel->setText(text);
-  awardErrorLabel->setAccessibleName(text);
+  awardErrorLabel->setText(QString::fromStdString(line));
 }
 
 // Saving is enabled exactly while the figures are those of the inputs; the
