@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "calc/amount.h"
+#include "calc/kept_characters.h"
 
 namespace award {
 namespace {
@@ -43,35 +44,34 @@ class Digits {
   std::string_view view_;
 };
 
-// Up to 19 digits, none of them a sign, as an unsigned 64-bit integer.
-std::uint64_t SmallUnits(std::string_view digits) {
-  std::uint64_t units = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), units);
-  return units;
-}
-
 }  // namespace
 
 std::optional<Decimal> ReadDecimal(std::string_view text, char separator) {
-  const std::string kept = calc::KeptText(text, separator);
-  if (kept.empty()) return std::nullopt;
-  const std::size_t at = std::min(kept.find(separator), kept.size());
-  const std::string_view whole = std::string_view(kept).substr(0, at);
-  const std::string_view fraction = std::string_view(kept).substr(std::min(at + 1, kept.size()));
-  Decimal decimal{.units = 0, .places = static_cast<int>(fraction.size())};
-  // Up to 19 digits in all fit an unsigned 64-bit integer, read without the
-  // parser: the whole part, then the places after it.
-  if (whole.size() + fraction.size() <= kDigitsOf64Bits) {
-    std::uint64_t units = SmallUnits(whole);
-    for (std::size_t place = 0; place < fraction.size(); ++place) units *= 10;
-    decimal.units = units + SmallUnits(fraction);
-    return decimal;
-  }
-  // cpp_int reads a leading 0 as an octal prefix: the digits go in without it.
-  std::string digits = std::string(whole) + std::string(fraction);
-  const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
-  decimal.units = first == digits.size() ? Integer(0) : Integer(std::string_view(digits).substr(first));
-  return decimal;
+  // The common case in one pass: up to 19 significant digits fit an unsigned
+  // 64-bit integer.
+  bool kept = false, separatorKept = false, wide = false;
+  int places = 0, significant = 0;
+  std::uint64_t units = 0;
+  calc::ForEachKept(
+      text, separator, [&] { kept = separatorKept = true; },
+      [&](unsigned digit) {
+        kept = true;
+        if (separatorKept) ++places;
+        if (units == 0 && digit == 0) return true;  // a leading zero
+        if (++significant > static_cast<int>(kDigitsOf64Bits)) return !(wide = true);
+        units = units * 10 + digit;
+        return true;
+      });
+  if (!kept) return std::nullopt;
+  if (!wide) return Decimal{.units = units, .places = places};
+  // More digits: cpp_int reads them all, without the leading zeros, which
+  // it would take for an octal prefix.
+  std::string digits = calc::KeptText(text, separator);
+  const std::size_t at = digits.find(separator);
+  if (at != std::string::npos) digits.erase(at, 1);
+  places = at == std::string::npos ? 0 : static_cast<int>(digits.size() - at);
+  return Decimal{.units = Integer(std::string_view(digits).substr(digits.find_first_not_of('0'))),
+                 .places = places};
 }
 
 std::string ShowDecimal(const Decimal& decimal, char separator, bool grouped) {

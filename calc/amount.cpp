@@ -11,6 +11,7 @@
 #include "calc/calc_error.h"
 #include "calc/decimal_separator.h"
 #include "calc/extended.h"
+#include "calc/kept_characters.h"
 #include "calc/power_of_ten.h"
 
 namespace calc {
@@ -22,8 +23,6 @@ constexpr std::size_t kLargestScale = 5119;
 // Up to 19 digits the accumulation stays below 2^64, where every rounded
 // step of the extended accumulation is exact; an integer gives the same value.
 constexpr int kExactDigits = 19;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The rounded accumulation of the kept digits (acc × 10, rounded, then + the
 // digit, rounded) and the number of digits after the separator.
@@ -45,20 +44,15 @@ Accumulation Accumulate(std::string_view text, char separator) {
   std::uint64_t whole = 0;
   int wholeDigits = 0;
   bool widened = false;
-  for (const char c : text) {
-    if (c == separator && !separatorKept) {
-      separatorKept = true;
-      result.kept = true;
-    }
-    if (!IsDigit(c)) continue;  // "," and "." beyond the first separator, and all else
+  const auto onSeparator = [&] { separatorKept = result.kept = true; };
+  ForEachKept(text, separator, onSeparator, [&](unsigned digit) {
     result.kept = true;
     if (separatorKept) ++result.fractionDigits;
-    const unsigned digit = static_cast<unsigned>(c - '0');
     if (!widened) {
       if (wholeDigits < kExactDigits) {
         whole = whole * 10 + digit;
         ++wholeDigits;
-        continue;
+        return true;
       }
       result.value = Extended::FromUint(whole);
       widened = true;
@@ -67,8 +61,8 @@ Accumulation Accumulate(std::string_view text, char separator) {
     // Once beyond the extended range the accumulation stays infinite and the
     // conversion fails whatever follows; x87 arithmetic on an infinity is slow,
     // so the rest of the text is not accumulated.
-    if (result.value.IsInfinite()) return result;
-  }
+    return !result.value.IsInfinite();
+  });
   if (!widened) result.value = Extended::FromUint(whole);
   return result;
 }
@@ -91,14 +85,12 @@ Extended ScaleDown(Extended acc, std::size_t k) {
 std::string KeptText(std::string_view text, char separator) {
   std::string kept;
   kept.reserve(text.size());
-  bool separatorKept = false;
-  for (const char c : text) {
-    if (c == separator && !separatorKept) {
-      kept += c;
-      separatorKept = true;
-    }
-    if (IsDigit(c)) kept += c;
-  }
+  ForEachKept(
+      text, separator, [&] { kept += separator; },
+      [&](unsigned digit) {
+        kept += static_cast<char>('0' + digit);
+        return true;
+      });
   return kept;
 }
 
