@@ -6,10 +6,12 @@
 
 # Starts the program on a virtual X display under a window manager, types the
 # third worked example into the three input fields and saves pictures of each
-# window: the main window, the About window, the error box and the save dialog.
+# window: the main window, the award window, the About window, the error box
+# and the save dialog.
 #   scripts/screenshot.sh [PROGRAM] [FOLDER]
-# The main window and the About window go to FOLDER (docs/ by default) as
-# main-window.png and about-window.png; the error box and the save dialog,
+# The main window, the award window and the About window go to FOLDER
+# (docs/ by default) as main-window.png, award-window.png and
+# about-window.png; the error box and the save dialog,
 # for a look only, to a temporary folder, or to SCREENS_ALL when it is set.
 # Needs xvfb, openbox, xdotool and imagemagick (scripts/packages/).
 set -euo pipefail
@@ -68,6 +70,17 @@ type_field 97
 xdotool type --delay 30 5738745
 sleep 0.5
 snap "$main" "$folder/main-window.png"
+
+# The award check of the same figures, with safety costs of 30.000.
+xdotool key alt+v
+award=$(find_window "^Verifica dell'aggiudicazione")
+sleep 0.5
+xdotool type --delay 30 30000
+sleep 0.5
+snap "$award" "$folder/award-window.png"
+xdotool key Escape
+xdotool windowfocus --sync "$main"
+sleep 0.3
 
 xdotool key alt+a
 about=$(find_window '^Calmora - ')
