@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "calc/amount.h"
 #include "calc/kept_characters.h"
@@ -18,9 +19,10 @@ namespace {
 
 constexpr std::size_t kDigitsOf64Bits = 19;
 
-// The magnitude's decimal digits. Through the C++ library's conversion into
-// a buffer of its own when the magnitude fits 64 bits, the common case,
-// which cpp_int's own conversion is slow at; through cpp_int's otherwise.
+// The magnitude's decimal digits, through the C++ library's conversion of
+// 64-bit integers: the magnitude itself when it fits 64 bits, the common
+// case, else its chunks of 19 digits. cpp_int's own conversion is slow and
+// brings the streams and locales into the web page's module.
 class Digits {
  public:
   explicit Digits(const Integer& value) {
@@ -29,7 +31,7 @@ class Digits {
           std::to_chars(small_.data(), small_.data() + small_.size(), *value.backend().limbs()).ptr;
       view_ = std::string_view(small_.data(), static_cast<std::size_t>(end - small_.data()));
     } else {
-      large_ = (value < 0 ? Integer(-value) : value).str();
+      large_ = LargeDigits(abs(value));
       view_ = large_;
     }
   }
@@ -39,6 +41,25 @@ class Digits {
   std::string_view View() const { return view_; }
 
  private:
+  // The chunks of 19 digits, the lowest first, then written highest first,
+  // each but the highest with its leading zeros.
+  static std::string LargeDigits(Integer magnitude) {
+    const Integer& chunkUnit = PowerOfTen<Integer>(kDigitsOf64Bits);
+    std::vector<std::uint64_t> chunks;
+    while (magnitude >= chunkUnit) {
+      Integer quotient, remainder;
+      boost::multiprecision::divide_qr(magnitude, chunkUnit, quotient, remainder);
+      chunks.push_back(remainder.convert_to<std::uint64_t>());
+      magnitude = std::move(quotient);
+    }
+    std::string digits = std::to_string(magnitude.convert_to<std::uint64_t>());
+    for (auto chunk = chunks.rbegin(); chunk != chunks.rend(); ++chunk) {
+      const std::string low = std::to_string(*chunk);
+      digits.append(kDigitsOf64Bits - low.size(), '0').append(low);
+    }
+    return digits;
+  }
+
   std::array<char, kDigitsOf64Bits + 1> small_;
   std::string large_;
   std::string_view view_;
