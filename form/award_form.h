@@ -52,6 +52,12 @@ class AwardForm {
   // nothing while saving is disabled.
   std::optional<std::string> ReportRtf() const;
 
+  // Those inputs and the decimal separator they were read with, which a
+  // printed report takes so that it shows what the saved one holds, even
+  // after the separator changed; meaningful while saving is enabled.
+  const award::AwardInputs& ReportInputs() const { return shownInputs_; }
+  char ReportSeparator() const { return shownSeparator_; }
+
  private:
   void Compute();
   void ShowTexts(award::AwardTexts texts);

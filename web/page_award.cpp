@@ -5,7 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "calc/decimal_separator.h"
 #include "report/award_report.h"
 #include "report/export_error.h"
 #include "report/report_buffer.h"
@@ -64,13 +63,13 @@ emscripten::val PageAward::ReportRtf() const {
 
 void PageAward::ShowPrintedReport() {
   std::vector<std::string> madeOf;
-  if (form_.SaveEnabled()) madeOf = ReportMadeOf(form_.Inputs(), calc::DecimalSeparator());
+  if (form_.SaveEnabled()) madeOf = ReportMadeOf(form_.ReportInputs(), form_.ReportSeparator());
   if (madeOf == printedInputs_) return;
   printedInputs_ = std::move(madeOf);
   report::ReportBuffer buffer;
   if (!printedInputs_.empty()) {
     try {
-      report::BuildAwardReport(buffer, form_.Inputs(), calc::DecimalSeparator());
+      report::BuildAwardReport(buffer, form_.ReportInputs(), form_.ReportSeparator());
     } catch (const report::ExportError&) {
       buffer.Clear();  // a report refused for saving is not printed either
     }

@@ -12,6 +12,7 @@
 #include "calc/calc_error.h"
 #include "calc/decimal_separator.h"
 #include "report/award_report.h"
+#include "report/report_buffer.h"
 
 namespace {
 
@@ -184,6 +185,23 @@ TEST(AwardFormTest, TheReportIsThatOfTheInputsShown) {
   EXPECT_EQ(forms.award.ReportRtf(), report::AwardReportRtf(forms.award.Inputs(), ','));
   forms.EditMain(Input::Discount, "101");
   EXPECT_EQ(forms.award.ReportRtf(), std::nullopt);
+}
+
+// A separator changed after the figures (the desktop's or the browser's
+// language) does not reread the inputs behind the report: "12,345" read with
+// "." would be a discount of 12.345 %, which gives no figures at all.
+TEST(AwardFormTest, TheReportKeepsTheSeparatorItsFiguresWereReadWith) {
+  Forms forms;
+  forms.EnterWorkedExample();
+  const std::optional<std::string> saved = forms.award.ReportRtf();
+  calc::SetDecimalSeparator('.');
+  EXPECT_EQ(forms.award.ReportSeparator(), ',');
+  EXPECT_EQ(forms.award.ReportInputs().discount, "12,345");
+  EXPECT_EQ(forms.award.ReportRtf(), saved);
+  report::ReportBuffer printed;
+  EXPECT_NO_THROW(
+      report::BuildAwardReport(printed, forms.award.ReportInputs(), forms.award.ReportSeparator()));
+  calc::SetDecimalSeparator(',');
 }
 
 }  // namespace
