@@ -29,18 +29,14 @@ namespace {
 using award_layout::LabelledRow;
 using award_layout::ResultRow;
 
-QString fromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A widget of the row, named for assistive technology by the row's label,
 // which stands on its left.
 template <typename Widget>
 Widget* addRow(QFormLayout& rows, QWidget* parent, const char* name, std::string_view label) {
   auto* widget = new Widget(parent);
   widget->setObjectName(QString::fromLatin1(name));
-  widget->setAccessibleName(fromView(label));
-  rows.addRow(fromView(label) + u':', widget);
+  widget->setAccessibleName(QString::fromUtf8(label));
+  rows.addRow(QString::fromUtf8(label) + u':', widget);
   return widget;
 }
 
@@ -88,7 +84,7 @@ void AwardWindow::followMainInputs(const form::Form& mainForm) { awardForm.Follo
 
 void AwardWindow::setUpWindow() {
   setObjectName(QStringLiteral("awardWindow"));
-  setWindowTitle(fromView(award::kAwardTitle));
+  setWindowTitle(QString::fromUtf8(award::kAwardTitle));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   rows->setSizeConstraint(QLayout::SetFixedSize);  // as large as its content, and no larger
@@ -105,7 +101,7 @@ void AwardWindow::createInputBand() {
                                void (form::AwardForm::*edit)(std::string)) {
     auto* field = addRow<QLineEdit>(*rows, this, row.name, row.label);
     makeAmountField(*field);
-    field->setToolTip(fromView(help));
+    field->setToolTip(QString::fromUtf8(help));
     keyFilter->watchInput(field);
     connect(field, &QLineEdit::textEdited, this,
             app::Guarded([this, field, edit] { (awardForm.*edit)(field->text().toStdString()); }));
@@ -126,14 +122,15 @@ void AwardWindow::createInputBand() {
 
   const LabelledRow& guarantee = award_layout::kGuaranteeKindRow;
   guaranteeCombo = addRow<QComboBox>(*rows, this, guarantee.name, guarantee.label);
-  for (award::Guarantee kind : kGuarantees) guaranteeCombo->addItem(fromView(award::GuaranteeKindText(kind)));
+  for (award::Guarantee kind : kGuarantees)
+    guaranteeCombo->addItem(QString::fromUtf8(award::GuaranteeKindText(kind)));
   guaranteeCombo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   connect(guaranteeCombo, &QComboBox::currentIndexChanged, this,
           app::Guarded([this] { awardForm.SetGuarantee(kGuarantees[guaranteeCombo->currentIndex()]); }));
 }
 
 void AwardWindow::createResultBand() {
-  const int width = fontMetrics().horizontalAdvance(fromView(award_layout::kResultSample)) + 16;
+  const int width = fontMetrics().horizontalAdvance(QString::fromUtf8(award_layout::kResultSample)) + 16;
   for (std::size_t i = 0; i < std::size(award_layout::kResultRows); ++i) {
     const ResultRow& row = award_layout::kResultRows[i];
     QLineEdit* field = addRow<QLineEdit>(*rows, this, row.name, row.label);
@@ -149,9 +146,9 @@ void AwardWindow::createResultBand() {
 void AwardWindow::createNoteAndErrorLines() {
   const award_layout::LabelledRow& note = award_layout::kNoteRow;
   noteLabel = makeSentence(this, note.name);
-  noteLabel->setAccessibleName(fromView(note.label));
+  noteLabel->setAccessibleName(QString::fromUtf8(note.label));
   setTextColour(*noteLabel, kNavy);
-  rows->addRow(fromView(note.label) + u':', noteLabel);
+  rows->addRow(QString::fromUtf8(note.label) + u':', noteLabel);
   rows->setRowVisible(noteLabel, false);  // until there is a note
   awardErrorLabel = makeSentence(this, award_layout::kErrorLabelName);
   setTextColour(*awardErrorLabel, kMaroon);
@@ -183,7 +180,7 @@ void AwardWindow::showTexts(const award::AwardTexts& texts) {
     const ResultRow& row = award_layout::kResultRows[i];
     const std::string& text = texts.*row.text;
     showResultText(*resultEdits[i],
-                   QString::fromStdString(text) + (text.empty() ? QString() : fromView(row.unit)));
+                   QString::fromStdString(text) + (text.empty() ? QString() : QString::fromUtf8(row.unit)));
   }
   noteLabel->setText(QString::fromStdString(texts.note));
   rows->setRowVisible(noteLabel, !texts.note.empty());

@@ -61,7 +61,7 @@ QLabel* placeAutoSizedLabel(QWidget* parent, const Component& component, const Q
 // A field and its label, which names it for assistive technology: one line,
 // no length limit (a result field as much as an input field).
 QLineEdit* placeField(QWidget* parent, const FieldRow& row, std::string_view name) {
-  const QString accessibleName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  const QString accessibleName = QString::fromUtf8(name);
   placeLabel(parent, row.label, accessibleName + u':');
   auto* edit = place<QLineEdit>(parent, row.edit);
   makeAmountField(*edit);

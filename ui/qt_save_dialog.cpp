@@ -82,7 +82,7 @@ std::optional<QString> QtSaveDialog::askFileName(QWidget* owner, std::string_vie
 }
 
 std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner, std::string_view proposedName) {
-  const QString name = QString::fromUtf8(proposedName.data(), qsizetype(proposedName.size()));
+  const QString name = QString::fromUtf8(proposedName);
   QString kind = name;
   kind.chop(QStringLiteral(".rtf").size());
   auto dialog = std::make_unique<ExportFileDialog>(owner);
