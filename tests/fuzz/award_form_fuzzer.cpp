@@ -36,7 +36,6 @@
 #include "form/award_form.h"
 #include "form/fields.h"
 #include "form/form.h"
-#include "form/typed_character.h"
 #include "report/award_report.h"
 #include "tests/fuzz/fuzz_bytes.h"
 #include "tests/fuzz/text_edits.h"
@@ -167,21 +166,8 @@ bool NextEvent(FuzzBytes& bytes, Session& session) {
   switch (*head & 7) {
     case 0:
     case 1: {  // a typed character at the caret
-      const std::optional<std::uint8_t> typed = bytes.Next();
-      const std::optional<std::uint8_t> caret = bytes.Next();
-      if (!typed || !caret) return false;
-      const std::size_t at = *caret % (text.size() + 1);
-      const std::optional<char> kept = form::KeptTypedCharacter(*typed, calc::DecimalSeparator());
-      if (!kept) return true;
-      if (*kept == 8) {
-        if (at == 0) return true;
-        text.erase(at - 1, 1);
-      } else if (*kept == 127) {
-        if (at == text.size()) return true;
-        text.erase(at, 1);
-      } else {
-        text.insert(at, 1, *kept);
-      }
+      const TypedEdit typed = TypeAtCaret(bytes, text);
+      if (typed != TypedEdit::Changed) return typed == TypedEdit::Unchanged;
       break;
     }
     case 2: {  // a paste at the caret
