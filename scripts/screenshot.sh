@@ -78,6 +78,12 @@ sleep 0.5
 xdotool type --delay 30 30000
 sleep 0.5
 snap "$award" "$folder/award-window.png"
+xdotool key alt+s
+dialog=$(find_window 'Esporta i dati')
+sleep 0.5
+snap "$dialog" "$others/award-save-dialog.png"
+xdotool key Escape
+sleep 0.3
 xdotool key Escape
 xdotool windowfocus --sync "$main"
 sleep 0.3
