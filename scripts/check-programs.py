@@ -300,12 +300,16 @@ class ShellLexer:
         self.heredocs = []
 
 
-def shell_programs(text):
+def shell_functions(tokens):
+    return {t[1] for k, t in enumerate(tokens[:-2])
+            if t[0] == "word" and tokens[k + 1][1] == "(" and tokens[k + 2][1] == ")"}
+
+
+def shell_programs(text, known=frozenset()):
     """The programs a shell script starts, as (program, line), and those it
-    asks `command -v` about."""
+    asks `command -v` about. Known: the functions of the files it sources."""
     tokens = ShellLexer(text).run()
-    functions = {t[1] for k, t in enumerate(tokens[:-2])
-                 if t[0] == "word" and tokens[k + 1][1] == "(" and tokens[k + 2][1] == ")"}
+    functions = shell_functions(tokens) | known
     started, optional = [], set()
     expect = True  # the next word is in a command's place
     in_case = []  # for each open case: True while reading a pattern
@@ -478,8 +482,9 @@ def shebang(text):
     return [(os.path.basename(program), 1)]
 
 
-def programs_of(path, text):
-    """(programs started, with their lines; programs optional)."""
+def programs_of(path, text, known=frozenset()):
+    """(programs started, with their lines; programs optional). Known: the
+    functions of the files a shell script sources."""
     name = os.path.basename(path)
     if name == "CMakeLists.txt" or name.endswith(".cmake"):
         return cmake_programs(text), set()
@@ -491,8 +496,29 @@ def programs_of(path, text):
         return shebang(text) + python_programs(text), set()
     if name.endswith(".js"):
         return javascript_programs(text), set()
-    started, optional = shell_programs(text)
+    started, optional = shell_programs(text, known)
     return shebang(text) + started, optional
+
+
+# A shell script's `. "$root/scripts/x.sh"` or `source "${here}/x.sh"`: the
+# path after the variable, from the tree's root.
+SOURCED = re.compile(r'^\s*(?:\.|source)\s+"?\$\{?\w+\}?/([\w./-]+)"?', re.M)
+
+
+def read_text(root, path):
+    with open(os.path.join(root, path), encoding="utf-8", errors="replace") as source:
+        return source.read()
+
+
+def sourced_by(root, path):
+    """The files of the tree that a shell script sources, directly or not."""
+    found, pending = set(), [path]
+    while pending:
+        for name in SOURCED.findall(read_text(root, pending.pop())):
+            if name not in found and os.path.isfile(os.path.join(root, name)):
+                found.add(name)
+                pending.append(name)
+    return found
 
 
 def read_list(root, name):
@@ -554,10 +580,13 @@ def main():
             else:
                 installed |= read_list(root, name)
         files = files_matching(root, job_files["files"]) - files_matching(root, job_files.get("except", []))
+        sources = {path: sourced_by(root, path) for path in files}
+        files |= set().union(*sources.values())  # a sourced file runs in the job that sources it
         claimed |= files
         for path in sorted(files):
-            with open(os.path.join(root, path), encoding="utf-8", errors="replace") as source:
-                started, optional = programs_of(path, source.read())
+            known = set().union(*(shell_functions(ShellLexer(read_text(root, name)).run())
+                                  for name in sources.get(path, ())))
+            started, optional = programs_of(path, read_text(root, path), known)
             for program, line in started:
                 if program in optional:
                     continue

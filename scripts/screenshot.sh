@@ -19,18 +19,15 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program=${1:-$root/build/program/discordanza}
 folder=${2:-$root/docs}
 others=${SCREENS_ALL:-$(mktemp -d)}
-display=:${SCREENSHOT_DISPLAY:-97}
-
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp &
-xvfb=$!
+logs=$(mktemp -d)
+xvfb=
 program_pid=
 manager=
-trap 'kill $program_pid $manager 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-manager=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+trap 'kill $program_pid $manager 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$logs"' EXIT
+# shellcheck source=scripts/virtual-display.sh
+. "$root/scripts/virtual-display.sh"
+start_display "$logs" 800x600x24
+start_window_manager "$logs"
 
 LC_ALL=it_IT.UTF-8 QT_QPA_PLATFORM=xcb "$program" &
 program_pid=$!

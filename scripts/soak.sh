@@ -35,28 +35,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display, away from the low numbers that other X servers on this
-# machine take. -noreset: the server would reset when its only client leaves,
-# and drop openbox as it connects.
-for number in $(seq $((150 + $$ % 50)) 250); do
-  [ -e "/tmp/.X$number-lock" ] && continue
-  Xvfb ":$number" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 50); do xdpyinfo -display ":$number" >/dev/null 2>&1 && break; sleep 0.1; done
-  kill -0 "$xvfb" 2>/dev/null && xdpyinfo -display ":$number" >/dev/null 2>&1 && break
-  kill "$xvfb" 2>/dev/null || true
-  xvfb=
-done
-[ -n "$xvfb" ] || { echo "soak: no virtual display started" >&2; exit 1; }
-export DISPLAY=:$number
-openbox >"$scratch/openbox.log" 2>&1 &
-manager=$!
-for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
-  echo "soak: openbox did not start on $DISPLAY:" >&2
-  cat "$scratch/openbox.log" >&2
-  exit 1
-fi
+# shellcheck source=scripts/virtual-display.sh
+. "$root/scripts/virtual-display.sh"
+start_display "$scratch" 1024x768x24 -dpi 96 || { echo "soak: no virtual display" >&2; exit 1; }
+start_window_manager "$scratch" || { echo "soak: no window manager" >&2; exit 1; }
 
 if ! /usr/bin/python3 "$root/scripts/soak.py" "$events" "$seed" --program "$program" --cli "$cli" \
     --scratch "$scratch"; then

@@ -10,17 +10,18 @@
 # Prints the median and the quartiles of each, in milliseconds, and the ratio
 # of the medians.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:?build folder}
 runs=${2:-30}
 program=$build/bench/app/bench_app_program_startup
 bare=$build/bench/app/bench_app_bare_window_startup
-display=:${BENCH_DISPLAY:-96}
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+logs=$(mktemp -d)
+xvfb=
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$logs"' EXIT
+# shellcheck source=scripts/virtual-display.sh
+. "$root/scripts/virtual-display.sh"
+start_display "$logs" 1024x768x24
+export QT_QPA_PLATFORM=xcb
 
 elapsed_ms() {
   local start end

@@ -65,7 +65,7 @@ class VerdictOnATree(unittest.TestCase):
     """A tree of one job's lists and one script: the check passes while the
     script's program is in the job's lists, and fails naming it otherwise."""
 
-    def run_check(self, test_list, script):
+    def run_check(self, test_list, script, library):
         with tempfile.TemporaryDirectory() as root:
             files = {
                 "scripts/packages/base.txt": "coreutils\n",
@@ -77,6 +77,8 @@ class VerdictOnATree(unittest.TestCase):
                 "debian/control": "Source: x\nBuild-Depends:\n cmake,\n xdotool <!nocheck>,\n\nPackage: x\n",
                 "scripts/check-layers.sh": script,
             }
+            if library:
+                files["scripts/library.sh"] = library
             for path, text in files.items():
                 os.makedirs(os.path.dirname(os.path.join(root, path)), exist_ok=True)
                 with open(os.path.join(root, path), "w", encoding="utf-8") as out:
@@ -84,16 +86,22 @@ class VerdictOnATree(unittest.TestCase):
             return subprocess.run(["/usr/bin/python3", CHECK, root], capture_output=True, text=True)
 
     def test_verdicts(self):
+        press = "press() { xdotool key a; }\n"
         rows = [
-            # (test.txt, the test job's script, exit code, a part of the fault)
-            ("xdotool\n", "xdotool key a\ncat f\n", 0, ""),
-            ("", "xdotool key a\n", 1, "starts xdotool, whose package xdotool is not in what the test job installs"),
-            ("", "xwininfo -root\n", 1, "starts xwininfo, which scripts/packages/programs.txt does not know"),
-            ("", "command -v xdotool && xdotool key a\n", 0, ""),
+            # (test.txt, the test job's script, the library it may source, exit code, a part of the fault)
+            ("xdotool\n", "xdotool key a\ncat f\n", "", 0, ""),
+            ("", "xdotool key a\n", "", 1, "starts xdotool, whose package xdotool is not in what the test job installs"),
+            ("", "xwininfo -root\n", "", 1, "starts xwininfo, which scripts/packages/programs.txt does not know"),
+            ("", "command -v xdotool && xdotool key a\n", "", 0, ""),
+            # A sourced file runs in the job of the script that sources it,
+            # and its functions are not programs.
+            ("xdotool\n", '. "$root/scripts/library.sh"\npress\n', press, 0, ""),
+            ("", '. "$root/scripts/library.sh"\npress\n', press, 1,
+             "scripts/library.sh:1: starts xdotool, whose package xdotool is not in what the test job installs"),
         ]
-        for test_list, script, status, fault in rows:
+        for test_list, script, library, status, fault in rows:
             with self.subTest(script=script):
-                run = self.run_check(test_list, script)
+                run = self.run_check(test_list, script, library)
                 self.assertEqual(run.returncode, status, run.stderr)
                 self.assertIn(fault, run.stderr)
 
