@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <limits>
+#include <string>
 
 #include "calc/amount.h"
 #include "calc/kept_characters.h"
@@ -17,52 +17,59 @@
 namespace award {
 namespace {
 
-constexpr std::size_t kDigitsOf64Bits = 19;
+constexpr int kDigitsOf64Bits = 19;
 
-// The magnitude's decimal digits, through the C++ library's conversion of
-// 64-bit integers: the magnitude itself when it fits 64 bits, the common
-// case, else its chunks of 19 digits. cpp_int's own conversion is slow and
-// brings the streams and locales into the web page's module.
-class Digits {
+// A decimal's text written from its last character to its first, into the
+// end of a buffer: the places, the separator and the thousands' marks are
+// all counted from the units' last digit.
+class BackwardText {
  public:
-  explicit Digits(const Integer& value) {
-    if (value.backend().size() == 1) {  // one limb: the magnitude fits 64 bits
-      const auto end =
-          std::to_chars(small_.data(), small_.data() + small_.size(), *value.backend().limbs()).ptr;
-      view_ = std::string_view(small_.data(), static_cast<std::size_t>(end - small_.data()));
-    } else {
-      large_ = LargeDigits(abs(value));
-      view_ = large_;
-    }
-  }
-  Digits(const Digits&) = delete;
-  Digits& operator=(const Digits&) = delete;
+  // `mark` groups the whole part by thousands; '\0' for none.
+  BackwardText(char* end, int places, char separator, char mark)
+      : end_(end), at_(end), places_(places), separator_(separator), mark_(mark),
+        stop_(places > 0 ? places : NextMark(0)) {}
 
-  std::string_view View() const { return view_; }
+  // The digits of `value`, lowest first, with leading zeros up to `width`.
+  void Digits(std::uint64_t value, int width) {
+    const int least = std::max(width, 1);
+    int count = 0;
+    do {
+      Digit(static_cast<char>('0' + value % 10));
+      value /= 10;
+    } while (++count < least || value != 0);
+  }
+
+  // The whole part's leading zero when it has no digit of its own, the
+  // places' leading zeros when the digits are fewer, and the sign.
+  std::string Finish(bool negative) {
+    while (written_ <= places_) Digit('0');
+    if (negative) *--at_ = '-';
+    return std::string(at_, end_);
+  }
 
  private:
-  // The chunks of 19 digits, the lowest first, then written highest first,
-  // each but the highest with its leading zeros.
-  static std::string LargeDigits(Integer magnitude) {
-    const Integer& chunkUnit = PowerOfTen<Integer>(kDigitsOf64Bits);
-    std::vector<std::uint64_t> chunks;
-    while (magnitude >= chunkUnit) {
-      Integer quotient, remainder;
-      boost::multiprecision::divide_qr(magnitude, chunkUnit, quotient, remainder);
-      chunks.push_back(remainder.convert_to<std::uint64_t>());
-      magnitude = std::move(quotient);
+  static constexpr int kNever = std::numeric_limits<int>::max();
+
+  // Where the next thousands' mark goes, once `whole` digits of the whole
+  // part are written.
+  int NextMark(int whole) const { return mark_ == '\0' ? kNever : places_ + whole + 3; }
+
+  void Digit(char digit) {
+    if (written_ == stop_) {  // the separator, or a mark, before this digit
+      *--at_ = written_ == places_ ? separator_ : mark_;
+      stop_ = NextMark(written_ - places_);
     }
-    std::string digits = std::to_string(magnitude.convert_to<std::uint64_t>());
-    for (auto chunk = chunks.rbegin(); chunk != chunks.rend(); ++chunk) {
-      const std::string low = std::to_string(*chunk);
-      digits.append(kDigitsOf64Bits - low.size(), '0').append(low);
-    }
-    return digits;
+    *--at_ = digit;
+    ++written_;
   }
 
-  std::array<char, kDigitsOf64Bits + 1> small_;
-  std::string large_;
-  std::string_view view_;
+  char* const end_;
+  char* at_;
+  const int places_;
+  const char separator_;
+  const char mark_;
+  int stop_;         // the digits written when the next separator or mark is due
+  int written_ = 0;  // digits so far
 };
 
 }  // namespace
@@ -79,7 +86,7 @@ std::optional<Decimal> ReadDecimal(std::string_view text, char separator) {
         kept = true;
         if (separatorKept) ++places;
         if (units == 0 && digit == 0) return true;  // a leading zero
-        if (++significant > static_cast<int>(kDigitsOf64Bits)) return !(wide = true);
+        if (++significant > kDigitsOf64Bits) return !(wide = true);
         units = units * 10 + digit;
         return true;
       });
@@ -96,40 +103,34 @@ std::optional<Decimal> ReadDecimal(std::string_view text, char separator) {
 }
 
 std::string ShowDecimal(const Decimal& decimal, char separator, bool grouped) {
-  const Digits converted(decimal.units);
-  const std::string_view digits = converted.View();
-  const std::size_t places = static_cast<std::size_t>(decimal.places);
-  // The whole part, with its leading zero when it has no digit of its own,
-  // then the places, with leading zeros when the digits are fewer.
-  const std::size_t wholeDigits = digits.size() > places ? digits.size() - places : 0;
-  const std::string_view whole = digits.substr(0, wholeDigits);
-  const std::string_view fraction = digits.substr(wholeDigits);
-  // Written into a buffer sized for the common case, then made a string once.
-  std::array<char, 2 * kDigitsOf64Bits + 8> buffer;
+  // Room for every digit (at most 20 for each 64 bits of the magnitude) or
+  // the places and their leading zero, a mark for every three, the
+  // separator and the sign.
+  const std::size_t limbs = decimal.units.backend().size();
+  const std::size_t digits = std::max<std::size_t>(limbs * 20, static_cast<std::size_t>(decimal.places) + 1);
+  const std::size_t length = digits + digits / 3 + 2;
+  std::array<char, 64> common;
   std::string large;
-  const std::size_t length = (decimal.units < 0) + std::max<std::size_t>(wholeDigits, 1) +
-                             (grouped && wholeDigits > 3 ? (wholeDigits - 1) / 3 : 0) +
-                             (places > 0 ? places + 1 : 0);
-  if (length > buffer.size()) large.resize(length);
-  char* const start = length > buffer.size() ? large.data() : buffer.data();
-  char* out = start;
-  if (decimal.units < 0) *out++ = '-';
-  if (whole.empty()) *out++ = '0';
-  if (grouped) {
-    const char mark = separator == '.' ? ',' : '.';
-    for (std::size_t at = 0; at < whole.size(); ++at) {
-      if (at > 0 && (whole.size() - at) % 3 == 0) *out++ = mark;
-      *out++ = whole[at];
-    }
+  if (length > common.size()) large.resize(length);
+  char* const start = length > common.size() ? large.data() : common.data();
+  BackwardText text(start + length, decimal.places, separator, grouped ? (separator == '.' ? ',' : '.') : '\0');
+  if (limbs == 1) {  // the common case: the magnitude fits 64 bits
+    text.Digits(*decimal.units.backend().limbs(), 0);
   } else {
-    out = std::copy(whole.begin(), whole.end(), out);
+    // Chunks of 19 digits, the lowest first, each but the highest with its
+    // leading zeros. cpp_int's own conversion is slow and brings the
+    // streams and locales into the web page's module.
+    const Integer& chunkUnit = PowerOfTen<Integer>(kDigitsOf64Bits);
+    Integer magnitude = abs(decimal.units);
+    while (magnitude >= chunkUnit) {
+      Integer quotient, remainder;
+      boost::multiprecision::divide_qr(magnitude, chunkUnit, quotient, remainder);
+      text.Digits(remainder.convert_to<std::uint64_t>(), kDigitsOf64Bits);
+      magnitude = std::move(quotient);
+    }
+    text.Digits(magnitude.convert_to<std::uint64_t>(), 0);
   }
-  if (places > 0) {
-    *out++ = separator;
-    out = std::fill_n(out, places - fraction.size(), '0');
-    out = std::copy(fraction.begin(), fraction.end(), out);
-  }
-  return length > buffer.size() ? large : std::string(start, out);
+  return text.Finish(decimal.units < 0);
 }
 
 }  // namespace award

@@ -43,6 +43,16 @@ const WriteCase kWriteCases[] = {
     {"line_feed", {"a\nb", "c", "d"}, ';', "\"a\nb\";c;d\n"},
     {"carriage_return", {"a\rb", "c", "d"}, ';', "\"a\rb\";c;d\n"},
     {"single_field", {"x"}, ';', "x\n"},
+    // Fields are tested eight bytes at a time: a special byte at each end of
+    // a word, in a last word that overlaps, and none in long fields.
+    {"special_at_word_ends", {"1234567;", ";2345678", "12345678;"}, ';',
+     "\"1234567;\";\";2345678\";\"12345678;\"\n"},
+    {"special_in_overlapping_last_word", {"123456789\"12", "1234567890\n", "123456789012345\r"}, ';',
+     "\"123456789\"\"12\";\"1234567890\n\";\"123456789012345\r\"\n"},
+    {"long_plain_fields", {"1234567890123456", "ottocentottantamiladuecentocinquantatré/50", "12345678"}, ';',
+     "1234567890123456;ottocentottantamiladuecentocinquantatré/50;12345678\n"},
+    {"bytes_near_specials_are_text", {"\x0b\x0c\x0e:<!#", "\x80\xbb\xff", "\x3a\x3c\x21\x23\x09x"}, ';',
+     "\x0b\x0c\x0e:<!#;\x80\xbb\xff;\x3a\x3c\x21\x23\x09x\n"},
 };
 
 class CsvWriting : public testing::TestWithParam<WriteCase> {};
@@ -66,7 +76,7 @@ TEST(CsvRoundTrip, RandomFieldsSurvive) {
     for (int r = 0; r < 2000; ++r) {
       std::vector<std::string> fields(3);
       for (std::string& field : fields) {
-        std::size_t length = rng() % 8;
+        std::size_t length = rng() % 20;  // across the eight-byte words the writer tests
         for (std::size_t i = 0; i < length; ++i) field += alphabet[rng() % alphabet.size()];
       }
       if (fields[0].empty() && fields[1].empty() && fields[2].empty()) fields[0] = "x";  // not a blank line
