@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string_view>
+#include <system_error>
 
 #include "award/amount_in_words.h"
 #include "award/award_error.h"
@@ -58,7 +59,11 @@ Int Scaled(const Decimal& decimal, int places) {
 
 template <class Int>
 Decimal Figure(const Int& units, int places) {
-  return {.units = Integer(units), .places = places};
+  if constexpr (std::is_same_v<Int, SmallInteger>) {
+    return {.units = Integer(static_cast<std::int64_t>(units)), .places = places};
+  } else {
+    return {.units = Integer(units), .places = places};
+  }
 }
 
 // The guarantee's rate, per cent, at the discount's places: 10 %, plus each
@@ -72,8 +77,8 @@ Int GuaranteeRate(const Int& discount, int places, Guarantee guarantee) {
          2 * std::max(zero, Int(discount - twenty));
 }
 
-// Every figure but the words, on Int: SmallInteger and FastInteger raise
-// std::overflow_error when a product leaves 64 or 128 bits, Integer never
+// Every figure but the words, on Int: SmallInteger and FastInteger raise an
+// exception when a product leaves 64 or 128 bits, Integer never
 // does.
 template <class Int>
 AwardResult Compute(const Exact& exact, int decimals, Guarantee guarantee) {
@@ -144,7 +149,8 @@ AwardResult ComputeOnNarrowest(const Exact& exact, int decimals, Guarantee guara
   if (FitsFast(exact)) {
     try {
       return Compute<SmallInteger>(exact, decimals, guarantee);
-    } catch (const std::overflow_error&) {
+    } catch (const std::system_error&) {  // Boost.SafeNumerics' overflow
+    } catch (const std::overflow_error&) {  // PowerOfTen's
     }
     try {
       return Compute<FastInteger>(exact, decimals, guarantee);

@@ -16,8 +16,7 @@ namespace {
 // inputs typed with very many decimals, are computed and kept as they come.
 constexpr int kTabledPowers = 64;
 
-// The largest powers of ten below 2^64 and 2^127.
-constexpr int kLargestSmallPower = 19;
+// The largest power of ten below 2^127.
 constexpr int kLargestFastPower = 38;
 
 template <class Int, std::size_t count>
@@ -39,15 +38,6 @@ const Integer& PowerOfTen<Integer>(int exponent) {
   auto [at, added] = larger.try_emplace(exponent);
   if (added) at->second = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
   return at->second;
-}
-
-template <>
-const SmallInteger& PowerOfTen<SmallInteger>(int exponent) {
-  assert(exponent >= 0);
-  static const std::array<SmallInteger, kLargestSmallPower + 1> tabled =
-      Powers<SmallInteger, kLargestSmallPower + 1>();
-  if (exponent > kLargestSmallPower) throw std::overflow_error("10^exponent beyond 64 bits");
-  return tabled[exponent];
 }
 
 template <>

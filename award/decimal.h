@@ -10,7 +10,15 @@
 // once, through RoundQuotient, the check's one rounding routine. Nothing
 // passes through binary floating point.
 
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+#include <type_traits>
+
 #include <boost/multiprecision/cpp_int.hpp>
+#include <boost/safe_numerics/safe_integer.hpp>
 
 namespace award {
 
@@ -28,22 +36,28 @@ enum class Rounding {
 };
 
 // The fixed-width integers of the common cases, many times faster than
-// Integer: every operation checks for overflow and raises
-// std::overflow_error, on which the award check starts again on the next
-// wider one. Ordinary amounts and discounts fit 64 bits throughout.
-using SmallInteger = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<
-    64, 64, boost::multiprecision::signed_magnitude, boost::multiprecision::checked, void>>;
+// Integer: every operation checks for overflow, on which the award check
+// starts again on the next wider one. SmallInteger is the machine's signed
+// 64-bit integer under Boost.SafeNumerics, which raises std::system_error;
+// FastInteger, 128 bits of cpp_int, raises std::overflow_error. Ordinary
+// amounts and discounts fit 64 bits throughout.
+using SmallInteger = boost::safe_numerics::safe<std::int64_t>;
 using FastInteger = boost::multiprecision::checked_int128_t;
 
 // numerator / denominator, for a positive denominator, rounded to an integer.
 template <class Int>
 Int RoundQuotient(const Int& numerator, const Int& denominator, Rounding rounding) {
-  Int quotient, remainder;
-  boost::multiprecision::divide_qr(numerator, denominator, quotient, remainder);  // truncated
+  Int quotient, remainder;  // truncated
+  if constexpr (std::is_same_v<Int, SmallInteger>) {  // the machine's own division
+    quotient = numerator / denominator;
+    remainder = numerator % denominator;
+  } else {
+    boost::multiprecision::divide_qr(numerator, denominator, quotient, remainder);
+  }
   if (rounding == Rounding::TowardZero || remainder == 0) return quotient;
   // The remainder has the numerator's sign; twice its size against the
   // denominator tells below, at or above the half.
-  const Int twice = 2 * abs(remainder);
+  const Int twice = 2 * (remainder < 0 ? Int(-remainder) : remainder);
   if (numerator > 0) {
     if (twice >= denominator) ++quotient;
   } else if (twice > denominator || (twice == denominator && rounding == Rounding::HalfAwayFromZero)) {
@@ -58,8 +72,25 @@ template <class Int>
 const Int& PowerOfTen(int exponent);
 template <>
 const Integer& PowerOfTen<Integer>(int exponent);
+
+// The powers of ten of 64 bits, a constant table: every figure of a bid
+// asks for several.
+inline constexpr int kLargestSmallPower = 18;  // the largest below 2^63
+inline constexpr std::array<SmallInteger, kLargestSmallPower + 1> kSmallPowersOfTen = [] {
+  std::array<SmallInteger, kLargestSmallPower + 1> powers{};
+  std::int64_t power = 1;
+  for (SmallInteger& entry : powers) {
+    entry = power;
+    if (power <= std::numeric_limits<std::int64_t>::max() / 10) power *= 10;
+  }
+  return powers;
+}();
 template <>
-const SmallInteger& PowerOfTen<SmallInteger>(int exponent);
+inline const SmallInteger& PowerOfTen<SmallInteger>(int exponent) {
+  assert(exponent >= 0);
+  if (exponent > kLargestSmallPower) throw std::overflow_error("10^exponent beyond 63 bits");
+  return kSmallPowersOfTen[static_cast<std::size_t>(exponent)];
+}
 template <>
 const FastInteger& PowerOfTen<FastInteger>(int exponent);
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -19,6 +20,16 @@ namespace {
 
 constexpr int kDigitsOf64Bits = 19;
 
+// "00" to "99", for writing two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
 // A decimal's text written from its last character to its first, into the
 // end of a buffer: the places, the separator and the thousands' marks are
 // all counted from the units' last digit.
@@ -27,22 +38,45 @@ class BackwardText {
   // `mark` groups the whole part by thousands; '\0' for none.
   BackwardText(char* end, int places, char separator, char mark)
       : end_(end), at_(end), places_(places), separator_(separator), mark_(mark),
-        stop_(places > 0 ? places : NextMark(0)) {}
+        stop_(places > 0 ? places : NextMark(mark, places, 0)) {}
 
   // The digits of `value`, lowest first, with leading zeros up to `width`.
+  // The loop works on copies of the members: a store through a char
+  // pointer could change any of them, as the compiler must assume, and
+  // each would be read again after every character.
   void Digits(std::uint64_t value, int width) {
-    const int least = std::max(width, 1);
+    const int least = std::max(width, 1), places = places_;
+    const char separator = separator_, mark = mark_;
+    char* at = at_;
+    int written = written_, stop = stop_;
     int count = 0;
-    do {
-      Digit(static_cast<char>('0' + value % 10));
+    while (count < least || value != 0) {
+      if (written == stop) {  // the separator, or a mark, before this digit
+        *--at = written == places ? separator : mark;
+        stop = NextMark(mark, places, written - places);
+      }
+      if (value >= 10 && stop - written >= 2) {  // two digits, with nothing between them
+        at -= 2;
+        std::memcpy(at, &kDigitPairs[2 * (value % 100)], 2);
+        value /= 100;
+        written += 2;
+        count += 2;
+        continue;
+      }
+      *--at = static_cast<char>('0' + value % 10);
       value /= 10;
-    } while (++count < least || value != 0);
+      ++written;
+      ++count;
+    }
+    at_ = at;
+    written_ = written;
+    stop_ = stop;
   }
 
   // The whole part's leading zero when it has no digit of its own, the
   // places' leading zeros when the digits are fewer, and the sign.
   std::string Finish(bool negative) {
-    while (written_ <= places_) Digit('0');
+    if (written_ <= places_) Digits(0, places_ + 1 - written_);
     if (negative) *--at_ = '-';
     return std::string(at_, end_);
   }
@@ -52,16 +86,7 @@ class BackwardText {
 
   // Where the next thousands' mark goes, once `whole` digits of the whole
   // part are written.
-  int NextMark(int whole) const { return mark_ == '\0' ? kNever : places_ + whole + 3; }
-
-  void Digit(char digit) {
-    if (written_ == stop_) {  // the separator, or a mark, before this digit
-      *--at_ = written_ == places_ ? separator_ : mark_;
-      stop_ = NextMark(written_ - places_);
-    }
-    *--at_ = digit;
-    ++written_;
-  }
+  static int NextMark(char mark, int places, int whole) { return mark == '\0' ? kNever : places + whole + 3; }
 
   char* const end_;
   char* at_;

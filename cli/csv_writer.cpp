@@ -35,50 +35,48 @@ class SpecialBytes {
             kHighBits) != 0;
   }
 
-  // Whether a non-empty field holds one of them, eight bytes at a time:
-  // rows are mostly such tests.
-  bool In(std::string_view field) const {
-    const std::size_t size = field.size();
-    if (size < sizeof(std::uint64_t)) {
-      // The bytes in a word padded with copies of the first, which changes
-      // nothing that the test finds.
-      std::uint64_t word = Spread(field.front());
-      std::memcpy(&word, field.data(), size);
-      return In(word);
-    }
-    bool found = false;
-    for (std::size_t at = 0; at + sizeof(std::uint64_t) < size; at += sizeof(std::uint64_t)) {
-      found |= In(WordAt(field.data() + at));
-    }
-    // The last eight bytes, which may overlap the words already tested.
-    return found | In(WordAt(field.data() + size - sizeof(std::uint64_t)));
-  }
-
  private:
   static std::uint64_t ZeroBytes(std::uint64_t word) { return (word - kEachByte) & ~word; }
-  static std::uint64_t WordAt(const char* bytes) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    return word;
-  }
 
   std::uint64_t delimiter_;
 };
 
-// Whether `field` would not read back as itself without quotes: it holds the
-// delimiter, a quote or a line end, or begins or ends with a space or a tab,
-// which are padding outside quotes.
-bool NeedsQuotes(std::string_view field, const SpecialBytes& special) {
-  if (field.empty()) return false;
-  if (IsPadding(field.front()) || IsPadding(field.back())) return true;
-  return special.In(field);
+std::uint64_t LoadWord(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
 }
 
-void AppendField(std::string& out, std::string_view field, const SpecialBytes& special) {
-  if (!NeedsQuotes(field, special)) {
-    out += field;
-    return;
+void StoreWord(char* bytes, std::uint64_t word) { std::memcpy(bytes, &word, sizeof word); }
+
+// Copies a non-empty `field` to `to` unless it holds the delimiter, a quote
+// or a line end, and says whether it did. It goes eight bytes at a time, a
+// whole word stored as it is tested: up to seven bytes past the field's end
+// in `to` are overwritten. Rows are mostly such copies.
+bool CopyUnlessSpecial(std::string_view field, const SpecialBytes& special, char* to) {
+  const std::size_t size = field.size();
+  if (size < sizeof(std::uint64_t)) {
+    // The bytes in a word padded with copies of the first, which changes
+    // nothing that the test finds.
+    std::uint64_t word = Spread(field.front());
+    std::memcpy(&word, field.data(), size);
+    StoreWord(to, word);
+    return !special.In(word);
   }
+  bool found = false;
+  for (std::size_t at = 0; at + sizeof(std::uint64_t) < size; at += sizeof(std::uint64_t)) {
+    const std::uint64_t word = LoadWord(field.data() + at);
+    found |= special.In(word);
+    StoreWord(to + at, word);
+  }
+  // The last eight bytes, which may overlap the word before.
+  const std::size_t last = size - sizeof(std::uint64_t);
+  const std::uint64_t word = LoadWord(field.data() + last);
+  StoreWord(to + last, word);
+  return !(found | special.In(word));
+}
+
+void AppendQuoted(std::string& out, std::string_view field) {
   out += '"';
   for (char c : field) {
     if (c == '"') out += '"';
@@ -89,15 +87,31 @@ void AppendField(std::string& out, std::string_view field, const SpecialBytes& s
 
 }  // namespace
 
+// The row is laid out in place in a string grown once to its unquoted
+// length; a field that needs quotes, which few do, grows it again.
 void AppendCsvRow(std::string& out, std::span<const std::string_view> fields, char delimiter) {
   const SpecialBytes special(delimiter);
-  bool first = true;
-  for (std::string_view field : fields) {
-    if (!first) out += delimiter;
-    first = false;
-    AppendField(out, field, special);
+  std::size_t rest = 1;  // the unquoted length of what is still to write: the line end,
+  for (std::string_view field : fields) rest += field.size() + 1;  // each field and a delimiter
+  std::size_t at = out.size();
+  out.resize(at + rest + sizeof(std::uint64_t));  // and room for a word's overreach
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const std::string_view field = fields[i];
+    if (i > 0) out[at++] = delimiter;
+    rest -= field.size() + 1;
+    // Padding, a space or a tab at either end, would be dropped unquoted.
+    if (field.empty() ||
+        (!IsPadding(field.front()) && !IsPadding(field.back()) && CopyUnlessSpecial(field, special, &out[at]))) {
+      at += field.size();
+      continue;
+    }
+    out.resize(at);
+    AppendQuoted(out, field);
+    at = out.size();
+    out.resize(at + rest + sizeof(std::uint64_t));
   }
-  out += '\n';
+  out[at++] = '\n';
+  out.resize(at);
 }
 
 CsvWriter::CsvWriter(std::FILE* output, char delimiter) : output_(output), delimiter_(delimiter) {

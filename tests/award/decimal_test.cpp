@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "award/decimal_text.h"
@@ -45,12 +48,20 @@ TEST(RoundQuotient, HalvesAndSignsInEachRounding) {
   };
   for (const QuotientRow& row : rows) {
     EXPECT_EQ(award::RoundQuotient(row.numerator, row.denominator, row.rounding), row.quotient) << row.name;
+    // The same on the 64-bit integer, which divides natively.
+    if (row.numerator > std::numeric_limits<std::int64_t>::max()) continue;
+    const award::SmallInteger quotient =
+        award::RoundQuotient(award::SmallInteger(row.numerator.convert_to<std::int64_t>()),
+                             award::SmallInteger(row.denominator.convert_to<std::int64_t>()), row.rounding);
+    EXPECT_EQ(Integer(static_cast<std::int64_t>(quotient)), row.quotient) << row.name << " on 64 bits";
   }
 }
 
 TEST(PowerOfTen, BeyondTheTable) {
   EXPECT_EQ(award::PowerOfTen<Integer>(0), 1);
   EXPECT_EQ(award::PowerOfTen<Integer>(70), Integer("1" + std::string(70, '0')));
+  EXPECT_EQ(award::PowerOfTen<award::SmallInteger>(18), 1'000'000'000'000'000'000);
+  EXPECT_THROW(award::PowerOfTen<award::SmallInteger>(19), std::overflow_error);
 }
 
 struct ReadRow {
