@@ -101,17 +101,18 @@ class BackwardText {
 
 std::optional<Decimal> ReadDecimal(std::string_view text, char separator) {
   // The common case in one pass: up to 19 significant digits fit an unsigned
-  // 64-bit integer.
+  // 64-bit integer. Units of 10^18 or more already hold 19 of them, and
+  // leading zeros leave the units at 0.
+  constexpr std::uint64_t kNineteenDigits = 1'000'000'000'000'000'000;
   bool kept = false, separatorKept = false, wide = false;
-  int places = 0, significant = 0;
+  int places = 0;
   std::uint64_t units = 0;
   calc::ForEachKept(
       text, separator, [&] { kept = separatorKept = true; },
       [&](unsigned digit) {
         kept = true;
         if (separatorKept) ++places;
-        if (units == 0 && digit == 0) return true;  // a leading zero
-        if (++significant > kDigitsOf64Bits) return !(wide = true);
+        if (units >= kNineteenDigits) return !(wide = true);
         units = units * 10 + digit;
         return true;
       });
