@@ -48,9 +48,11 @@ using FastInteger = boost::multiprecision::checked_int128_t;
 template <class Int>
 Int RoundQuotient(const Int& numerator, const Int& denominator, Rounding rounding) {
   Int quotient, remainder;  // truncated
-  if constexpr (std::is_same_v<Int, SmallInteger>) {  // the machine's own division
+  if constexpr (std::is_same_v<Int, SmallInteger>) {
+    // The machine's own division, once: the remainder from a product, which
+    // is no larger than the numerator, rather than a second division.
     quotient = numerator / denominator;
-    remainder = numerator % denominator;
+    remainder = numerator - quotient * denominator;
   } else {
     boost::multiprecision::divide_qr(numerator, denominator, quotient, remainder);
   }
