@@ -4,8 +4,12 @@
 
 #include "cli/batch.h"
 
+#include <algorithm>
+#include <array>
+#include <cassert>
 #include <cstring>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +26,9 @@ namespace {
 
 constexpr std::size_t kInputFields = 3;
 
+// A row's fields without the award check: the inputs, the results and the error.
+constexpr std::size_t kRowFields = 7;
+
 // The title of the error column, after those of the results.
 constexpr std::string_view kErrorTitle = "Errore";
 
@@ -36,7 +43,9 @@ class Batch {
   Batch(std::FILE* input, std::FILE* output, const BatchOptions& options)
       : writer_(output, options.delimiter),
         reader_(input, options.delimiter, kInputFields, [this] { writer_.Flush(); }),
-        options_(options) {}
+        options_(options) {
+    if (options.award) awardInputs_ = AwardInputsOf(*options.award, {}, {}, {});
+  }
 
   BatchSummary Run() {
     try {
@@ -107,8 +116,7 @@ class Batch {
     }
     // The award check of the row, with the tender's options of the command line.
     const AwardRow award =
-        options_.award ? ComputeAwardRow(AwardInputsOf(*options_.award, f[0], f[1], f[2]), options_.separator)
-                       : AwardRow{};
+        options_.award ? ComputeAwardRow(AwardInputsOfRow(f), options_.separator) : AwardRow{};
     const std::array<std::string_view, kAwardColumns> awardCells = award.Cells();
     ++summary_.rows;
     if (!message.empty() || award.failed()) ++summary_.failedRows;
@@ -116,12 +124,23 @@ class Batch {
           options_.award ? std::span(awardCells) : std::span<const std::string_view>());
   }
 
+  // The award check's inputs for a row: the tender's, from the command line,
+  // kept from row to row, with the row's own three.
+  const award::AwardInputs& AwardInputsOfRow(const std::vector<std::string>& f) {
+    awardInputs_.baseAmount.assign(f[0]);
+    awardInputs_.discount.assign(f[1]);
+    awardInputs_.contractorTotal.assign(f[2]);
+    return awardInputs_;
+  }
+
   // The row's fields, then the award check's columns when --award asks for them.
   void Write(const CsvRow& row, std::initializer_list<std::string_view> fields,
              std::span<const std::string_view> awardFields) {
-    rowFields_.assign(fields);
-    rowFields_.insert(rowFields_.end(), awardFields.begin(), awardFields.end());
-    if (!writer_.WriteRow(rowFields_)) FailWrite(row.line);
+    assert(fields.size() <= kRowFields && awardFields.size() <= kAwardColumns);
+    std::array<std::string_view, kRowFields + kAwardColumns> all;
+    const auto end = std::copy(awardFields.begin(), awardFields.end(),
+                               std::copy(fields.begin(), fields.end(), all.begin()));
+    if (!writer_.WriteRow(std::span(all.begin(), end))) FailWrite(row.line);
   }
 
   [[noreturn]] void FailWrite(std::size_t line) const {
@@ -132,9 +151,9 @@ class Batch {
   CsvWriter writer_;  // before reader_, which flushes it
   CsvRowReader reader_;
   BatchOptions options_;
+  award::AwardInputs awardInputs_;  // with --award: the tender's inputs, and the last row's
   std::size_t lastLine_ = 1;
   BatchSummary summary_;
-  std::vector<std::string_view> rowFields_;  // one row's fields; the memory serves every row
 };
 
 }  // namespace
