@@ -4,7 +4,6 @@
 
 #include "cli/csv_writer.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
