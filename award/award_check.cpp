@@ -149,7 +149,7 @@ AwardResult ComputeOnNarrowest(const Exact& exact, int decimals, Guarantee guara
   if (FitsFast(exact)) {
     try {
       return Compute<SmallInteger>(exact, decimals, guarantee);
-    } catch (const std::system_error&) {  // Boost.SafeNumerics' overflow
+    } catch (const std::system_error&) {    // Boost.SafeNumerics' overflow
     } catch (const std::overflow_error&) {  // PowerOfTen's
     }
     try {

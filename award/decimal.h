@@ -11,14 +11,13 @@
 // passes through binary floating point.
 
 #include <array>
+#include <boost/multiprecision/cpp_int.hpp>
+#include <boost/safe_numerics/safe_integer.hpp>
 #include <cassert>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <type_traits>
-
-#include <boost/multiprecision/cpp_int.hpp>
-#include <boost/safe_numerics/safe_integer.hpp>
 
 namespace award {
 

@@ -37,7 +37,11 @@ class BackwardText {
  public:
   // `mark` groups the whole part by thousands; '\0' for none.
   BackwardText(char* end, int places, char separator, char mark)
-      : end_(end), at_(end), places_(places), separator_(separator), mark_(mark),
+      : end_(end),
+        at_(end),
+        places_(places),
+        separator_(separator),
+        mark_(mark),
         stop_(places > 0 ? places : NextMark(mark, places, 0)) {}
 
   // The digits of `value`, lowest first, with leading zeros up to `width`.
@@ -139,7 +143,8 @@ std::string ShowDecimal(const Decimal& decimal, char separator, bool grouped) {
   std::string large;
   if (length > common.size()) large.resize(length);
   char* const start = length > common.size() ? large.data() : common.data();
-  BackwardText text(start + length, decimal.places, separator, grouped ? (separator == '.' ? ',' : '.') : '\0');
+  BackwardText text(start + length, decimal.places, separator,
+                    grouped ? (separator == '.' ? ',' : '.') : '\0');
   if (limbs == 1) {  // the common case: the magnitude fits 64 bits
     text.Digits(*decimal.units.backend().limbs(), 0);
   } else {

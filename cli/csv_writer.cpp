@@ -99,8 +99,8 @@ void AppendCsvRow(std::string& out, std::span<const std::string_view> fields, ch
     if (i > 0) out[at++] = delimiter;
     rest -= field.size() + 1;
     // Padding, a space or a tab at either end, would be dropped unquoted.
-    if (field.empty() ||
-        (!IsPadding(field.front()) && !IsPadding(field.back()) && CopyUnlessSpecial(field, special, &out[at]))) {
+    if (field.empty() || (!IsPadding(field.front()) && !IsPadding(field.back()) &&
+                          CopyUnlessSpecial(field, special, &out[at]))) {
       at += field.size();
       continue;
     }

@@ -45,13 +45,21 @@ const WriteCase kWriteCases[] = {
     {"single_field", {"x"}, ';', "x\n"},
     // Fields are tested eight bytes at a time: a special byte at each end of
     // a word, in a last word that overlaps, and none in long fields.
-    {"special_at_word_ends", {"1234567;", ";2345678", "12345678;"}, ';',
+    {"special_at_word_ends",
+     {"1234567;", ";2345678", "12345678;"},
+     ';',
      "\"1234567;\";\";2345678\";\"12345678;\"\n"},
-    {"special_in_overlapping_last_word", {"123456789\"12", "1234567890\n", "123456789012345\r"}, ';',
+    {"special_in_overlapping_last_word",
+     {"123456789\"12", "1234567890\n", "123456789012345\r"},
+     ';',
      "\"123456789\"\"12\";\"1234567890\n\";\"123456789012345\r\"\n"},
-    {"long_plain_fields", {"1234567890123456", "ottocentottantamiladuecentocinquantatré/50", "12345678"}, ';',
+    {"long_plain_fields",
+     {"1234567890123456", "ottocentottantamiladuecentocinquantatré/50", "12345678"},
+     ';',
      "1234567890123456;ottocentottantamiladuecentocinquantatré/50;12345678\n"},
-    {"bytes_near_specials_are_text", {"\x0b\x0c\x0e:<!#", "\x80\xbb\xff", "\x3a\x3c\x21\x23\x09x"}, ';',
+    {"bytes_near_specials_are_text",
+     {"\x0b\x0c\x0e:<!#", "\x80\xbb\xff", "\x3a\x3c\x21\x23\x09x"},
+     ';',
      "\x0b\x0c\x0e:<!#;\x80\xbb\xff;\x3a\x3c\x21\x23\x09x\n"},
 };
 
