@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 // The baseline: a bare Qt 6 window with the same widgets at the same places
-// (six line edits, eleven labels, a frame, four buttons, the logo), nothing
-// else, ended at its first paint.
+// as the main window, read from its layout (six line edits, the labels, a
+// frame, five buttons, the logo), nothing else, ended at its first paint.
 
 #include <QApplication>
 #include <QFrame>
@@ -12,45 +12,54 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <string_view>
 
 #include "bench/app/first_paint_exit.h"
+#include "form/field_labels.h"
+#include "ui/main_layout.h"
+
+namespace layout = ui::main_layout;
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void AddLabel(QWidget& window, const QString& text, const QRect& rect) {
+  auto* label = new QLabel(text, &window);
+  label->setGeometry(rect);
+  label->setWordWrap(rect.height() > 20);
+}
+
+void AddRows(QWidget& window, const layout::FieldRow (&rows)[3], const std::string_view (&labels)[3]) {
+  for (std::size_t i = 0; i < 3; ++i) {
+    AddLabel(window, Text(labels[i]) + u':', rows[i].label.rect);
+    (new QLineEdit(&window))->setGeometry(rows[i].edit.rect);
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QWidget window;
   window.setWindowTitle("Calcolo percentuali di discordanza");
-  window.setFixedSize(368, 224);
-  (new QFrame(&window))->setGeometry(8, 8, 257, 209);
-  const QRect edits[] = {{136, 16, 121, 21},  {136, 50, 65, 21},   {136, 85, 121, 21},
-                         {136, 120, 121, 21}, {136, 152, 121, 21}, {136, 186, 105, 21}};
-  for (const QRect& rect : edits) (new QLineEdit(&window))->setGeometry(rect);
-  const struct {
-    const char* text;
-    QRect rect;
-  } labels[] = {{"Importo a base d'asta:", {16, 19, 113, 13}},
-                {"Percentuale di ribasso aggiudicatrice:", {16, 46, 113, 33}},
-                {"Importo totale dei lavori proposto dall'Impresa:", {16, 82, 116, 33}},
-                {"Importo totale dei lavori calcolato:", {16, 117, 89, 33}},
-                {"Importo Impresa meno importo calcolato:", {16, 149, 113, 33}},
-                {"Percentuale di discordanza:", {16, 181, 89, 33}},
-                {"%", {205, 54, 8, 13}},
-                {"%", {245, 190, 8, 13}},
-                {"Gruppo TARVI:", {272, 192, 92, 16}},
-                {"Gruppo TARVI:", {271, 191, 92, 16}},
-                {"Calmora Studio", {293, 210, 71, 13}}};
-  for (const auto& label : labels) {
-    auto* widget = new QLabel(QString::fromUtf8(label.text), &window);
-    widget->setGeometry(label.rect);
-    widget->setWordWrap(label.rect.height() > 20);
+  window.setFixedSize(layout::kClientWidth, layout::kClientHeight);
+  (new QFrame(&window))->setGeometry(layout::kFieldsBevel.rect);
+  AddRows(window, layout::kInputRows, form::kInputLabels);
+  AddRows(window, layout::kResultRows, form::kResultLabels);
+  for (const layout::Component& label :
+       {layout::kDiscountPercentSign, layout::kDiscrepancyPercentSign, layout::kGroupCreditShadowLabel,
+        layout::kGroupCreditLabel, layout::kCopyrightLabel}) {
+    AddLabel(window, QString::fromUtf8(label.text), label.rect);
   }
-  const struct {
-    const char* text;
-    int top;
-  } buttons[] = {{"&Salva", 8}, {"&Ripulisci", 40}, {"&About", 72}, {"&Esci", 104}};
-  for (const auto& button : buttons)
-    (new QPushButton(button.text, &window))->setGeometry(280, button.top, 75, 25);
+  for (const layout::Component& button : {layout::kSaveButton, layout::kClearButton, layout::kAboutButton,
+                                          layout::kExitButton, layout::kVerifyButton}) {
+    (new QPushButton(QString::fromUtf8(button.text), &window))->setGeometry(button.rect);
+  }
   auto* logo = new QLabel(&window);
-  logo->setGeometry(298, 135, 41, 60);
+  logo->setGeometry(layout::kLogoLabel.rect);
   logo->setPixmap(QPixmap(":/assets/main_logo.png"));
 
   window.installEventFilter(new FirstPaintExit(&window));
