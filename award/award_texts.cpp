@@ -31,17 +31,22 @@ AwardTexts ShowAward(AwardResult result, char separator, bool grouped) {
   const auto show = [separator, grouped](const Decimal& decimal) {
     return ShowDecimal(decimal, separator, grouped);
   };
-  AwardTexts texts;
-  texts.discountedBase = show(result.discountedBase);
-  texts.contractAmount = show(result.contractAmount);
-  texts.amountInWords = result.amountInWords
-                            ? std::move(*result.amountInWords)
-                            : "non scritto: oltre " + ShowDecimal(kLargestAmountInWords, separator, true);
-  texts.impliedDiscount = show(result.impliedDiscount);
-  texts.contractorMinusContract = show(result.contractorMinusContract);
-  texts.outcome = OutcomeText(result.outcome, result.discountDecimals);
-  texts.guaranteePercent = show(result.guaranteePercent);
-  texts.guaranteeAmount = show(result.guaranteeAmount);
+  // Each text made in its place: a figure's short text would otherwise be
+  // copied once more into the member.
+  AwardTexts texts{
+      .discountedBase = show(result.discountedBase),
+      .contractAmount = show(result.contractAmount),
+      .amountInWords = result.amountInWords
+                           ? std::move(*result.amountInWords)
+                           : "non scritto: oltre " + ShowDecimal(kLargestAmountInWords, separator, true),
+      .impliedDiscount = show(result.impliedDiscount),
+      .contractorMinusContract = show(result.contractorMinusContract),
+      .outcome = OutcomeText(result.outcome, result.discountDecimals),
+      .guaranteePercent = show(result.guaranteePercent),
+      .guaranteeAmount = show(result.guaranteeAmount),
+      .guarantee = {},
+      .note = {},
+  };
   constexpr std::string_view kOfContractAmount = " % dell'importo contrattuale, ";
   texts.guarantee.reserve(texts.guaranteePercent.size() + kOfContractAmount.size() +
                           texts.guaranteeAmount.size());
