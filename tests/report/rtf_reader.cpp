@@ -72,7 +72,9 @@ class Reader {
 
  private:
   void Control(State& state) {
-    const char c = rtf_[pos_];
+    // A backslash that ends the input starts a control word without letters,
+    // which the reader does not know.
+    const char c = pos_ < rtf_.size() ? rtf_[pos_] : ' ';
     if (c == '\\' || c == '{' || c == '}') {
       ++pos_;
       Character(state, c);
@@ -208,10 +210,15 @@ ReadDocument ReadRtf(std::string_view rtf, ReadFormats formats) {
 
 std::u16string ReadRtfText(std::string_view rtf) { return ReadRtf(rtf).trailing; }
 
-std::u16string Utf16(std::string_view utf8) {
-  iconv_t cd = iconv_open("UTF-16LE", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no UTF-8 to UTF-16LE");
-  std::string in(utf8);
+namespace {
+
+// `in` converted by iconv from the encoding `from` to `to`; nothing where
+// iconv finds a sequence invalid or cut short.
+std::optional<std::string> Iconv(const char* to, const char* from, std::string in) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    throw std::runtime_error(std::string("iconv has no ") + from + " to " + to);
+  }
   std::string out(in.size() * 4 + 4, '\0');
   char* inPtr = in.data();
   char* outPtr = out.data();
@@ -219,12 +226,60 @@ std::u16string Utf16(std::string_view utf8) {
   std::size_t outLeft = out.size();
   const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
   iconv_close(cd);
-  if (result == static_cast<std::size_t>(-1)) throw std::runtime_error("not UTF-8: " + in);
+  if (result == static_cast<std::size_t>(-1)) return std::nullopt;
+  out.resize(outPtr - out.data());
+  return out;
+}
+
+}  // namespace
+
+std::u16string Utf16(std::string_view utf8) {
+  const std::optional<std::string> bytes = Iconv("UTF-16LE", "UTF-8", std::string(utf8));
+  if (!bytes) throw std::runtime_error("not UTF-8: " + std::string(utf8));
   std::u16string units;
-  for (const char* p = out.data(); p + 1 < outPtr; p += 2) {
-    units += static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8);
+  for (std::size_t i = 0; i + 1 < bytes->size(); i += 2) {
+    units += static_cast<char16_t>(static_cast<unsigned char>((*bytes)[i]) |
+                                   static_cast<unsigned char>((*bytes)[i + 1]) << 8);
   }
   return units;
+}
+
+std::string Utf8(std::u16string_view utf16) {
+  std::string bytes;
+  for (const char16_t unit : utf16) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  std::optional<std::string> text = Iconv("UTF-8", "UTF-16LE", std::move(bytes));
+  if (!text) throw std::runtime_error("a lone surrogate, which UTF-8 cannot hold");
+  return std::move(*text);
+}
+
+std::string ParagraphLines(std::string_view rtf) {
+  const ReadDocument document = ReadRtf(rtf, ReadFormats::Dropped);
+  if (document.groupDepthAtEnd != 0) {
+    throw std::runtime_error("the groups do not close: depth " + std::to_string(document.groupDepthAtEnd) +
+                             " at the end");
+  }
+  if (!document.unknown.empty()) {
+    throw std::runtime_error("a control word the reader does not know: \\" + document.unknown.front());
+  }
+  if (!document.trailing.empty()) throw std::runtime_error("text after the last \\par");
+  std::string lines;
+  for (std::size_t i = 0; i < document.paragraphs.size(); ++i) {
+    const std::u16string& text = document.paragraphs[i].text;
+    const std::string where = "paragraph " + std::to_string(i + 1);
+    // A line break inside a paragraph would read as two paragraphs.
+    if (text.find_first_of(u"\r\n") != std::u16string::npos)
+      throw std::runtime_error(where + " holds a line break");
+    try {
+      lines += Utf8(text);
+    } catch (const std::runtime_error& error) {
+      throw std::runtime_error(where + ": " + error.what());
+    }
+    lines += '\n';
+  }
+  return lines;
 }
 
 }  // namespace report::testing

@@ -58,8 +58,19 @@ void ReadRtf(std::string_view rtf, ReadFormats formats, ReadDocument& document);
 // Only the text of a stream of escaped characters (no groups, no \par).
 std::u16string ReadRtfText(std::string_view rtf);
 
+// Every paragraph's text as UTF-8 followed by a line feed, for checks that
+// compare texts outside C++ (tests/report/rtf_text.cpp). Throws
+// std::runtime_error, saying why, where the lines would not be the whole
+// document's text, line for line: groups that do not close, a control word
+// the reader does not know, text after the last \par, or a paragraph
+// holding a line break or a lone surrogate.
+std::string ParagraphLines(std::string_view rtf);
+
 // UTF-8 as UTF-16, converted by the C library (iconv), independently of the
 // report's own decoder.
 std::u16string Utf16(std::string_view utf8);
+
+// UTF-16 as UTF-8, by iconv too; throws std::runtime_error on a lone surrogate.
+std::string Utf8(std::u16string_view utf16);
 
 }  // namespace report::testing
