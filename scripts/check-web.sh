@@ -16,10 +16,11 @@
 # fail nothing, since a shared machine moves them. The browser tests include
 # an accessibility audit, whose npm package npm ci installs first.
 #   scripts/check-web.sh [--companion FILE] [--native-build DIR] [--web-build DIR] [--rows N]
-# --native-build is the native build holding bench/web's timing programs
-# (default build, which ./test builds first); --companion defaults to its
-# cli/discordanza-cli. --web-build is the folder the web edition is built in
-# (default build-web, the preset's).
+# --native-build is the native build holding bench/web's timing programs and
+# tests/report/rtf-text, the tests' RTF reader, which gives the page's tests
+# the texts of RTF reports (default build, which ./test builds first);
+# --companion defaults to its cli/discordanza-cli. --web-build is the folder
+# the web edition is built in (default build-web, the preset's).
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -38,6 +39,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 companion=${companion:-$native_build/cli/discordanza-cli}
+rtf_text=$native_build/tests/report/rtf-text
 
 # Debian's emscripten runs its tools with the machine's node, which does not
 # search Debian's Node module folder by itself.
@@ -65,7 +67,7 @@ finish() {
   exit
 }
 
-for program in "$companion" "$native_build/bench/web/web_compute_timing" \
+for program in "$companion" "$rtf_text" "$native_build/bench/web/web_compute_timing" \
                "$native_build/bench/web/web_compute_timing_soft"; do
   if [ ! -x "$program" ]; then
     echo "check-web: $program is missing; build the native configuration first (scripts/build.sh default)" >&2
@@ -90,7 +92,7 @@ check "npm ci in tests/web" npm ci --prefix tests/web --no-audit --no-fund --log
 
 echo "== the page in headless Chromium"
 browser_log=$(mktemp)
-"$python" tests/web/page_test.py "$page" "$companion" 2>&1 | tee "$browser_log"
+"$python" tests/web/page_test.py "$page" "$companion" "$rtf_text" 2>&1 | tee "$browser_log"
 browser_passed=$(sed -n 's/^browser: \([0-9]*\) passed, \([0-9]*\) failed$/\1/p' "$browser_log")
 browser_failed=$(sed -n 's/^browser: \([0-9]*\) passed, \([0-9]*\) failed$/\2/p' "$browser_log")
 rm -f "$browser_log"

@@ -6,11 +6,11 @@
 
 """The web edition in headless Chromium, loaded from file:// with the
 network off, driven by real key presses and clicks through WebDriver.
-    /usr/bin/python3 page_test.py PAGE COMPANION [NAME_PART...]
-The expected figures and the report bytes come from the native companion."""
+    /usr/bin/python3 page_test.py PAGE COMPANION RTF_TEXT [NAME_PART...]
+The expected figures and the report bytes come from the native companion,
+the texts of RTF reports from RTF_TEXT, the tests' RTF reader."""
 import os
 import random
-import re
 import subprocess
 import sys
 import tempfile
@@ -25,7 +25,7 @@ sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from browser import chromium, load  # noqa: E402
 
-PAGE = COMPANION = None
+PAGE = COMPANION = RTF_TEXT = None
 DRIVER = DOWNLOADS = None
 
 STATE_SCRIPT = """
@@ -682,22 +682,13 @@ return {
 
 
 def rtf_lines(rtf):
-    """The paragraphs of the report's RTF as text: enough of RTF for what the
-    report writer writes (control words, escaped symbols, \\tab, \\'xx)."""
-    body = rtf.decode("ascii").split("\\pard", 1)[1]
-    lines, line = [], ""
-    for token in re.finditer(r"\\'([0-9a-f]{2})|\\([\\{}])|\\([a-z]+)(-?\d+)? ?|(\r\n)|([{}])|(.)", body, re.S):
-        hexa, symbol, word, _, _, _, literal = token.groups()
-        if hexa:
-            line += bytes([int(hexa, 16)]).decode("cp1252")
-        elif symbol or literal:
-            line += symbol or literal
-        elif word == "tab":
-            line += "\t"
-        elif word == "par":
-            lines.append(line)
-            line = ""
-    return lines
+    """The paragraphs of an RTF document as texts, as the tests' RTF reader
+    (RTF_TEXT, built from tests/report/rtf_text.cpp) reads them; an error
+    where it refuses the document."""
+    read = subprocess.run([RTF_TEXT], input=rtf, capture_output=True)
+    if read.returncode != 0:
+        raise AssertionError(read.stderr.decode(errors="replace").strip())
+    return read.stdout.decode().split("\n")[:-1]  # each line ends with a line feed
 
 
 def set_size(width, height):
@@ -922,7 +913,7 @@ class EnglishPage(Page.__base__):
 def run(suite_class, language, downloads):
     global DRIVER, DOWNLOADS
     loader = unittest.TestLoader()
-    loader.testNamePatterns = ["*%s*" % pattern for pattern in sys.argv[3:]] or None
+    loader.testNamePatterns = ["*%s*" % pattern for pattern in sys.argv[4:]] or None
     with chromium(download_dir=downloads, language=language) as driver:
         DRIVER, DOWNLOADS = driver, downloads
         suite = loader.loadTestsFromTestCase(suite_class)
@@ -930,8 +921,8 @@ def run(suite_class, language, downloads):
 
 
 def main():
-    global PAGE, COMPANION
-    PAGE, COMPANION = sys.argv[1:3]
+    global PAGE, COMPANION, RTF_TEXT
+    PAGE, COMPANION, RTF_TEXT = sys.argv[1:4]
     with tempfile.TemporaryDirectory() as downloads:
         results = [run(Page, "it-IT", downloads), run(EnglishPage, "en-US", downloads)]
     ran = sum(result.testsRun for result in results)
