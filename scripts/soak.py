@@ -13,8 +13,9 @@ for the answer: since the program handles X events in order, the answer also
 says that the event has been handled. Windows that the event opened are
 answered: the error box (Return or a click on OK), the About window (its
 Chiudi or its picture), the save dialog (cancelled, or a report name in the
-scratch folder confirmed). Every report saved is read back, and its three
-results must be what discordanza-cli computes for its three inputs.
+scratch folder confirmed). Every report saved is read back by the tests' RTF
+reader (rtf-text), and its three results must be what discordanza-cli
+computes for its three inputs.
 
 The events come from a random generator seeded with SEED, the answers to
 windows from a second one, so that a window that opens a moment late does not
@@ -24,7 +25,6 @@ change the events that follow. Only the driver's timing is not repeatable.
 import argparse
 import os
 import random
-import re
 import subprocess
 import sys
 import time
@@ -50,11 +50,12 @@ class Failure(Exception):
 
 
 class Driver:
-    def __init__(self, program, pid, scratch, cli):
+    def __init__(self, program, pid, scratch, cli, rtf_text):
         self.program = program
         self.pid = pid
         self.scratch = scratch
         self.cli = cli
+        self.rtf_text = rtf_text
         self.d = display.Display()
         self.root = self.d.screen().root
         # The program answers a ping on the root window (to StructureNotify there).
@@ -287,7 +288,12 @@ class Driver:
     # -- Checking a report -------------------------------------------------
 
     def check_report(self, path):
-        lines = read_rtf_paragraphs(open(path, "rb").read())
+        # The tests' RTF reader (tests/report/rtf_text.cpp) prints each
+        # paragraph's text as a line, or refuses the report and says why.
+        read = subprocess.run([self.rtf_text, path], capture_output=True)
+        if read.returncode != 0:
+            raise Failure(read.stderr.decode(errors="replace").strip())
+        lines = read.stdout.decode().split("\n")[:-1]
         if len(lines) != 14:
             raise Failure(f"{path}: {len(lines)} paragraphs instead of 14")
         fields = []
@@ -329,46 +335,6 @@ REPORT_FIELDS = {
 
 def strip_percent(text):
     return text[:-2] if text.endswith(" %") else text
-
-
-def read_rtf_paragraphs(rtf):
-    """The report's paragraphs: the text between \\pard and the end, split at
-    \\par, with \\'hh (Windows-1252), \\uN?, \\tab and escaped characters read."""
-    body = rtf[rtf.index(b"\\pard"):]
-    paragraphs, text, i, skip = [], [], 0, 0
-    while i < len(body):
-        c = body[i:i + 1]
-        if c == b"\\":
-            m = re.match(rb"\\([a-z]+)(-?\d+)? ?", body[i:])
-            if m:
-                word, param = m.group(1), m.group(2)
-                i += m.end()
-                if word == b"par":
-                    paragraphs.append("".join(text))
-                    text = []
-                elif word == b"tab":
-                    text.append("\t")
-                elif word == b"u":
-                    unit = int(param) & 0xFFFF
-                    text.append(chr(unit))
-                    skip = 1
-                continue
-            if body[i + 1:i + 2] == b"'":
-                text.append(bytes([int(body[i + 2:i + 4], 16)]).decode("cp1252", "replace"))
-                i += 4
-                continue
-            text.append(body[i + 1:i + 2].decode("latin-1"))
-            i += 2
-            continue
-        i += 1
-        if c in (b"{", b"}", b"\r", b"\n"):
-            continue
-        if skip:
-            skip -= 1
-            continue
-        text.append(c.decode("latin-1"))
-    # Surrogate pairs written as two \u units.
-    return ["".join(p).encode("utf-16", "surrogatepass").decode("utf-16", "replace") for p in paragraphs]
 
 
 # -- The random events --------------------------------------------------------
@@ -446,13 +412,14 @@ def main():
     parser.add_argument("seed", type=int)
     parser.add_argument("--program", required=True)
     parser.add_argument("--cli", required=True)
+    parser.add_argument("--rtf-text", required=True)
     parser.add_argument("--scratch", required=True)
     args = parser.parse_args()
 
     env = dict(os.environ, LC_ALL="it_IT.UTF-8", QT_QPA_PLATFORM="xcb", HOME=args.scratch)
     program = subprocess.Popen([args.program], env=env, cwd=args.scratch,
                                stdout=subprocess.DEVNULL, stderr=open(os.path.join(args.scratch, "program.log"), "w"))
-    driver = Driver(args.program, program.pid, args.scratch, args.cli)
+    driver = Driver(args.program, program.pid, args.scratch, args.cli, args.rtf_text)
     events = random.Random(args.seed)
     answers = random.Random(args.seed + 1)
     tally = {}

@@ -19,7 +19,8 @@ seed=${2:-1}
 build=${3:-${SOAK_BUILD:-$root/build}}
 program=$build/program/discordanza
 cli=$build/cli/discordanza-cli
-for binary in "$program" "$cli"; do
+rtf_text=$build/tests/report/rtf-text  # the tests' RTF reader, which reads the reports back
+for binary in "$program" "$cli" "$rtf_text"; do
   [ -x "$binary" ] || { echo "soak: $binary is not built" >&2; exit 1; }
 done
 
@@ -41,7 +42,7 @@ start_display "$scratch" 1024x768x24 -dpi 96 || { echo "soak: no virtual display
 start_window_manager "$scratch" || { echo "soak: no window manager" >&2; exit 1; }
 
 if ! /usr/bin/python3 "$root/scripts/soak.py" "$events" "$seed" --program "$program" --cli "$cli" \
-    --scratch "$scratch"; then
+    --rtf-text "$rtf_text" --scratch "$scratch"; then
   # Without a window manager the focus stays where it was, and the keys
   # meant for a window that just opened reach another one: say so, since
   # the failure then need not be the program's.
