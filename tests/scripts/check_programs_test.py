@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Calmora Studio
 # SPDX-License-Identifier: EUPL-1.2
 """The program check's reading of the files: which programs a shell script,
-a makefile, CMake, C++ and Python start, and its verdict on a small tree."""
+a makefile, CMake, C++ and Python start, which files a script runs, and its
+verdict on a small tree."""
 
 import importlib.machinery
 import os
@@ -22,7 +23,7 @@ loader.exec_module(check)
 
 
 def started(path, text):
-    programs, optional = check.programs_of(path, text)
+    programs, optional = check.programs_of(path, text)[:2]
     return [name for name, _ in programs if name not in optional]
 
 
@@ -44,6 +45,7 @@ class ProgramsOfAFile(unittest.TestCase):
         ("a.sh", '/usr/bin/python3 x.py; "$root/scripts/build.sh" web\n', ["python3"]),
         ("a.sh", "# xdotool in a comment\nread -r a b <(sha256sum f)\n", ["sha256sum"]),
         ("a.sh", "while read -r w; do\n  tar -x \\\n    -f w\ndone <list\n", ["tar"]),
+        ("a.sh", 'for _ in $(seq 3); do :; done < <(git ls-files)\nx=${1:-$(mktemp)}\n', ["seq", "git", "mktemp"]),
         ("rules", "x := $(shell pwd)\n%:\n\tdh $@ \\\n\t\t--with=$(X)\n", ["dh"]),
         ("CMakeLists.txt", "add_custom_command(OUTPUT o\n  COMMAND python3 x.py)\n"
                            "find_program(NODE_PROGRAM node)\n", ["python3", "node"]),
@@ -61,9 +63,29 @@ class ProgramsOfAFile(unittest.TestCase):
                 self.assertEqual(started(path, text), programs)
 
 
+class FilesRunByAFile(unittest.TestCase):
+    TREE = {"scripts/a.sh", "scripts/v.sh", "run", "test", "tests/w/t.py", "tests/w/rows.js", "tests/w/browser.py"}
+    ROWS = [
+        # (file, text, files of the tree it runs as (path, sourced))
+        ("run", "scripts/a.sh run\nexec ./test --all\nsh run\n",
+         [("scripts/a.sh", False), ("test", False), ("run", False)]),
+        ("scripts/a.sh", '. "$root/scripts/v.sh"\n"$python" tests/w/t.py\n/usr/bin/python3 "$here/v.sh"\n',
+         [("scripts/v.sh", True), ("tests/w/t.py", False), ("scripts/v.sh", False)]),
+        ("scripts/a.sh", 'step "./run" ./run\ncheck "size" test -s f\ntest -s f\ncommand -v ./test\n', []),
+        ("tests/w/c.js", "const {r} = require('./rows.js');\n", [("tests/w/rows.js", False)]),
+        ("tests/w/t.py", "import os\nfrom browser import load\n", [("tests/w/browser.py", False)]),
+    ]
+
+    def test_rows(self):
+        for path, text, runs in self.ROWS:
+            with self.subTest(text=text):
+                self.assertEqual(check.programs_of(path, text, (), self.TREE)[2], runs)
+
+
 class VerdictOnATree(unittest.TestCase):
-    """A tree of one job's lists and one script: the check passes while the
-    script's program is in the job's lists, and fails naming it otherwise."""
+    """A tree of the jobs' lists and a ./test that runs one script: the check
+    passes while the script's program is in the test job's lists, and fails
+    naming it otherwise."""
 
     def run_check(self, test_list, script, library):
         with tempfile.TemporaryDirectory() as root:
@@ -75,7 +97,7 @@ class VerdictOnATree(unittest.TestCase):
                 "scripts/packages/web.txt": "", "scripts/packages/release.txt": "",
                 "scripts/packages/all.txt": "xdotool\n", "scripts/packages/fresh.txt": "",
                 "debian/control": "Source: x\nBuild-Depends:\n cmake,\n xdotool <!nocheck>,\n\nPackage: x\n",
-                "scripts/check-layers.sh": script,
+                "test": "scripts/check-layers.sh\n", "scripts/check-layers.sh": script,
             }
             if library:
                 files["scripts/library.sh"] = library
@@ -98,6 +120,10 @@ class VerdictOnATree(unittest.TestCase):
             ("xdotool\n", '. "$root/scripts/library.sh"\npress\n', press, 0, ""),
             ("", '. "$root/scripts/library.sh"\npress\n', press, 1,
              "scripts/library.sh:1: starts xdotool, whose package xdotool is not in what the test job installs"),
+            ("", "true\n", press, 1, "scripts/library.sh: no job runs it"),
+            # ./test, and what it runs, without what only ./test --all runs.
+            ("", "if $all; then xdotool key a; fi\n", "", 0, ""),
+            ("", "if true; then\n", "", 1, "scripts/check-layers.sh: shfmt cannot read it, at 1:1: if statement"),
         ]
         for test_list, script, library, status, fault in rows:
             with self.subTest(script=script):
