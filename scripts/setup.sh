@@ -18,7 +18,11 @@
 # Jobs add up: `scripts/setup.sh web test` installs both. The test jobs also
 # generate the it_IT.UTF-8 locale that the tests read. Runs apt-get as root,
 # or through sudo; with neither it names the missing packages and stops.
+# Everything it prints, apt-get's log included, goes to standard error, so
+# that its callers' standard output stays theirs (./run --web prints there
+# the page's path alone).
 set -euo pipefail
+exec >&2
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 lists=$root/scripts/packages
 
