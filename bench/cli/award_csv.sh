@@ -7,7 +7,7 @@
 # The cost of --award on a spreadsheet of bids: the companion's whole
 # process on the same generated rows with --csv and with --csv --award,
 # timed in pairs, and the medians of the elapsed and user times with their
-# ratio. The goal: --award within twice the time without it.
+# ratio. The goal: --award within two and a half times the time without it.
 #
 #   bench/cli/award_csv.sh build/cli/discordanza-cli [ROWS] [PAIRS]
 set -euo pipefail
@@ -52,4 +52,4 @@ echo "rows: $rows, pairs: $pairs"
 echo "--csv          median elapsed ${plainElapsed} s, user ${plainUser} s"
 echo "--csv --award  median elapsed ${awardElapsed} s, user ${awardUser} s"
 awk -v a="$awardElapsed" -v p="$plainElapsed" -v au="$awardUser" -v pu="$plainUser" \
-  'BEGIN { printf "ratio: elapsed %.2f, user %.2f (goal: at most 2)\n", a / p, au / pu }'
+  'BEGIN { printf "ratio: elapsed %.2f, user %.2f (goal: at most 2.5)\n", a / p, au / pu }'
