@@ -33,8 +33,8 @@ struct Exact {
   Decimal base, discount, contractor, safety, labour;
 };
 
-// Whether every input's units fit 63 bits, where the fast path starts.
-bool FitsFast(const Exact& exact) {
+// Whether every input's units fit 63 bits, where Int64 starts.
+bool FitsInt64(const Exact& exact) {
   for (const Decimal* decimal :
        {&exact.base, &exact.discount, &exact.contractor, &exact.safety, &exact.labour}) {
     if (decimal->units > std::numeric_limits<std::int64_t>::max()) return false;
@@ -42,13 +42,20 @@ bool FitsFast(const Exact& exact) {
   return true;
 }
 
+// A decimal's units on the integer Compute works on, and back.
 template <class Int>
-Int UnitsAs(const Decimal& decimal) {
-  if constexpr (std::is_same_v<Int, Integer>) {
-    return decimal.units;
-  } else {
-    return Int(decimal.units.convert_to<std::int64_t>());
-  }
+Int UnitsAs(const Decimal& decimal);
+template <>
+Integer UnitsAs<Integer>(const Decimal& decimal) {
+  return decimal.units;
+}
+template <>
+Int64 UnitsAs<Int64>(const Decimal& decimal) {
+  return decimal.units.convert_to<std::int64_t>();
+}
+Decimal Figure(const Integer& units, int places) { return {.units = units, .places = places}; }
+Decimal Figure(const Int64& units, int places) {
+  return {.units = static_cast<std::int64_t>(units), .places = places};
 }
 
 // The units of `decimal` at `places` places (at least decimal.places).
@@ -57,31 +64,21 @@ Int Scaled(const Decimal& decimal, int places) {
   return UnitsAs<Int>(decimal) * PowerOfTen<Int>(places - decimal.places);
 }
 
-template <class Int>
-Decimal Figure(const Int& units, int places) {
-  if constexpr (std::is_same_v<Int, SmallInteger>) {
-    return {.units = Integer(static_cast<std::int64_t>(units)), .places = places};
-  } else {
-    return {.units = Integer(units), .places = places};
-  }
-}
-
 // The guarantee's rate, per cent, at the discount's places: 10 %, plus each
 // point of discount above 10 % up to 20 %, plus two for each point above 20 %.
 template <class Int>
-Int GuaranteeRate(const Int& discount, int places, Guarantee guarantee) {
+Int GuaranteeRate(const Int& discount, int places, GuaranteeKind kind) {
   const Int& unit = PowerOfTen<Int>(places);
-  if (guarantee == Guarantee::BelowThreshold) return 5 * unit;
+  if (kind == GuaranteeKind::BelowThreshold) return 5 * unit;
   const Int ten = 10 * unit, twenty = 20 * unit, zero = 0;
   return ten + std::max(zero, Int(std::min(discount, twenty) - ten)) +
          2 * std::max(zero, Int(discount - twenty));
 }
 
-// Every figure but the words, on Int: SmallInteger and FastInteger raise an
-// exception when a product leaves 64 or 128 bits, Integer never
-// does.
+// Every figure but the words, on Int: Int64 raises an exception when an
+// intermediate leaves 64 bits, Integer never does.
 template <class Int>
-AwardResult Compute(const Exact& exact, int decimals, Guarantee guarantee) {
+AwardResult Compute(const Exact& exact, int decimals, GuaranteeKind guaranteeKind) {
   // 1. The amounts as integers at one scale (the most places any of them
   //    has), the discount P at its own places p.
   const int scale =
@@ -107,7 +104,7 @@ AwardResult Compute(const Exact& exact, int decimals, Guarantee guarantee) {
   const Int& amountUnit = PowerOfTen<Int>(scale);
   const Int contractAmount = RoundQuotient<Int>(subject * (hundred - discount) + excluded * hundred,
                                                 amountUnit * PowerOfTen<Int>(p), Rounding::HalfUp);
-  result.discountedBase = Figure(RoundQuotient<Int>(100 * subject, amountUnit, Rounding::HalfUp), 2);
+  result.subjectAmount = Figure(RoundQuotient<Int>(100 * subject, amountUnit, Rounding::HalfUp), 2);
   result.contractAmount = Figure(contractAmount, 2);
 
   // 4. The implied discount, P*·10^k = 100·(X − (C − S − L))·10^k / X, at
@@ -138,26 +135,23 @@ AwardResult Compute(const Exact& exact, int decimals, Guarantee guarantee) {
 
   // 6. The guarantee: its rate is exact at the discount's own places; the
   //    amount, rate·I/100, to the cent.
-  const Int rate = GuaranteeRate<Int>(discount, p, guarantee);
-  result.guaranteePercent = Figure(rate, p);
+  const Int rate = GuaranteeRate<Int>(discount, p, guaranteeKind);
+  result.guaranteeRate = Figure(rate, p);
   result.guaranteeAmount = Figure(RoundQuotient<Int>(rate * contractAmount, hundred, Rounding::HalfUp), 2);
   return result;
 }
 
-// Compute on the narrowest integer that holds every intermediate.
-AwardResult ComputeOnNarrowest(const Exact& exact, int decimals, Guarantee guarantee) {
-  if (FitsFast(exact)) {
+// Compute on 64 bits where every intermediate fits, else on the unbounded
+// integer; both give the same exact figures.
+AwardResult ComputeOnNarrowest(const Exact& exact, int decimals, GuaranteeKind guaranteeKind) {
+  if (FitsInt64(exact)) {
     try {
-      return Compute<SmallInteger>(exact, decimals, guarantee);
+      return Compute<Int64>(exact, decimals, guaranteeKind);
     } catch (const std::system_error&) {    // Boost.SafeNumerics' overflow
     } catch (const std::overflow_error&) {  // PowerOfTen's
     }
-    try {
-      return Compute<FastInteger>(exact, decimals, guarantee);
-    } catch (const std::overflow_error&) {
-    }
   }
-  return Compute<Integer>(exact, decimals, guarantee);
+  return Compute<Integer>(exact, decimals, guaranteeKind);
 }
 
 }  // namespace
@@ -176,9 +170,8 @@ AwardResult CheckAward(const AwardInputs& inputs, char separator) {
   if (inputs.discountDecimals < 0 || inputs.discountDecimals > kMostDiscountDecimals)
     throw AwardError("I decimali ammessi del ribasso vanno da 0 a 9.");
 
-  // 2. The figures: on 64 bits where every intermediate fits, else on 128,
-  //    else on the unbounded integer; all give the same exact figures.
-  AwardResult result = ComputeOnNarrowest(exact, inputs.discountDecimals, inputs.guarantee);
+  // 2. The figures.
+  AwardResult result = ComputeOnNarrowest(exact, inputs.discountDecimals, inputs.guaranteeKind);
 
   // 3. The contract amount in words.
   result.amountInWords = AmountInWords(result.contractAmount);

@@ -25,14 +25,10 @@
 #include <optional>
 #include <string>
 
+#include "award/award_inputs.h"
 #include "award/decimal.h"
 
 namespace award {
-
-enum class Guarantee {
-  Ordinary,        // 10 % and more with the discount, no reductions
-  BelowThreshold,  // 5 %, for contracts below the EU threshold
-};
 
 enum class Outcome {
   Concordant,          // the contractor's total is the contract amount
@@ -41,30 +37,15 @@ enum class Outcome {
   Discrepancy,         // explained by neither
 };
 
-// The discount's decimals that a tender may admit: 0 to 9.
-constexpr int kMostDiscountDecimals = 9;
-
-// The inputs as the fields hold them; each amount text is read as the amount
-// fields read theirs (digits and the first decimal separator).
-struct AwardInputs {
-  std::string baseAmount{};       // A
-  std::string discount{};         // P, per cent
-  std::string contractorTotal{};  // C
-  std::string safetyCosts{};      // S; empty reads as 0
-  std::string labourCosts{};      // L; empty reads as 0
-  int discountDecimals = 3;       // N
-  Guarantee guarantee = Guarantee::Ordinary;
-};
-
 struct AwardResult {
-  Decimal discountedBase;           // X, to the cent
+  Decimal subjectAmount;            // X, to the cent
   Decimal contractAmount;           // I, to the cent
   Decimal impliedDiscount;          // P*, N + 3 places
   Decimal contractorMinusContract;  // C − I, to the cent
   Outcome outcome = Outcome::Discrepancy;
   int discountDecimals = 3;                  // N
   bool discountHasMoreDecimals = false;      // P is not a multiple of 10^-N
-  Decimal guaranteePercent;                  // g, with the places P was typed with
+  Decimal guaranteeRate;                     // g, with the places P was typed with
   Decimal guaranteeAmount;                   // to the cent
   std::optional<std::string> amountInWords;  // I in words; nothing above 999.999.999.999,99
 };

@@ -27,40 +27,38 @@ std::string OutcomeText(Outcome outcome, int decimals) {
 
 }  // namespace
 
-AwardTexts ShowAward(AwardResult result, char separator, bool grouped) {
-  const auto show = [separator, grouped](const Decimal& decimal) {
-    return ShowDecimal(decimal, separator, grouped);
-  };
-  // Each text made in its place: a figure's short text would otherwise be
-  // copied once more into the member.
-  AwardTexts texts{
-      .discountedBase = show(result.discountedBase),
-      .contractAmount = show(result.contractAmount),
-      .amountInWords = result.amountInWords
-                           ? std::move(*result.amountInWords)
-                           : "non scritto: oltre " + ShowDecimal(kLargestAmountInWords, separator, true),
-      .impliedDiscount = show(result.impliedDiscount),
-      .contractorMinusContract = show(result.contractorMinusContract),
-      .outcome = OutcomeText(result.outcome, result.discountDecimals),
-      .guaranteePercent = show(result.guaranteePercent),
-      .guaranteeAmount = show(result.guaranteeAmount),
-      .guarantee = {},
-      .note = {},
-  };
-  constexpr std::string_view kOfContractAmount = " % dell'importo contrattuale, ";
-  texts.guarantee.reserve(texts.guaranteePercent.size() + kOfContractAmount.size() +
-                          texts.guaranteeAmount.size());
-  texts.guarantee.append(texts.guaranteePercent).append(kOfContractAmount).append(texts.guaranteeAmount);
-  if (result.discountHasMoreDecimals) {
-    texts.note = "la percentuale di ribasso ha più di " + Decimals(result.discountDecimals) +
-                 ", più di quanti ne ammette la gara";
-  }
-  return texts;
+std::string TextWithUnit(const AwardTexts& texts, const FigureRow& row) {
+  const std::string& text = texts[row.figure];
+  return text.empty() ? text : text + std::string(row.unit);
 }
 
-std::string_view GuaranteeKindText(Guarantee guarantee) {
-  return guarantee == Guarantee::BelowThreshold ? "sotto la soglia europea (art. 53 c. 4)"
-                                                : "ordinaria (art. 117)";
+bool HasLine(const AwardTexts& texts, const FigureRow& row) {
+  return IsLine(row) && !(row.omittedWhenEmpty && texts[row.figure].empty());
+}
+
+AwardTexts AwardTextsOf(AwardResult result, char separator, Digits digits) {
+  const bool grouped = digits == Digits::Grouped;
+  const auto text = [separator, grouped](const Decimal& decimal) {
+    return DecimalText(decimal, separator, grouped);
+  };
+  AwardTexts texts;
+  texts[Figure::SubjectAmount] = text(result.subjectAmount);
+  texts[Figure::ContractAmount] = text(result.contractAmount);
+  texts[Figure::AmountInWords] =
+      result.amountInWords ? std::move(*result.amountInWords)
+                           : "non scritto: oltre " + DecimalText(kLargestAmountInWords, separator, true);
+  texts[Figure::ImpliedDiscount] = text(result.impliedDiscount);
+  texts[Figure::ContractorMinusContract] = text(result.contractorMinusContract);
+  texts[Figure::Outcome] = OutcomeText(result.outcome, result.discountDecimals);
+  if (result.discountHasMoreDecimals) {
+    texts[Figure::Note] = "la percentuale di ribasso ha più di " + Decimals(result.discountDecimals) +
+                          ", più di quanti ne ammette la gara";
+  }
+  texts[Figure::GuaranteeRate] = text(result.guaranteeRate);
+  texts[Figure::GuaranteeAmount] = text(result.guaranteeAmount);
+  texts[Figure::Guarantee] =
+      texts[Figure::GuaranteeRate] + " % dell'importo contrattuale, " + texts[Figure::GuaranteeAmount];
+  return texts;
 }
 
 }  // namespace award

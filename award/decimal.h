@@ -5,10 +5,10 @@
 #pragma once
 // Decimal: an exact decimal number, units × 10^-places, as an amount field
 // holds it or as a figure of the award check is shown. The award check works
-// on integers scaled to a common number of places (Boost.Multiprecision's
-// cpp_int, unbounded); a figure that needs a division becomes an integer
-// once, through RoundQuotient, the check's one rounding routine. Nothing
-// passes through binary floating point.
+// on integers scaled to a common number of places; a figure that needs a
+// division becomes an integer once, through RoundQuotient, the check's one
+// rounding routine. Nothing passes through binary floating point. Internal
+// to the award check: the editions see texts (award_answer.h).
 
 #include <array>
 #include <boost/multiprecision/cpp_int.hpp>
@@ -17,11 +17,17 @@
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
-#include <type_traits>
 
 namespace award {
 
+// The unbounded integer (Boost.Multiprecision), which holds any figure.
 using Integer = boost::multiprecision::cpp_int;
+
+// The machine's signed 64-bit integer under Boost.SafeNumerics, which
+// raises std::system_error where an operation would overflow: ordinary
+// tenders fit it throughout, and the check starts again on Integer when
+// one does not.
+using Int64 = boost::safe_numerics::safe<std::int64_t>;
 
 struct Decimal {
   Integer units;   // the digits, without the decimal separator
@@ -34,27 +40,13 @@ enum class Rounding {
   TowardZero,        // truncation
 };
 
-// The fixed-width integers of the common cases, many times faster than
-// Integer: every operation checks for overflow, on which the award check
-// starts again on the next wider one. SmallInteger is the machine's signed
-// 64-bit integer under Boost.SafeNumerics, which raises std::system_error;
-// FastInteger, 128 bits of cpp_int, raises std::overflow_error. Ordinary
-// amounts and discounts fit 64 bits throughout.
-using SmallInteger = boost::safe_numerics::safe<std::int64_t>;
-using FastInteger = boost::multiprecision::checked_int128_t;
-
 // numerator / denominator, for a positive denominator, rounded to an integer.
 template <class Int>
 Int RoundQuotient(const Int& numerator, const Int& denominator, Rounding rounding) {
-  Int quotient, remainder;  // truncated
-  if constexpr (std::is_same_v<Int, SmallInteger>) {
-    // The machine's own division, once: the remainder from a product, which
-    // is no larger than the numerator, rather than a second division.
-    quotient = numerator / denominator;
-    remainder = numerator - quotient * denominator;
-  } else {
-    boost::multiprecision::divide_qr(numerator, denominator, quotient, remainder);
-  }
+  // The truncated quotient, and the remainder from a product, which is no
+  // larger than the numerator, rather than from a second division.
+  Int quotient = numerator / denominator;
+  const Int remainder = numerator - quotient * denominator;
   if (rounding == Rounding::TowardZero || remainder == 0) return quotient;
   // The remainder has the numerator's sign; twice its size against the
   // denominator tells below, at or above the half.
@@ -67,8 +59,8 @@ Int RoundQuotient(const Int& numerator, const Int& denominator, Rounding roundin
   return quotient;
 }
 
-// 10^exponent, for an exponent of 0 or more; as a SmallInteger up to 10^18
-// and as a FastInteger up to 10^38, raising std::overflow_error beyond.
+// 10^exponent, for an exponent of 0 or more; as an Int64 up to 10^18,
+// raising std::overflow_error beyond.
 template <class Int>
 const Int& PowerOfTen(int exponent);
 template <>
@@ -76,23 +68,21 @@ const Integer& PowerOfTen<Integer>(int exponent);
 
 // The powers of ten of 64 bits, a constant table: every figure of a bid
 // asks for several.
-inline constexpr int kLargestSmallPower = 18;  // the largest below 2^63
-inline constexpr std::array<SmallInteger, kLargestSmallPower + 1> kSmallPowersOfTen = [] {
-  std::array<SmallInteger, kLargestSmallPower + 1> powers{};
+inline constexpr int kLargestInt64Power = 18;  // the largest below 2^63
+inline constexpr std::array<Int64, kLargestInt64Power + 1> kInt64PowersOfTen = [] {
+  std::array<Int64, kLargestInt64Power + 1> powers{};
   std::int64_t power = 1;
-  for (SmallInteger& entry : powers) {
+  for (Int64& entry : powers) {
     entry = power;
     if (power <= std::numeric_limits<std::int64_t>::max() / 10) power *= 10;
   }
   return powers;
 }();
 template <>
-inline const SmallInteger& PowerOfTen<SmallInteger>(int exponent) {
+inline const Int64& PowerOfTen<Int64>(int exponent) {
   assert(exponent >= 0);
-  if (exponent > kLargestSmallPower) throw std::overflow_error("10^exponent beyond 63 bits");
-  return kSmallPowersOfTen[static_cast<std::size_t>(exponent)];
+  if (exponent > kLargestInt64Power) throw std::overflow_error("10^exponent beyond 63 bits");
+  return kInt64PowersOfTen[static_cast<std::size_t>(exponent)];
 }
-template <>
-const FastInteger& PowerOfTen<FastInteger>(int exponent);
 
 }  // namespace award

@@ -4,11 +4,8 @@
 
 #include "award/decimal_text.h"
 
-#include <algorithm>
-#include <array>
-#include <cstddef>
+#include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <string>
 
@@ -20,148 +17,68 @@ namespace {
 
 constexpr int kDigitsOf64Bits = 19;
 
-// "00" to "99", for writing two digits at a time.
-constexpr std::array<char, 200> kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (std::size_t i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+std::string DigitsOf(std::uint64_t value) {
+  char buffer[std::numeric_limits<std::uint64_t>::digits10 + 1];
+  const std::to_chars_result written = std::to_chars(std::begin(buffer), std::end(buffer), value);
+  return std::string(buffer, written.ptr);
+}
+
+// The digits of a magnitude. Beyond 64 bits, in chunks of 19 digits, the
+// lowest first, through the C++ library's conversion: cpp_int's own brings
+// the streams and locales into the web page's module.
+std::string DigitsOf(Integer magnitude) {
+  const Integer& chunk = PowerOfTen<Integer>(kDigitsOf64Bits);
+  std::string digits;
+  while (magnitude > std::numeric_limits<std::uint64_t>::max()) {
+    Integer quotient, remainder;
+    boost::multiprecision::divide_qr(magnitude, chunk, quotient, remainder);
+    const std::string low = DigitsOf(remainder.convert_to<std::uint64_t>());
+    digits.insert(0, low).insert(0, static_cast<std::size_t>(kDigitsOf64Bits) - low.size(), '0');
+    magnitude = std::move(quotient);
   }
-  return pairs;
-}();
-
-// A decimal's text written from its last character to its first, into the
-// end of a buffer: the places, the separator and the thousands' marks are
-// all counted from the units' last digit.
-class BackwardText {
- public:
-  // `mark` groups the whole part by thousands; '\0' for none.
-  BackwardText(char* end, int places, char separator, char mark)
-      : end_(end),
-        at_(end),
-        places_(places),
-        separator_(separator),
-        mark_(mark),
-        stop_(places > 0 ? places : NextMark(mark, places, 0)) {}
-
-  // The digits of `value`, lowest first, with leading zeros up to `width`.
-  // The loop works on copies of the members: a store through a char
-  // pointer could change any of them, as the compiler must assume, and
-  // each would be read again after every character.
-  void Digits(std::uint64_t value, int width) {
-    const int least = std::max(width, 1), places = places_;
-    const char separator = separator_, mark = mark_;
-    char* at = at_;
-    int written = written_, stop = stop_;
-    int count = 0;
-    while (count < least || value != 0) {
-      if (written == stop) {  // the separator, or a mark, before this digit
-        *--at = written == places ? separator : mark;
-        stop = NextMark(mark, places, written - places);
-      }
-      if (value >= 10 && stop - written >= 2) {  // two digits, with nothing between them
-        at -= 2;
-        std::memcpy(at, &kDigitPairs[2 * (value % 100)], 2);
-        value /= 100;
-        written += 2;
-        count += 2;
-        continue;
-      }
-      *--at = static_cast<char>('0' + value % 10);
-      value /= 10;
-      ++written;
-      ++count;
-    }
-    at_ = at;
-    written_ = written;
-    stop_ = stop;
-  }
-
-  // The whole part's leading zero when it has no digit of its own, the
-  // places' leading zeros when the digits are fewer, and the sign.
-  std::string Finish(bool negative) {
-    if (written_ <= places_) Digits(0, places_ + 1 - written_);
-    if (negative) *--at_ = '-';
-    return std::string(at_, end_);
-  }
-
- private:
-  static constexpr int kNever = std::numeric_limits<int>::max();
-
-  // Where the next thousands' mark goes, once `whole` digits of the whole
-  // part are written.
-  static int NextMark(char mark, int places, int whole) { return mark == '\0' ? kNever : places + whole + 3; }
-
-  char* const end_;
-  char* at_;
-  const int places_;
-  const char separator_;
-  const char mark_;
-  int stop_;         // the digits written when the next separator or mark is due
-  int written_ = 0;  // digits so far
-};
+  return DigitsOf(magnitude.convert_to<std::uint64_t>()) + digits;
+}
 
 }  // namespace
 
 std::optional<Decimal> ReadDecimal(std::string_view text, char separator) {
-  // The common case in one pass: up to 19 significant digits fit an unsigned
-  // 64-bit integer. Units of 10^18 or more already hold 19 of them, and
-  // leading zeros leave the units at 0.
-  constexpr std::uint64_t kNineteenDigits = 1'000'000'000'000'000'000;
-  bool kept = false, separatorKept = false, wide = false;
-  int places = 0;
-  std::uint64_t units = 0;
-  calc::ForEachKept(
-      text, separator, [&] { kept = separatorKept = true; },
-      [&](unsigned digit) {
-        kept = true;
-        if (separatorKept) ++places;
-        if (units >= kNineteenDigits) return !(wide = true);
-        units = units * 10 + digit;
-        return true;
-      });
-  if (!kept) return std::nullopt;
-  if (!wide) return Decimal{.units = units, .places = places};
-  // More digits: cpp_int reads them all, without the leading zeros, which
-  // it would take for an octal prefix.
   std::string digits = calc::KeptText(text, separator);
+  if (digits.empty()) return std::nullopt;
   const std::size_t at = digits.find(separator);
+  const int places = at == std::string::npos ? 0 : static_cast<int>(digits.size() - at - 1);
   if (at != std::string::npos) digits.erase(at, 1);
-  places = at == std::string::npos ? 0 : static_cast<int>(digits.size() - at);
-  return Decimal{.units = Integer(std::string_view(digits).substr(digits.find_first_not_of('0'))),
-                 .places = places};
+  // Up to 19 digits through the C++ library's reading of a 64-bit integer,
+  // more through cpp_int's, which would take leading zeros for an octal
+  // prefix.
+  std::uint64_t units = 0;
+  if (digits.size() <= kDigitsOf64Bits) {
+    std::from_chars(digits.data(), digits.data() + digits.size(), units);
+    return Decimal{.units = units, .places = places};
+  }
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return Decimal{.units = 0, .places = places};
+  return Decimal{.units = Integer(std::string_view(digits).substr(first)), .places = places};
 }
 
-std::string ShowDecimal(const Decimal& decimal, char separator, bool grouped) {
-  // Room for every digit (at most 20 for each 64 bits of the magnitude) or
-  // the places and their leading zero, a mark for every three, the
-  // separator and the sign.
-  const std::size_t limbs = decimal.units.backend().size();
-  const std::size_t digits = std::max<std::size_t>(limbs * 20, static_cast<std::size_t>(decimal.places) + 1);
-  const std::size_t length = digits + digits / 3 + 2;
-  std::array<char, 64> common;
-  std::string large;
-  if (length > common.size()) large.resize(length);
-  char* const start = length > common.size() ? large.data() : common.data();
-  BackwardText text(start + length, decimal.places, separator,
-                    grouped ? (separator == '.' ? ',' : '.') : '\0');
-  if (limbs == 1) {  // the common case: the magnitude fits 64 bits
-    text.Digits(*decimal.units.backend().limbs(), 0);
-  } else {
-    // Chunks of 19 digits, the lowest first, each but the highest with its
-    // leading zeros. cpp_int's own conversion is slow and brings the
-    // streams and locales into the web page's module.
-    const Integer& chunkUnit = PowerOfTen<Integer>(kDigitsOf64Bits);
-    Integer magnitude = abs(decimal.units);
-    while (magnitude >= chunkUnit) {
-      Integer quotient, remainder;
-      boost::multiprecision::divide_qr(magnitude, chunkUnit, quotient, remainder);
-      text.Digits(remainder.convert_to<std::uint64_t>(), kDigitsOf64Bits);
-      magnitude = std::move(quotient);
-    }
-    text.Digits(magnitude.convert_to<std::uint64_t>(), 0);
-  }
-  return text.Finish(decimal.units < 0);
+std::string DecimalText(const Decimal& decimal, char separator, bool grouped) {
+  // 1. The magnitude's digits, at least one more than the places, so that
+  //    the whole part has a digit of its own.
+  std::string digits = DigitsOf(abs(decimal.units));
+  const auto places = static_cast<std::size_t>(decimal.places);
+  if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
+
+  // 2. The sign, the whole part in groups of three counted from its end,
+  //    each but the first after a mark, the separator and the places.
+  const std::size_t whole = digits.size() - places;
+  const std::size_t first = !grouped ? whole : (whole % 3 == 0 ? 3 : whole % 3);
+  const char mark = separator == '.' ? ',' : '.';
+  std::string text;
+  text.reserve(digits.size() + whole / 3 + 2);
+  if (decimal.units < 0) text += '-';
+  text.append(digits, 0, first);
+  for (std::size_t group = first; group < whole; group += 3) text.append(1, mark).append(digits, group, 3);
+  if (places > 0) text.append(1, separator).append(digits, whole);
+  return text;
 }
 
 }  // namespace award

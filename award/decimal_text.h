@@ -6,11 +6,12 @@
 // Decimal texts both ways. Reading follows the amount fields' lenient rule
 // (calc::KeptText: only the ASCII digits and the first decimal separator
 // count) but keeps every digit exactly, where the discrepancy arithmetic
-// reads a double. Showing writes the digits with the decimal separator,
+// reads a double. Writing gives the digits with the decimal separator,
 // optionally grouped by thousands.
 //
-//   ReadDecimal("1.234.567,89", ',')        -> units 123456789, places 2
-//   ShowDecimal({-123456789, 2}, ',', true) -> "-1.234.567,89"
+//   ReadDecimal("1.234.567,89", ',')          -> units 123456789, places 2
+//   DecimalText({-123456789, 2}, ',', true)   -> "-1.234.567,89"
+//   DecimalText({5, 3}, '.', false)           -> "0.005"
 
 #include <optional>
 #include <string>
@@ -27,6 +28,6 @@ std::optional<Decimal> ReadDecimal(std::string_view text, char separator);
 
 // The places' digits follow `separator`; the whole part is grouped by
 // thousands when `grouped`, with "." (or "," when the separator is ".").
-std::string ShowDecimal(const Decimal& decimal, char separator, bool grouped);
+std::string DecimalText(const Decimal& decimal, char separator, bool grouped);
 
 }  // namespace award

@@ -115,11 +115,12 @@ class Batch {
       message = error.what();
     }
     // The award check of the row, with the tender's options of the command line.
-    const AwardRow award =
-        options_.award ? ComputeAwardRow(AwardInputsOfRow(f), options_.separator) : AwardRow{};
-    const std::array<std::string_view, kAwardColumns> awardCells = award.Cells();
+    const award::AwardAnswer award =
+        options_.award ? award::AnswerAward(AwardInputsOfRow(f), options_.separator, award::Digits::Plain)
+                       : award::AwardAnswer{};
+    const std::array<std::string_view, kAwardColumns> awardCells = AwardCells(award);
     ++summary_.rows;
-    if (!message.empty() || award.failed()) ++summary_.failedRows;
+    if (!message.empty() || !award.error.empty()) ++summary_.failedRows;
     Write(row, {f[0], f[1], f[2], texts.computedTotal, texts.difference, texts.discrepancy, message},
           options_.award ? std::span(awardCells) : std::span<const std::string_view>());
   }

@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "award/award_error.h"
 #include "calc/calc_error.h"
 #include "calc/decimal_separator.h"
 #include "calc/discrepancy.h"
@@ -99,11 +98,9 @@ int RunAwardDirect(const Arguments& arguments, std::FILE* output, std::FILE* err
   const auto& [base, discount, contractorTotal] = arguments.amounts;
   const char separator = ChosenSeparator(arguments, errors);
   const award::AwardInputs inputs = AwardInputsOf(*arguments.award, base, discount, contractorTotal);
-  award::AwardTexts texts;
-  try {
-    texts = award::ShowAward(award::CheckAward(inputs, separator), separator, false);
-  } catch (const award::AwardError& error) {
-    std::fprintf(errors, "%s\n", error.what());
+  const award::AwardAnswer answer = award::AnswerAward(inputs, separator, award::Digits::Plain);
+  if (!answer.texts) {  // the amounts are never empty here: the arguments refuse them
+    std::fprintf(errors, "%s\n", answer.error.c_str());
     return kExitFailure;
   }
   if (arguments.rtfFile) {
@@ -112,7 +109,7 @@ int RunAwardDirect(const Arguments& arguments, std::FILE* output, std::FILE* err
       return status;
     if (*arguments.rtfFile == "-") return kExitSuccess;
   }
-  return WriteAll(output, errors, AwardLines(texts));
+  return WriteAll(output, errors, AwardLines(*answer.texts));
 }
 
 // A computation error is reported with its message alone, as the error box

@@ -73,11 +73,12 @@ Opzioni:
                     Garanzia definitiva: ... % dell'importo contrattuale, ...
                   in aritmetica decimale esatta, gli importi al centesimo con
                   la metà per eccesso, senza separatore delle migliaia; una
-                  riga "Nota:" se il ribasso ha più di N decimali. Con --csv
-                  aggiunge a ogni riga dieci colonne: le sette cifre, la
-                  garanzia divisa in percentuale e importo, la nota e il
-                  messaggio d'errore della verifica. Con --rtf scrive il
-                  resoconto della verifica.
+                  riga "Nota:" dopo l'esito se il ribasso ha più di N
+                  decimali. Con --csv aggiunge a ogni riga dieci colonne:
+                  le cifre nell'ordine delle righe, nota compresa, con la
+                  garanzia divisa in percentuale e importo, e il messaggio
+                  d'errore della verifica. Con --rtf scrive il resoconto
+                  della verifica.
   --safety-costs S
                   con --award, gli oneri della sicurezza non soggetti a
                   ribasso (vuoto o assente: 0).

@@ -2,33 +2,15 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "form/award_form.h"
 
-#include <tuple>
 #include <utility>
 
-#include "award/award_error.h"
+#include "award/award_answer.h"
 #include "calc/decimal_separator.h"
 #include "form/fields.h"
-#include "form/results.h"
+#include "form/replace.h"
 #include "report/award_report.h"
 
 namespace form {
-namespace {
-
-auto Tied(const award::AwardTexts& texts) {
-  return std::tie(texts.discountedBase, texts.contractAmount, texts.amountInWords, texts.impliedDiscount,
-                  texts.contractorMinusContract, texts.outcome, texts.guaranteePercent, texts.guaranteeAmount,
-                  texts.guarantee, texts.note);
-}
-
-// Sets a held value and reports whether it changed.
-template <typename T>
-bool Replace(T& held, T value) {
-  if (held == value) return false;
-  held = std::move(value);
-  return true;
-}
-
-}  // namespace
 
 AwardForm::AwardForm(AwardView& view) : view_(view) {}
 
@@ -51,8 +33,8 @@ void AwardForm::SetDiscountDecimals(int decimals) {
   if (Replace(inputs_.discountDecimals, decimals)) Compute();
 }
 
-void AwardForm::SetGuarantee(award::Guarantee guarantee) {
-  if (Replace(inputs_.guarantee, guarantee)) Compute();
+void AwardForm::SetGuaranteeKind(award::GuaranteeKind kind) {
+  if (Replace(inputs_.guaranteeKind, kind)) Compute();
 }
 
 std::optional<std::string> AwardForm::ReportRtf() const {
@@ -61,31 +43,19 @@ std::optional<std::string> AwardForm::ReportRtf() const {
 }
 
 void AwardForm::Compute() {
-  if (AnyInputEmpty(inputs_.baseAmount, inputs_.discount, inputs_.contractorTotal)) {
-    ShowError({});
-    return SetSaveEnabled(false);
-  }
   const char separator = calc::DecimalSeparator();
-  award::AwardTexts texts;
-  try {
-    texts = award::ShowAward(award::CheckAward(inputs_, separator), separator, true);
-  } catch (const award::AwardError& error) {
-    // The figures shown belong to earlier inputs: they stay in view but
-    // cannot be saved until the check succeeds again.
+  award::AwardAnswer answer = award::AnswerAward(inputs_, separator, award::Digits::Grouped);
+  if (!answer.texts) {
+    // The figures shown, if any, belong to earlier inputs: they stay in view
+    // but cannot be saved until the check succeeds again.
     SetSaveEnabled(false);
-    return ShowError(error.what());
+    return ShowError(std::move(answer.error));
   }
   shownInputs_ = inputs_;
   shownSeparator_ = separator;
-  ShowTexts(std::move(texts));
+  if (Replace(texts_, std::move(*answer.texts))) view_.ShowAwardTexts(texts_);
   ShowError({});
   SetSaveEnabled(true);
-}
-
-void AwardForm::ShowTexts(award::AwardTexts texts) {
-  if (Tied(texts_) == Tied(texts)) return;
-  texts_ = std::move(texts);
-  view_.ShowAwardTexts(texts_);
 }
 
 void AwardForm::ShowError(std::string line) {

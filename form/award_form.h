@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: EUPL-1.2
 #pragma once
 // AwardForm: the award check behind the "Verifica dell'aggiudicazione" window
-// and page section. It follows the main form's three inputs (the edition
-// hands it the form after every edit there; nothing flows back) and holds its
-// own: the safety costs S and labour costs L (texts, typed through the same
+// and page section. It follows the main form's three inputs (the main form
+// hands itself over after every edit there, see main_inputs_follower.h;
+// nothing flows back) and holds its own: the safety costs S and labour costs L (texts, typed through the same
 // typed-character rule as the main inputs), the discount's admitted decimals
 // N and the guarantee. Every change runs award::CheckAward:
 //   1. a main input empty (ComputeResults' rule) → nothing computed, the
@@ -19,14 +19,15 @@
 #include <optional>
 #include <string>
 
-#include "award/award_check.h"
-#include "award/award_texts.h"
+#include "award/award_figures.h"
+#include "award/award_inputs.h"
 #include "form/award_view.h"
 #include "form/form.h"
+#include "form/main_inputs_follower.h"
 
 namespace form {
 
-class AwardForm {
+class AwardForm : public MainInputsFollower {
  public:
   // Empty texts, N 3, the ordinary guarantee, saving disabled; the view is
   // told nothing.
@@ -34,14 +35,14 @@ class AwardForm {
 
   // Takes the main form's three input texts; nothing happens when they are
   // those already held.
-  void FollowMainInputs(const Form& mainForm);
+  void FollowMainInputs(const Form& mainForm) override;
 
   // The award check's own inputs; nothing happens when a value is the one
   // held. N outside 0..9 fails as the check says.
   void EditSafetyCosts(std::string text);
   void EditLabourCosts(std::string text);
   void SetDiscountDecimals(int decimals);
-  void SetGuarantee(award::Guarantee guarantee);
+  void SetGuaranteeKind(award::GuaranteeKind kind);
 
   const award::AwardInputs& Inputs() const { return inputs_; }
   const award::AwardTexts& Texts() const { return texts_; }
@@ -60,7 +61,6 @@ class AwardForm {
 
  private:
   void Compute();
-  void ShowTexts(award::AwardTexts texts);
   void ShowError(std::string line);
   void SetSaveEnabled(bool enabled);
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "award/award_texts.h"
+#include "award/award_figures.h"
 
 namespace form {
 

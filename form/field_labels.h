@@ -9,13 +9,16 @@
 
 #include <string_view>
 
+#include "award/award_inputs.h"
 #include "form/fields.h"
 
 namespace form {
 
+// The base amount and the discount are labelled as the award check labels
+// them in its report.
 inline constexpr std::string_view kInputLabels[] = {
-    "Importo a base d'asta",
-    "Percentuale di ribasso aggiudicatrice",
+    award::kBaseAmountLabel,
+    award::kDiscountLabel,
     "Importo totale dei lavori proposto dall'Impresa",
 };
 

@@ -8,6 +8,7 @@
 #include "calc/calc_error.h"
 #include "calc/decimal_separator.h"
 #include "calc/discrepancy.h"
+#include "form/replace.h"
 #include "form/results.h"
 
 namespace form {
@@ -19,10 +20,14 @@ const std::string& Form::InputText(Input input) const { return inputs_[IndexOf(i
 const std::string& Form::ResultText(Result result) const { return results_[IndexOf(result)]; }
 
 void Form::EditInput(Input input, std::string text) {
-  std::string& held = inputs_[IndexOf(input)];
-  if (held == text) return;
-  held = std::move(text);
-  Compute();
+  if (!Replace(inputs_[IndexOf(input)], std::move(text))) return;
+  try {
+    Compute();
+  } catch (...) {
+    TellFollower();
+    throw;
+  }
+  TellFollower();
 }
 
 void Form::Clear() {
@@ -34,6 +39,12 @@ void Form::Clear() {
   }
   for (Result result : kResults) ShowResult(result, {});
   SetSaveEnabled(false);
+  TellFollower();
+}
+
+void Form::SetFollower(MainInputsFollower* follower) {
+  follower_ = follower;
+  TellFollower();
 }
 
 report::ReportFields Form::ReportFields() const {
@@ -63,17 +74,17 @@ void Form::Compute() {
   SetSaveEnabled(true);
 }
 
+void Form::TellFollower() {
+  if (follower_ != nullptr) follower_->FollowMainInputs(*this);
+}
+
 void Form::ShowResult(Result result, std::string text) {
   std::string& held = results_[IndexOf(result)];
-  if (held == text) return;
-  held = std::move(text);
-  view_.ShowResult(result, held);
+  if (Replace(held, std::move(text))) view_.ShowResult(result, held);
 }
 
 void Form::SetSaveEnabled(bool enabled) {
-  if (saveEnabled_ == enabled) return;
-  saveEnabled_ = enabled;
-  view_.ShowSaveEnabled(enabled);
+  if (Replace(saveEnabled_, enabled)) view_.ShowSaveEnabled(enabled);
 }
 
 }  // namespace form

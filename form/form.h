@@ -13,13 +13,15 @@
 // So "Salva" is enabled exactly while the results shown are those of the
 // three inputs shown, and a saved report never pairs inputs with results of
 // other inputs. The decimal separator is the process-wide one of
-// calc/decimal_separator.h, read at each computation.
+// calc/decimal_separator.h, read at each computation. A follower (the award
+// check's form) is handed the form after every edit and clearing.
 
 #include <array>
 #include <string>
 
 #include "form/fields.h"
 #include "form/form_view.h"
+#include "form/main_inputs_follower.h"
 #include "report/report_fields.h"
 
 namespace form {
@@ -42,11 +44,17 @@ class Form {
   // "Salva"; nothing is computed and nothing fails.
   void Clear();
 
+  // Hands the form to `follower` now and after every edit and clearing;
+  // nullptr hands it to no one. The follower must outlive the form or be
+  // replaced first.
+  void SetFollower(MainInputsFollower* follower);
+
   // The six texts as they stand, for the report.
   report::ReportFields ReportFields() const;
 
  private:
   void Compute();
+  void TellFollower();
   void ShowResult(Result result, std::string text);
   void SetSaveEnabled(bool enabled);
 
@@ -54,6 +62,7 @@ class Form {
   std::array<std::string, kInputs.size()> inputs_;
   std::array<std::string, kResults.size()> results_;
   bool saveEnabled_ = false;
+  MainInputsFollower* follower_ = nullptr;
 };
 
 }  // namespace form

@@ -14,7 +14,7 @@
 
 #include <string>
 
-#include "award/award_check.h"
+#include "award/award_inputs.h"
 #include "report/report_buffer.h"
 
 namespace report {

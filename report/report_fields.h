@@ -13,12 +13,12 @@
 namespace report {
 
 struct ReportFields {
-  std::string baseAmount;       // Edit1: "Importo a base d'asta"
-  std::string discount;         // Edit2: "Percentuale di ribasso aggiudicatrice"
-  std::string contractorTotal;  // Edit3: "Importo totale dei lavori proposto dall'Impresa"
-  std::string computedTotal;    // Edit4: the total that follows from Edit1 and Edit2
-  std::string difference;       // Edit6: contractor's total minus computed total
-  std::string discrepancy;      // Edit5: the discrepancy percentage
+  std::string baseAmount;       // "Importo a base d'asta"
+  std::string discount;         // "Percentuale di ribasso aggiudicatrice"
+  std::string contractorTotal;  // "Importo totale dei lavori proposto dall'Impresa"
+  std::string computedTotal;    // the total that follows from the base amount and the discount
+  std::string difference;       // the contractor's total minus the computed total
+  std::string discrepancy;      // the discrepancy percentage
 };
 
 }  // namespace report

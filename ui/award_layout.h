@@ -3,14 +3,16 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 #pragma once
-// The award window's rows: each widget's objectName and label, and for each
-// result the text of award::AwardTexts it shows. AwardWindow lays them out
+// The award window's input rows: each widget's objectName and label. Its
+// figures' rows come from the figures' table (award/award_figures.h), each
+// named for its figure's id ("subjectAmountEdit"). AwardWindow lays them out
 // top to bottom in a form layout; the behaviour lives in award_window.cpp.
 
-#include <string>
+#include <QString>
 #include <string_view>
 
-#include "award/award_texts.h"
+#include "award/award_figures.h"
+#include "award/award_inputs.h"
 
 namespace ui::award_layout {
 
@@ -25,34 +27,18 @@ inline constexpr LabelledRow kSafetyCostsRow{.name = "safetyCostsEdit", .label =
 inline constexpr LabelledRow kLabourCostsRow{.name = "labourCostsEdit", .label = award::kLabourCostsLabel};
 inline constexpr LabelledRow kDiscountDecimalsRow{.name = "discountDecimalsSpin",
                                                   .label = award::kDiscountDecimalsLabel};
-inline constexpr LabelledRow kGuaranteeKindRow{.name = "guaranteeCombo", .label = award::kGuaranteeKindLabel};
+inline constexpr LabelledRow kGuaranteeKindRow{.name = "guaranteeKindCombo",
+                                               .label = award::kGuaranteeKindLabel};
 
-struct ResultRow {
-  const char* name;
-  std::string_view label;
-  std::string award::AwardTexts::*text;
-  std::string_view unit;  // after the text, as in " %"
-};
+// A figure's field: its id and "Edit", as the main window's fields are named.
+inline QString figureFieldName(const award::FigureRow& row) {
+  return QString::fromLatin1(row.id.data(), static_cast<qsizetype>(row.id.size())) + QStringLiteral("Edit");
+}
 
-// In the order of award_texts.h; the note, a sentence, has a line of its own.
-inline constexpr ResultRow kResultRows[] = {
-    {"discountedBaseEdit", award::kDiscountedBaseLabel, &award::AwardTexts::discountedBase, ""},
-    {"contractAmountEdit", award::kContractAmountLabel, &award::AwardTexts::contractAmount, ""},
-    {"amountInWordsEdit", award::kAmountInWordsLabel, &award::AwardTexts::amountInWords, ""},
-    {"impliedDiscountEdit", award::kImpliedDiscountLabel, &award::AwardTexts::impliedDiscount, " %"},
-    {"contractorMinusContractEdit", award::kContractorMinusContractLabel,
-     &award::AwardTexts::contractorMinusContract, ""},
-    {"outcomeEdit", award::kOutcomeLabel, &award::AwardTexts::outcome, ""},
-    {"guaranteeEdit", award::kGuaranteeLabel, &award::AwardTexts::guarantee, ""},
-};
-
-// The width that the result fields share: the longest outcome in full.
-inline constexpr std::string_view kResultSample =
+// The width that the figures' fields share: the longest outcome in full.
+inline constexpr std::string_view kFigureSample =
     "discordanza dovuta all'arrotondamento del ribasso a 9 decimali";
 
-// The note on a discount with more decimals than admitted, shown only while
-// there is one, and the reason the inputs give no figures.
-inline constexpr LabelledRow kNoteRow{.name = "noteLabel", .label = award::kNoteLabel};
 inline constexpr const char* kErrorLabelName = "awardErrorLabel";
 inline constexpr const char* kSaveButtonName = "awardSaveButton";
 inline constexpr const char* kSaveButtonText = "&Salva";

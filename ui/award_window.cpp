@@ -5,20 +5,19 @@
 #include "ui/award_window.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <optional>
 
 #include "app/guard.h"
-#include "award/award_check.h"
+#include "award/award_inputs.h"
 #include "form/report_file_name.h"
 #include "report/export_report.h"
+#include "ui/award_layout.h"
 #include "ui/key_filter.h"
 #include "ui/line_fields.h"
 #include "ui/look.h"
@@ -27,34 +26,20 @@ namespace ui {
 namespace {
 
 using award_layout::LabelledRow;
-using award_layout::ResultRow;
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A widget of the row, named for assistive technology by the row's label,
 // which stands on its left.
 template <typename Widget>
-Widget* addRow(QFormLayout& rows, QWidget* parent, const char* name, std::string_view label) {
+Widget* addRow(QFormLayout& rows, QWidget* parent, const QString& name, std::string_view label) {
   auto* widget = new Widget(parent);
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setAccessibleName(QString::fromUtf8(label));
-  rows.addRow(QString::fromUtf8(label) + u':', widget);
+  widget->setObjectName(name);
+  widget->setAccessibleName(fromUtf8(label));
+  rows.addRow(fromUtf8(label) + u':', widget);
   return widget;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* text) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
-
-// A sentence in the window, word-wrapped and selectable.
-QLabel* makeSentence(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
 }
 
 void setFieldTextColour(QLineEdit& field, const QColor& colour) {
@@ -63,110 +48,113 @@ void setFieldTextColour(QLineEdit& field, const QColor& colour) {
   field.setPalette(palette);
 }
 
-constexpr award::Guarantee kGuarantees[] = {award::Guarantee::Ordinary, award::Guarantee::BelowThreshold};
-
 }  // namespace
 
 AwardWindow::AwardWindow(SaveDialog& saveDialog, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      saveDialog(saveDialog),
-      keyFilter(new KeyFilter(this)),
-      rows(new QFormLayout(this)) {
+    : QDialog(parent), saveDialog(saveDialog), keyFilter(new KeyFilter(this)), rows(new QFormLayout(this)) {
   setUpWindow();
   createInputBand();
-  createResultBand();
-  createNoteAndErrorLines();
-  createButtonRow();
-  safetyCostsEdit->setFocus(Qt::OtherFocusReason);  // taken when the window is first activated
+  createFigureBand();
+  createErrorLine();
+  createButtonBox();
+  safetyCostsEdit->setFocus(Qt::OtherFocusReason);  // taken when the dialog is first activated
 }
-
-void AwardWindow::followMainInputs(const form::Form& mainForm) { awardForm.FollowMainInputs(mainForm); }
 
 void AwardWindow::setUpWindow() {
   setObjectName(QStringLiteral("awardWindow"));
-  setWindowTitle(QString::fromUtf8(award::kAwardTitle));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowTitle(fromUtf8(award::kAwardTitle));
+  setModal(false);
   rows->setSizeConstraint(QLayout::SetFixedSize);  // as large as its content, and no larger
   rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, app::Guarded([this] { close(); }));
 }
 
 // The two costs take typed characters through the main window's rule and
 // hand the user's edits to the form: textEdited carries typing, pastes, undo
 // and redo.
 void AwardWindow::createInputBand() {
-  const auto addCosts = [this](const LabelledRow& row, std::string_view help,
-                               void (form::AwardForm::*edit)(std::string)) {
-    auto* field = addRow<QLineEdit>(*rows, this, row.name, row.label);
+  const auto addCosts = [this](const LabelledRow& row, std::string_view help) {
+    auto* field = addRow<QLineEdit>(*rows, this, QString::fromLatin1(row.name), row.label);
     makeAmountField(*field);
-    field->setToolTip(QString::fromUtf8(help));
+    field->setToolTip(fromUtf8(help));
     keyFilter->watchInput(field);
-    connect(field, &QLineEdit::textEdited, this,
-            app::Guarded([this, field, edit] { (awardForm.*edit)(field->text().toStdString()); }));
     return field;
   };
-  safetyCostsEdit =
-      addCosts(award_layout::kSafetyCostsRow, award::kSafetyCostsHelp, &form::AwardForm::EditSafetyCosts);
-  labourCostsEdit =
-      addCosts(award_layout::kLabourCostsRow, award::kLabourCostsHelp, &form::AwardForm::EditLabourCosts);
+  safetyCostsEdit = addCosts(award_layout::kSafetyCostsRow, award::kSafetyCostsHelp);
+  labourCostsEdit = addCosts(award_layout::kLabourCostsRow, award::kLabourCostsHelp);
+  connect(safetyCostsEdit, &QLineEdit::textEdited, this, app::Guarded(this, &AwardWindow::editSafetyCosts));
+  connect(labourCostsEdit, &QLineEdit::textEdited, this, app::Guarded(this, &AwardWindow::editLabourCosts));
 
   const LabelledRow& decimals = award_layout::kDiscountDecimalsRow;
-  discountDecimalsSpin = addRow<QSpinBox>(*rows, this, decimals.name, decimals.label);
+  discountDecimalsSpin = addRow<QSpinBox>(*rows, this, QString::fromLatin1(decimals.name), decimals.label);
   discountDecimalsSpin->setRange(0, award::kMostDiscountDecimals);
   discountDecimalsSpin->setValue(awardForm.Inputs().discountDecimals);
   discountDecimalsSpin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   connect(discountDecimalsSpin, &QSpinBox::valueChanged, this,
-          app::Guarded([this] { awardForm.SetDiscountDecimals(discountDecimalsSpin->value()); }));
+          app::Guarded(this, &AwardWindow::chooseDiscountDecimals));
 
-  const LabelledRow& guarantee = award_layout::kGuaranteeKindRow;
-  guaranteeCombo = addRow<QComboBox>(*rows, this, guarantee.name, guarantee.label);
-  for (award::Guarantee kind : kGuarantees)
-    guaranteeCombo->addItem(QString::fromUtf8(award::GuaranteeKindText(kind)));
-  guaranteeCombo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  connect(guaranteeCombo, &QComboBox::currentIndexChanged, this,
-          app::Guarded([this] { awardForm.SetGuarantee(kGuarantees[guaranteeCombo->currentIndex()]); }));
+  const LabelledRow& kind = award_layout::kGuaranteeKindRow;
+  guaranteeKindCombo = addRow<QComboBox>(*rows, this, QString::fromLatin1(kind.name), kind.label);
+  for (award::GuaranteeKind each : award::kGuaranteeKinds)
+    guaranteeKindCombo->addItem(fromUtf8(award::GuaranteeKindText(each)));
+  guaranteeKindCombo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  connect(guaranteeKindCombo, &QComboBox::currentIndexChanged, this,
+          app::Guarded(this, &AwardWindow::chooseGuaranteeKind));
 }
 
-void AwardWindow::createResultBand() {
-  const int width = fontMetrics().horizontalAdvance(QString::fromUtf8(award_layout::kResultSample)) + 16;
-  for (std::size_t i = 0; i < std::size(award_layout::kResultRows); ++i) {
-    const ResultRow& row = award_layout::kResultRows[i];
-    QLineEdit* field = addRow<QLineEdit>(*rows, this, row.name, row.label);
+// A read-only field for each figure a row shows, in the table's order; the
+// note's row only while there is a note.
+void AwardWindow::createFigureBand() {
+  const int width = fontMetrics().horizontalAdvance(fromUtf8(award_layout::kFigureSample)) + 16;
+  for (const award::FigureRow& row : award::kFigures) {
+    if (!award::IsLine(row)) continue;
+    QLineEdit* field = addRow<QLineEdit>(*rows, this, award_layout::figureFieldName(row), row.label);
     makeAmountField(*field);
     makeResultField(*field);
     field->setMinimumWidth(width);
-    resultEdits[i] = field;
+    if (row.omittedWhenEmpty) rows->setRowVisible(field, false);
+    figureEdits[award::IndexOf(row.figure)] = field;
   }
 }
 
-// The note and the reason the inputs give no figures, in the window itself:
-// lines that assistive technology reads like any other text.
-void AwardWindow::createNoteAndErrorLines() {
-  const award_layout::LabelledRow& note = award_layout::kNoteRow;
-  noteLabel = makeSentence(this, note.name);
-  noteLabel->setAccessibleName(QString::fromUtf8(note.label));
-  setTextColour(*noteLabel, kNavy);
-  rows->addRow(QString::fromUtf8(note.label) + u':', noteLabel);
-  rows->setRowVisible(noteLabel, false);  // until there is a note
-  awardErrorLabel = makeSentence(this, award_layout::kErrorLabelName);
+// The reason the inputs give no figures, in the dialog itself: a line that
+// assistive technology reads like any other text.
+void AwardWindow::createErrorLine() {
+  awardErrorLabel = new QLabel(this);
+  awardErrorLabel->setObjectName(QString::fromLatin1(award_layout::kErrorLabelName));
+  awardErrorLabel->setWordWrap(true);
+  awardErrorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
   setTextColour(*awardErrorLabel, kMaroon);
   rows->addRow(awardErrorLabel);
 }
 
-void AwardWindow::createButtonRow() {
-  awardSaveButton = makeButton(this, award_layout::kSaveButtonName, award_layout::kSaveButtonText);
-  closeButton = makeButton(this, award_layout::kCloseButtonName, award_layout::kCloseButtonText);
+// Salva saves and stays; Chiudi, like Escape, rejects, which hides the
+// dialog. Neither is a default button: Enter in a field saves nothing.
+void AwardWindow::createButtonBox() {
+  auto* buttons = new QDialogButtonBox(this);
+  awardSaveButton =
+      buttons->addButton(QString::fromUtf8(award_layout::kSaveButtonText), QDialogButtonBox::ActionRole);
+  closeButton =
+      buttons->addButton(QString::fromUtf8(award_layout::kCloseButtonText), QDialogButtonBox::RejectRole);
+  awardSaveButton->setObjectName(QString::fromLatin1(award_layout::kSaveButtonName));
+  closeButton->setObjectName(QString::fromLatin1(award_layout::kCloseButtonName));
+  for (QPushButton* button : {awardSaveButton, closeButton}) {
+    button->setAutoDefault(false);
+    keyFilter->watchButton(button);
+  }
   awardSaveButton->setEnabled(awardForm.SaveEnabled());
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(awardSaveButton);
-  buttons->addWidget(closeButton);
   rows->addRow(buttons);
-  for (QPushButton* button : {awardSaveButton, closeButton}) keyFilter->watchButton(button);
   connect(awardSaveButton, &QPushButton::clicked, this, app::Guarded([this] { saveReport(); }));
-  connect(closeButton, &QPushButton::clicked, this, app::Guarded([this] { close(); }));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void AwardWindow::editSafetyCosts(const QString& text) { awardForm.EditSafetyCosts(text.toStdString()); }
+
+void AwardWindow::editLabourCosts(const QString& text) { awardForm.EditLabourCosts(text.toStdString()); }
+
+void AwardWindow::chooseDiscountDecimals(int decimals) { awardForm.SetDiscountDecimals(decimals); }
+
+void AwardWindow::chooseGuaranteeKind(int index) {
+  awardForm.SetGuaranteeKind(award::kGuaranteeKinds[static_cast<std::size_t>(index)]);
 }
 
 void AwardWindow::saveReport() {
@@ -176,14 +164,12 @@ void AwardWindow::saveReport() {
 }
 
 void AwardWindow::showTexts(const award::AwardTexts& texts) {
-  for (std::size_t i = 0; i < std::size(award_layout::kResultRows); ++i) {
-    const ResultRow& row = award_layout::kResultRows[i];
-    const std::string& text = texts.*row.text;
-    showResultText(*resultEdits[i],
-                   QString::fromStdString(text) + (text.empty() ? QString() : QString::fromUtf8(row.unit)));
+  for (const award::FigureRow& row : award::kFigures) {
+    QLineEdit* field = figureEdits[award::IndexOf(row.figure)];
+    if (field == nullptr) continue;
+    showResultText(*field, QString::fromStdString(award::TextWithUnit(texts, row)));
+    if (row.omittedWhenEmpty) rows->setRowVisible(field, award::HasLine(texts, row));
   }
-  noteLabel->setText(QString::fromStdString(texts.note));
-  rows->setRowVisible(noteLabel, !texts.note.empty());
 }
 
 void AwardWindow::showError(const std::string& line) {
@@ -194,8 +180,9 @@ void AwardWindow::showError(const std::string& line) {
 // figures of earlier inputs stay in view, in grey, as the form keeps them.
 void AwardWindow::showSaveEnabled(bool enabled) {
   awardSaveButton->setEnabled(enabled);
-  for (QLineEdit* field : resultEdits) setFieldTextColour(*field, enabled ? kNavy : kGrey);
-  setTextColour(*noteLabel, enabled ? kNavy : kGrey);
+  for (QLineEdit* field : figureEdits) {
+    if (field != nullptr) setFieldTextColour(*field, enabled ? kNavy : kGrey);
+  }
 }
 
 }  // namespace ui

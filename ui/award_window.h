@@ -3,25 +3,25 @@
 // SPDX-License-Identifier: EUPL-1.2
 
 #pragma once
-// AwardWindow: the "Verifica dell'aggiudicazione" window, the award check of
-// form/award_form.h on widgets. It follows the main window's three inputs
-// (the main window hands it its form after every change there) and has its
-// own: the safety and labour costs, typed through the same key filter as the
+// AwardWindow: the "Verifica dell'aggiudicazione" dialog, the award check of
+// form/award_form.h on widgets, shown beside the main window without
+// blocking it. It follows the main window's three inputs (the main form
+// hands itself to the award form after every change there) and has its own:
+// the safety and labour costs, typed through the same key filter as the
 // main window's amount fields, the discount's admitted decimals and the
 // guarantee's kind. Its figures, its Italian error line and the state of its
 // "&Salva" show what the award form tells, and showing a text never goes back
 // to the form; "&Salva" writes the award report through the export the main
-// window's "&Salva" uses, "&Chiudi" and Escape hide the window. The widgets
+// window's "&Salva" uses, "&Chiudi" and Escape hide the dialog. The widgets
 // are private; each has the objectName of its row in award_layout.h.
 
-#include <QWidget>
+#include <QDialog>
 #include <array>
 #include <string>
 
+#include "award/award_figures.h"
 #include "form/award_form.h"
 #include "form/award_view.h"
-#include "form/form.h"
-#include "ui/award_layout.h"
 #include "ui/save_dialog.h"
 
 class QComboBox;
@@ -35,16 +35,16 @@ namespace ui {
 
 class KeyFilter;
 
-class AwardWindow : public QWidget {
+class AwardWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // A window of its own, over parent (the main window), not yet shown; the
-  // report's file name is asked through saveDialog, which must outlive it.
+  // A dialog over parent (the main window), not yet shown; the report's
+  // file name is asked through saveDialog, which must outlive it.
   AwardWindow(SaveDialog& saveDialog, QWidget* parent);
 
-  // Takes the main form's three inputs and checks again when they changed.
-  void followMainInputs(const form::Form& mainForm);
+  // The award form, which follows the main form's inputs.
+  form::MainInputsFollower& mainInputsFollower() { return awardForm; }
 
  private:
   // The award form's view over this window's widgets.
@@ -61,10 +61,14 @@ class AwardWindow : public QWidget {
 
   void setUpWindow();
   void createInputBand();
-  void createResultBand();
-  void createNoteAndErrorLines();
-  void createButtonRow();
+  void createFigureBand();
+  void createErrorLine();
+  void createButtonBox();
 
+  void editSafetyCosts(const QString& text);
+  void editLabourCosts(const QString& text);
+  void chooseDiscountDecimals(int decimals);
+  void chooseGuaranteeKind(int index);
   void saveReport();
   void showTexts(const award::AwardTexts& texts);
   void showError(const std::string& line);
@@ -76,9 +80,8 @@ class AwardWindow : public QWidget {
   QLineEdit* safetyCostsEdit = nullptr;
   QLineEdit* labourCostsEdit = nullptr;
   QSpinBox* discountDecimalsSpin = nullptr;
-  QComboBox* guaranteeCombo = nullptr;
-  std::array<QLineEdit*, std::size(award_layout::kResultRows)> resultEdits{};
-  QLabel* noteLabel = nullptr;
+  QComboBox* guaranteeKindCombo = nullptr;
+  std::array<QLineEdit*, award::kFigures.size()> figureEdits{};  // none for a figure only the CSV shows
   QLabel* awardErrorLabel = nullptr;
   QPushButton* awardSaveButton = nullptr;
   QPushButton* closeButton = nullptr;

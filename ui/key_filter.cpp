@@ -119,8 +119,10 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyFilter::filterInputKey(QLineEdit& field, const QKeyEvent& event) {
-  // Tab and Shift+Tab move the focus and type nothing.
-  if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return false;
+  // Tab and Shift+Tab move the focus and type nothing; Escape belongs to the
+  // window, which it closes where the window is a dialog.
+  if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab || event.key() == Qt::Key_Escape)
+    return false;
   if (const EditingCommand* command = editingCommandOf(event)) {
     command->action(field);
     return true;

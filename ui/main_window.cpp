@@ -199,37 +199,22 @@ void MainWindow::setUpTabOrder() {
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
-// The award window follows the new text even when the discrepancy
-// computation fails on it: the form holds the text all the same.
 void MainWindow::editInput(form::Input input) {
-  try {
-    formModel.EditInput(input, inputEdits[form::IndexOf(input)]->text().toStdString());
-  } catch (...) {
-    followInAward();
-    throw;
-  }
-  followInAward();
+  formModel.EditInput(input, inputEdits[form::IndexOf(input)]->text().toStdString());
 }
 
-void MainWindow::clearAll() {
-  formModel.Clear();
-  followInAward();
-}
+void MainWindow::clearAll() { formModel.Clear(); }
 
 void MainWindow::showAbout() { app::ShowModal(aboutWindow()); }
 
 void MainWindow::showAward() {
   if (awardWindow == nullptr) {
     awardWindow = new AwardWindow(*saveDialog, this);
-    followInAward();
+    formModel.SetFollower(&awardWindow->mainInputsFollower());
   }
   awardWindow->show();
   awardWindow->raise();
   awardWindow->activateWindow();
-}
-
-void MainWindow::followInAward() {
-  if (awardWindow != nullptr) awardWindow->followMainInputs(formModel);
 }
 
 void MainWindow::saveReport() {

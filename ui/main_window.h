@@ -81,7 +81,6 @@ class MainWindow : public QWidget {
   void clearAll();
   void showAbout();
   void showAward();
-  void followInAward();
   void saveReport();
 
   void showInput(form::Input input, const std::string& text);

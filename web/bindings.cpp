@@ -13,7 +13,7 @@
 // and the award check's section, which follows the form's three inputs:
 //   editSafetyCosts(text), editLabourCosts(text)
 //   setDiscountDecimals(decimals)
-//   setGuarantee(belowThreshold)
+//   setGuaranteeKind(belowThreshold)
 //   awardReportRtf()              the award report's RTF bytes, null while it
 //                                 may not be saved, or a thrown Error
 // and the rules the page's script applies itself:
@@ -64,7 +64,7 @@ void EditLabourCosts(std::string text) { PageFormInstance()->Award().EditLabourC
 
 void SetDiscountDecimals(int decimals) { PageFormInstance()->Award().SetDiscountDecimals(decimals); }
 
-void SetGuarantee(bool belowThreshold) { PageFormInstance()->Award().SetGuarantee(belowThreshold); }
+void SetGuaranteeKind(bool belowThreshold) { PageFormInstance()->Award().SetGuaranteeKind(belowThreshold); }
 
 emscripten::val AwardReportRtf() { return PageFormInstance()->Award().ReportRtf(); }
 
@@ -92,7 +92,7 @@ EMSCRIPTEN_BINDINGS(discordanza) {
   emscripten::function("editSafetyCosts", &EditSafetyCosts);
   emscripten::function("editLabourCosts", &EditLabourCosts);
   emscripten::function("setDiscountDecimals", &SetDiscountDecimals);
-  emscripten::function("setGuarantee", &SetGuarantee);
+  emscripten::function("setGuaranteeKind", &SetGuaranteeKind);
   emscripten::function("awardReportRtf", &AwardReportRtf);
   emscripten::function("setDecimalSeparator", &SetDecimalSeparator);
   emscripten::function("keptTypedText", &KeptTypedText);

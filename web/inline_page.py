@@ -12,6 +12,9 @@ Replaces every marker of the template:
   {{form:NAME}}  the text NAME of the JSON object in the --texts file (the
                  form and award layers' texts, printed by page_texts.cpp),
                  escaped for HTML;
+  {{rows:NAME}}  the list NAME of that object, {id, label, omittedWhenEmpty}
+                 rows, as a label and an output each (the award check's
+                 figures: the page holds no list of them);
   {{module}}     the WebAssembly module's JavaScript;
   {{wasm}}       its WebAssembly, compressed with gzip, in base64: a third
                  of the plain WebAssembly's base64, and decompressed by the
@@ -43,6 +46,17 @@ def script_safe(text):
     return re.sub(r"</(script)", r"<\\/\1", text, flags=re.IGNORECASE)
 
 
+# A figure's row: its label, then the output that shows it; the note's
+# stays hidden until it says something.
+FIGURE_ROW = ('<label id="{id}Label" for="{id}Output"{hidden}>{label}:</label>\n'
+              '<output id="{id}Output" class="edit result"{hidden}></output>')
+
+
+def figure_rows(rows):
+    return "\n".join(FIGURE_ROW.format(id=html.escape(row["id"]), label=html.escape(row["label"]),
+                                       hidden=" hidden" if row["omittedWhenEmpty"] else "") for row in rows)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--template", required=True)
@@ -66,8 +80,10 @@ def main():
                 return script_safe(file.read())
         if kind == "data":
             return data_url(os.path.join(args.assets, name))
-        if kind == "form" and name in texts:
+        if kind == "form" and isinstance(texts.get(name), str):
             return html.escape(texts[name])
+        if kind == "rows" and isinstance(texts.get(name), list):
+            return figure_rows(texts[name])
         if kind == "wasm":
             with open(args.wasm, "rb") as file:
                 # No time stamp in the header, so that a build is reproducible.

@@ -23,7 +23,7 @@ std::vector<std::string> ReportMadeOf(const award::AwardInputs& inputs, char sep
           inputs.safetyCosts,
           inputs.labourCosts,
           std::to_string(inputs.discountDecimals),
-          inputs.guarantee == award::Guarantee::Ordinary ? "ordinary" : "below threshold",
+          std::string(award::GuaranteeKindText(inputs.guaranteeKind)),
           std::string(1, separator)};
 }
 
@@ -51,8 +51,9 @@ void PageAward::SetDiscountDecimals(int decimals) {
   ShowPrintedReport();
 }
 
-void PageAward::SetGuarantee(bool belowThreshold) {
-  form_.SetGuarantee(belowThreshold ? award::Guarantee::BelowThreshold : award::Guarantee::Ordinary);
+void PageAward::SetGuaranteeKind(bool belowThreshold) {
+  form_.SetGuaranteeKind(belowThreshold ? award::GuaranteeKind::BelowThreshold
+                                        : award::GuaranteeKind::Ordinary);
   ShowPrintedReport();
 }
 

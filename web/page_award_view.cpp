@@ -2,23 +2,25 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "web/page_award_view.h"
 
+#include <string>
 #include <utility>
+
+#include "award/award_figures.h"
 
 namespace web {
 
 PageAwardView::PageAwardView(emscripten::val view) : view_(std::move(view)) {}
 
 void PageAwardView::ShowAwardTexts(const award::AwardTexts& texts) {
-  emscripten::val shown = emscripten::val::object();
-  shown.set("discountedBase", texts.discountedBase);
-  shown.set("contractAmount", texts.contractAmount);
-  shown.set("amountInWords", texts.amountInWords);
-  shown.set("impliedDiscount", texts.impliedDiscount + " %");
-  shown.set("contractorMinusContract", texts.contractorMinusContract);
-  shown.set("outcome", texts.outcome);
-  shown.set("guarantee", texts.guarantee);
-  shown.set("note", texts.note);
-  view_.call<void>("showAwardTexts", shown);
+  emscripten::val figures = emscripten::val::array();
+  for (const award::FigureRow& row : award::kFigures) {
+    if (!award::IsLine(row)) continue;
+    emscripten::val figure = emscripten::val::array();
+    figure.call<void>("push", std::string(row.id), award::TextWithUnit(texts, row),
+                      award::HasLine(texts, row));
+    figures.call<void>("push", figure);
+  }
+  view_.call<void>("showAwardTexts", figures);
 }
 
 void PageAwardView::ShowAwardError(const std::string& line) { view_.call<void>("showAwardError", line); }

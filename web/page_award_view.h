@@ -4,10 +4,10 @@
 // PageAwardView: the page's award section as the award form's view. It hands
 // every change to the page's JavaScript drawing object, the same one as the
 // main form's view, through four more methods:
-//   showAwardTexts(texts)       the figures: {discountedBase, contractAmount,
-//                               amountInWords, impliedDiscount (with " %"),
-//                               contractorMinusContract, outcome, guarantee,
-//                               note}, grouped by thousands;
+//   showAwardTexts(figures)     the figures a row shows, in the figures'
+//                               table's order (award/award_figures.h): an
+//                               [id, text with its unit, shown] array each,
+//                               grouped by thousands;
 //   showAwardError(line)        the Italian line on why there are no figures,
 //                               or "" to clear it;
 //   showAwardSaveEnabled(enabled)

@@ -15,7 +15,9 @@
 
 namespace web {
 
-PageForm::PageForm(emscripten::val view) : view_(view), form_(view_), award_(std::move(view)) {}
+PageForm::PageForm(emscripten::val view) : view_(view), form_(view_), award_(std::move(view)) {
+  form_.SetFollower(&award_);
+}
 
 void PageForm::EditInput(form::Input input, std::string text) {
   std::string message;
@@ -25,14 +27,12 @@ void PageForm::EditInput(form::Input input, std::string text) {
     message = error.what();
   }
   ShowPrintedReport();
-  award_.FollowMainInputs(form_);
   if (!message.empty()) view_.ShowError(message);
 }
 
 void PageForm::Clear() {
   form_.Clear();
   ShowPrintedReport();
-  award_.FollowMainInputs(form_);
 }
 
 emscripten::val PageForm::ReportRtf() const {

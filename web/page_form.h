@@ -3,7 +3,7 @@
 #pragma once
 // PageForm: the form behind the web page, with what the page asks of it in
 // the shapes JavaScript takes, and the award check that follows its three
-// inputs (page_award.h), handed the form after every edit and clearing.
+// inputs (page_award.h).
 // Everything the page draws goes through the view (page_view.h): the fields,
 // "Salva", a failed computation's message and the report laid out for
 // printing, pushed when it changes. Only the export answers directly: the

@@ -2,17 +2,19 @@
 // SPDX-License-Identifier: EUPL-1.2
 // Prints, as one JSON object, the texts that the page's markup takes from the
 // form and award layers: the six fields' labels by the page's element ids, the
-// reports' proposed file names, and the award section's title, labels, help
-// texts, guarantee kinds and the range and default of its decimals. Run by
-// Node when the page is built, so that inline_page.py writes them into the
-// page, which shows them before its module is ready.
+// reports' proposed file names, the award section's title, labels, help
+// texts, guarantee kinds and the range and default of its decimals, and
+// "awardFigures", the rows of the award check's figures in their table's
+// order ({"id", "label", "omittedWhenEmpty"} each). Run by Node when the page
+// is built, so that inline_page.py writes them into the page, which shows
+// them before its module is ready.
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "award/award_check.h"
-#include "award/award_texts.h"
+#include "award/award_figures.h"
+#include "award/award_inputs.h"
 #include "form/field_labels.h"
 #include "form/fields.h"
 #include "form/report_file_name.h"
@@ -51,22 +53,18 @@ int main() {
       {"mostDiscountDecimals", mostDecimals},
       {"discountDecimals", defaultDecimals},
       {"guaranteeKindLabel", award::kGuaranteeKindLabel},
-      {"ordinaryGuarantee", award::GuaranteeKindText(award::Guarantee::Ordinary)},
-      {"belowThresholdGuarantee", award::GuaranteeKindText(award::Guarantee::BelowThreshold)},
-      {"discountedBaseLabel", award::kDiscountedBaseLabel},
-      {"contractAmountLabel", award::kContractAmountLabel},
-      {"amountInWordsLabel", award::kAmountInWordsLabel},
-      {"impliedDiscountLabel", award::kImpliedDiscountLabel},
-      {"contractorMinusContractLabel", award::kContractorMinusContractLabel},
-      {"outcomeLabel", award::kOutcomeLabel},
-      {"guaranteeLabel", award::kGuaranteeLabel},
-      {"noteLabel", award::kNoteLabel},
+      {"ordinaryGuarantee", award::GuaranteeKindText(award::GuaranteeKind::Ordinary)},
+      {"belowThresholdGuarantee", award::GuaranteeKindText(award::GuaranteeKind::BelowThreshold)},
       {"awardReportFileName", form::kAwardReportFileName},
   };
   std::string json = "{";
-  for (const auto& [name, text] : texts) {
-    if (json.size() > 1) json += ",";
-    json += Quoted(name) + ":" + Quoted(text);
+  for (const auto& [name, text] : texts) json += Quoted(name) + ":" + Quoted(text) + ",";
+  json += Quoted("awardFigures") + ":[";
+  for (const award::FigureRow& row : award::kFigures) {
+    if (!award::IsLine(row)) continue;
+    if (json.back() != '[') json += ",";
+    json += "{" + Quoted("id") + ":" + Quoted(row.id) + "," + Quoted("label") + ":" + Quoted(row.label) +
+            "," + Quoted("omittedWhenEmpty") + ":" + (row.omittedWhenEmpty ? "true" : "false") + "}";
   }
-  std::puts((json + "}").c_str());
+  std::puts((json + "]}").c_str());
 }

@@ -4,7 +4,7 @@
 
 // The award check's steps on one bid each, over bids as a spreadsheet holds
 // them: reading and computing (CheckAward), then the figures as the
-// companion writes them (ShowAward), and for scale the discrepancy texts of
+// companion writes them (AnswerAward), and for scale the discrepancy texts of
 // the same bid, which every row computes with or without the award check.
 
 #include <benchmark/benchmark.h>
@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "award/award_answer.h"
 #include "award/award_check.h"
-#include "award/award_texts.h"
 #include "calc/discrepancy.h"
 
 namespace {
@@ -44,15 +44,15 @@ void BM_CheckAward(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckAward);
 
-void BM_CheckAndShowAward(benchmark::State& state) {
+void BM_AnswerAward(benchmark::State& state) {
   const std::vector<award::AwardInputs> bids = Bids();
   std::size_t at = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(award::ShowAward(award::CheckAward(bids[at++ % bids.size()], ','), ',', false));
+    benchmark::DoNotOptimize(award::AnswerAward(bids[at++ % bids.size()], ',', award::Digits::Plain));
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_CheckAndShowAward);
+BENCHMARK(BM_AnswerAward);
 
 void BM_DiscrepancyTexts(benchmark::State& state) {
   const std::vector<award::AwardInputs> bids = Bids();

@@ -50,9 +50,9 @@ TEST(RoundQuotient, HalvesAndSignsInEachRounding) {
     EXPECT_EQ(award::RoundQuotient(row.numerator, row.denominator, row.rounding), row.quotient) << row.name;
     // The same on the 64-bit integer, which divides natively.
     if (row.numerator > std::numeric_limits<std::int64_t>::max()) continue;
-    const award::SmallInteger quotient =
-        award::RoundQuotient(award::SmallInteger(row.numerator.convert_to<std::int64_t>()),
-                             award::SmallInteger(row.denominator.convert_to<std::int64_t>()), row.rounding);
+    const award::Int64 quotient =
+        award::RoundQuotient(award::Int64(row.numerator.convert_to<std::int64_t>()),
+                             award::Int64(row.denominator.convert_to<std::int64_t>()), row.rounding);
     EXPECT_EQ(Integer(static_cast<std::int64_t>(quotient)), row.quotient) << row.name << " on 64 bits";
   }
 }
@@ -60,8 +60,8 @@ TEST(RoundQuotient, HalvesAndSignsInEachRounding) {
 TEST(PowerOfTen, BeyondTheTable) {
   EXPECT_EQ(award::PowerOfTen<Integer>(0), 1);
   EXPECT_EQ(award::PowerOfTen<Integer>(70), Integer("1" + std::string(70, '0')));
-  EXPECT_EQ(award::PowerOfTen<award::SmallInteger>(18), 1'000'000'000'000'000'000);
-  EXPECT_THROW(award::PowerOfTen<award::SmallInteger>(19), std::overflow_error);
+  EXPECT_EQ(award::PowerOfTen<award::Int64>(18), 1'000'000'000'000'000'000);
+  EXPECT_THROW(award::PowerOfTen<award::Int64>(19), std::overflow_error);
 }
 
 struct ReadRow {
@@ -105,7 +105,7 @@ struct ShowRow {
   std::string text;
 };
 
-TEST(ShowDecimal, SeparatorAndThousands) {
+TEST(DecimalText, SeparatorAndThousands) {
   const ShowRow rows[] = {
       {"Grouped", {88025350, 2}, ',', true, "880.253,50"},
       {"Plain", {88025350, 2}, ',', false, "880253,50"},
@@ -146,7 +146,7 @@ TEST(ShowDecimal, SeparatorAndThousands) {
        "123,456,789,012,345,678,901,234,567,890,123,456,789,012.345"},
   };
   for (const ShowRow& row : rows) {
-    EXPECT_EQ(award::ShowDecimal(row.decimal, row.separator, row.grouped), row.text) << row.name;
+    EXPECT_EQ(award::DecimalText(row.decimal, row.separator, row.grouped), row.text) << row.name;
   }
 }
 

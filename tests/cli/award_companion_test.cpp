@@ -89,6 +89,19 @@ TEST(AwardCompanion, LinesOfTheFirstWorkedExample) {
             "Garanzia definitiva: 12,345 % dell'importo contrattuale, 108667,29\n");
 }
 
+// The note stands right after the outcome, as in every edition.
+TEST(AwardCompanion, NoteLineFollowsTheOutcome) {
+  const ProcessResult result = RunCompanion({"--separator", ",", "--award", "1000000", "12,3451", "876549"});
+  EXPECT_EQ(result.exitCode, 0) << result.errors;
+  EXPECT_NE(
+      result.output.find("Esito: concorde\n"
+                         "Nota: la percentuale di ribasso ha più di 3 decimali, più di quanti ne ammette "
+                         "la gara\n"
+                         "Garanzia definitiva: 12,3451 % dell'importo contrattuale, 108210,85\n"),
+      std::string::npos)
+      << result.output;
+}
+
 TEST(AwardCompanion, MessageAndExitStatusWhenNothingIsSubjectToTheDiscount) {
   const ProcessResult result =
       RunCompanion({"--separator", ",", "--award", "--safety-costs", "1000", "1000", "10", "900"});
@@ -129,9 +142,9 @@ TEST(AwardCompanion, CsvColumnsForEveryRow) {
       "A;P;C;Importo totale dei lavori calcolato;Importo Impresa meno importo calcolato;"
       "Percentuale di discordanza;Errore;Importo soggetto a ribasso;Importo contrattuale;"
       "Importo contrattuale in lettere;Ribasso implicito dell'Impresa;Impresa meno importo contrattuale;"
-      "Esito;Garanzia definitiva (%);Garanzia definitiva;Nota;Errore della verifica\n"
+      "Esito;Nota;Garanzia definitiva (%);Garanzia definitiva;Errore della verifica\n"
       "1000000;12,345;876546;876550;-4;-0,000456336575604703;;970000,00;880253,50;"
-      "ottocentottantamiladuecentocinquantatré/50;12,727216;-3707,50;discordanza;12,345;108667,29;;\n"
+      "ottocentottantamiladuecentocinquantatré/50;12,727216;-3707,50;discordanza;;12,345;108667,29;\n"
       "1000000;12,345;;;;;;;;;;;;;;;\n"
       "20000;12,345;10000;17531;-7531;-75,31;;;;;;;;;;;" +
           noSubject + "\n");

@@ -16,7 +16,8 @@
 
 namespace {
 
-using award::Guarantee;
+using award::Figure;
+using award::GuaranteeKind;
 using form::Input;
 using Log = std::vector<std::string>;
 
@@ -33,8 +34,9 @@ class SilentFormView : public form::FormView {
 class RecordingAwardView : public form::AwardView {
  public:
   void ShowAwardTexts(const award::AwardTexts& texts) override {
-    std::string line = "figures " + texts.contractAmount + " | " + texts.outcome + " | " + texts.guarantee;
-    if (!texts.note.empty()) line += " | " + texts.note;
+    std::string line = "figures " + texts[Figure::ContractAmount] + " | " + texts[Figure::Outcome] + " | " +
+                       texts[Figure::Guarantee];
+    if (!texts[Figure::Note].empty()) line += " | " + texts[Figure::Note];
     log.push_back(line);
   }
   void ShowAwardError(const std::string& line) override { log.push_back("error=" + line); }
@@ -45,16 +47,17 @@ class RecordingAwardView : public form::AwardView {
 
 // A main form and the award form that follows it, as a window holds them.
 struct Forms {
-  Forms() { calc::SetDecimalSeparator(','); }
+  Forms() {
+    calc::SetDecimalSeparator(',');
+    mainForm.SetFollower(&award);
+  }
 
-  // Types a main input, then lets the award form follow, as the window does
-  // after every edit of the main form, failed or not.
+  // Types a main input; the award form follows it, failed or not.
   void EditMain(Input input, const std::string& text) {
     try {
       mainForm.EditInput(input, text);
     } catch (const calc::CalcError&) {
     }
-    award.FollowMainInputs(mainForm);
   }
   // The first worked example: A 1.000.000, P 12,345, C 880.253,50, S 30.000.
   void EnterWorkedExample() {
@@ -87,7 +90,7 @@ TEST(AwardFormTest, NothingIsComputedUntilTheThreeMainInputsHoldText) {
   EXPECT_EQ(forms.award.ReportRtf(), std::nullopt);
   forms.EditMain(Input::ContractorTotal, "880253,50");
   EXPECT_EQ(forms.view.log, (Log{kWorkedFigures, "save on"}));
-  EXPECT_EQ(forms.award.Texts().discountedBase, "970.000,00");
+  EXPECT_EQ(forms.award.Texts()[Figure::SubjectAmount], "970.000,00");
 }
 
 TEST(AwardFormTest, AValueAlreadyHeldRunsNothing) {
@@ -97,7 +100,7 @@ TEST(AwardFormTest, AValueAlreadyHeldRunsNothing) {
   forms.award.EditSafetyCosts("30000");
   forms.award.EditLabourCosts("");
   forms.award.SetDiscountDecimals(3);
-  forms.award.SetGuarantee(Guarantee::Ordinary);
+  forms.award.SetGuaranteeKind(GuaranteeKind::Ordinary);
   EXPECT_EQ(forms.view.log, Log{});
 }
 
@@ -117,7 +120,7 @@ TEST(AwardFormTest, EachInputRecomputesTheFigures) {
       {"Decimals", [](Forms& f) { f.award.SetDiscountDecimals(2); },
        "figures 880.253,50 | concorde | 12,345 % dell'importo contrattuale, 108.667,29 | la percentuale di "
        "ribasso ha più di 2 decimali, più di quanti ne ammette la gara"},
-      {"Threshold", [](Forms& f) { f.award.SetGuarantee(Guarantee::BelowThreshold); },
+      {"Threshold", [](Forms& f) { f.award.SetGuaranteeKind(GuaranteeKind::BelowThreshold); },
        "figures 880.253,50 | concorde | 5,000 % dell'importo contrattuale, 44.012,68"},
   };
   for (const auto& row : rows) {
@@ -137,7 +140,7 @@ TEST(AwardFormTest, AFailedCheckShowsItsLineAndKeepsTheFiguresUnsaveable) {
   forms.award.EditLabourCosts("970000");  // X = 0
   EXPECT_EQ(forms.view.log, (Log{"save off", kNoDiscountedBase}));
   EXPECT_EQ(forms.award.ErrorLine(), kNoDiscountedBase.substr(6));
-  EXPECT_EQ(forms.award.Texts().contractAmount, "880.253,50");
+  EXPECT_EQ(forms.award.Texts()[Figure::ContractAmount], "880.253,50");
   EXPECT_EQ(forms.award.ReportRtf(), std::nullopt);
 
   forms.view.log.clear();
@@ -160,13 +163,12 @@ TEST(AwardFormTest, AnEmptiedMainInputDisablesSavingAndClearsTheErrorLine) {
     forms.view.log.clear();
     forms.EditMain(emptied, "");
     EXPECT_EQ(forms.view.log, Log{"error="}) << static_cast<int>(emptied);
-    EXPECT_EQ(forms.award.Texts().contractAmount, "880.253,50");
+    EXPECT_EQ(forms.award.Texts()[Figure::ContractAmount], "880.253,50");
     EXPECT_FALSE(forms.award.SaveEnabled());
   }
   Forms forms;
   forms.EnterWorkedExample();
   forms.mainForm.Clear();
-  forms.award.FollowMainInputs(forms.mainForm);
   EXPECT_EQ(forms.view.log, Log{"save off"});
 }
 
@@ -175,11 +177,11 @@ TEST(AwardFormTest, AnEmptiedMainInputDisablesSavingAndClearsTheErrorLine) {
 TEST(AwardFormTest, TheReportIsThatOfTheInputsShown) {
   Forms forms;
   forms.EnterWorkedExample();
-  forms.award.SetGuarantee(Guarantee::BelowThreshold);
+  forms.award.SetGuaranteeKind(GuaranteeKind::BelowThreshold);
   const award::AwardInputs shown = forms.award.Inputs();
   EXPECT_EQ(forms.award.ReportRtf(), report::AwardReportRtf(shown, ','));
   award::AwardInputs ordinary = shown;  // the report holds the guarantee chosen
-  ordinary.guarantee = Guarantee::Ordinary;
+  ordinary.guaranteeKind = GuaranteeKind::Ordinary;
   EXPECT_NE(forms.award.ReportRtf(), report::AwardReportRtf(ordinary, ','));
   forms.award.EditSafetyCosts("30000,");  // the same amount, another text: the report follows the text
   EXPECT_EQ(forms.award.ReportRtf(), report::AwardReportRtf(forms.award.Inputs(), ','));

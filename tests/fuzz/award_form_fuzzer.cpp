@@ -26,7 +26,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <tuple>
 
 #include "award/award_check.h"
 #include "award/award_error.h"
@@ -42,19 +41,6 @@
 
 namespace {
 
-auto Tied(const award::AwardTexts& t) {
-  return std::tie(t.discountedBase, t.contractAmount, t.amountInWords, t.impliedDiscount,
-                  t.contractorMinusContract, t.outcome, t.guaranteePercent, t.guaranteeAmount, t.guarantee,
-                  t.note);
-}
-
-bool SameInputs(const award::AwardInputs& a, const award::AwardInputs& b) {
-  return std::tie(a.baseAmount, a.discount, a.contractorTotal, a.safetyCosts, a.labourCosts,
-                  a.discountDecimals, a.guarantee) == std::tie(b.baseAmount, b.discount, b.contractorTotal,
-                                                               b.safetyCosts, b.labourCosts,
-                                                               b.discountDecimals, b.guarantee);
-}
-
 class SilentFormView final : public form::FormView {
  public:
   void ShowInput(form::Input, const std::string&) override {}
@@ -67,7 +53,7 @@ class SilentFormView final : public form::FormView {
 class MirrorView final : public form::AwardView {
  public:
   void ShowAwardTexts(const award::AwardTexts& shown) override {
-    if (Tied(shown) == Tied(texts)) std::abort();  // told of no change
+    if (shown == texts) std::abort();  // told of no change
     texts = shown;
   }
   void ShowAwardError(const std::string& line) override {
@@ -86,6 +72,8 @@ class MirrorView final : public form::AwardView {
 
 // The two forms and the inputs the user gave them, kept apart from the forms.
 struct Session {
+  Session() { mainForm.SetFollower(&award); }
+
   SilentFormView mainView;
   form::Form mainForm{mainView};
   MirrorView view;
@@ -111,7 +99,8 @@ void Recompute(const award::AwardInputs& inputs, Expected& expected) {
   if (!expected.computed) return;
   const char separator = calc::DecimalSeparator();
   try {
-    expected.texts = award::ShowAward(award::CheckAward(inputs, separator), separator, true);
+    expected.texts =
+        award::AwardTextsOf(award::CheckAward(inputs, separator), separator, award::Digits::Grouped);
   } catch (const award::AwardError& error) {
     expected.errorLine = error.what();
   }
@@ -119,13 +108,13 @@ void Recompute(const award::AwardInputs& inputs, Expected& expected) {
 
 void CheckState(const Session& session, Expected& expected) {
   const form::AwardForm& award = session.award;
-  if (!SameInputs(award.Inputs(), session.typed)) std::abort();
-  if (Tied(session.view.texts) != Tied(award.Texts()) || session.view.errorLine != award.ErrorLine() ||
+  if (award.Inputs() != session.typed) std::abort();
+  if (session.view.texts != award.Texts() || session.view.errorLine != award.ErrorLine() ||
       session.view.saveEnabled != award.SaveEnabled())
     std::abort();
-  if (!SameInputs(expected.inputs, session.typed)) Recompute(session.typed, expected);
+  if (expected.inputs != session.typed) Recompute(session.typed, expected);
   if (award.SaveEnabled() != expected.texts.has_value()) std::abort();
-  if (expected.texts && Tied(award.Texts()) != Tied(*expected.texts)) std::abort();
+  if (expected.texts && award.Texts() != *expected.texts) std::abort();
   if (award.ErrorLine() != expected.errorLine) std::abort();
 }
 
@@ -142,8 +131,8 @@ std::string& TypedText(Session& session, std::size_t field) {
   }
 }
 
-// The field takes its new text, then its form hears of the edit; a main
-// edit is followed by the award form, whether the main form computed or not.
+// The field takes its new text, then its form hears of the edit; the award
+// form follows a main edit, whether the main form computed or not.
 void Edit(Session& session, std::size_t field, std::string text) {
   TypedText(session, field) = text;
   if (field == 3) return session.award.EditSafetyCosts(text);
@@ -152,7 +141,6 @@ void Edit(Session& session, std::size_t field, std::string text) {
     session.mainForm.EditInput(form::kInputs[field], text);
   } catch (const calc::CalcError&) {
   }
-  session.award.FollowMainInputs(session.mainForm);
 }
 
 // One event: the first byte picks what happens (low three bits) and in which
@@ -186,17 +174,16 @@ bool NextEvent(FuzzBytes& bytes, Session& session) {
       return true;
     }
     case 5:  // the guarantee switched
-      session.typed.guarantee = session.typed.guarantee == award::Guarantee::Ordinary
-                                    ? award::Guarantee::BelowThreshold
-                                    : award::Guarantee::Ordinary;
-      session.award.SetGuarantee(session.typed.guarantee);
+      session.typed.guaranteeKind = session.typed.guaranteeKind == award::GuaranteeKind::Ordinary
+                                        ? award::GuaranteeKind::BelowThreshold
+                                        : award::GuaranteeKind::Ordinary;
+      session.award.SetGuaranteeKind(session.typed.guaranteeKind);
       return true;
     case 6:  // Ripulisci in the main window
       session.mainForm.Clear();
       session.typed.baseAmount.clear();
       session.typed.discount.clear();
       session.typed.contractorTotal.clear();
-      session.award.FollowMainInputs(session.mainForm);
       return true;
     case 7: {  // saving the award report
       const std::optional<std::string> rtf = session.award.ReportRtf();

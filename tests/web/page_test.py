@@ -53,7 +53,7 @@ const shown = (id) => byId(id).checkVisibility();
 return {
   open: byId('awardSection').open,
   inputsShown: shown('safetyCostsEdit'),
-  figures: Object.fromEntries([...document.querySelectorAll('#awardResults output')]
+  figures: Object.fromEntries([...document.querySelectorAll('#awardFigures output')]
                               .filter((output) => shown(output.id)).map((output) => [output.id, output.value])),
   error: byId('awardErrorLabel').textContent,
   saveEnabled: !byId('awardSaveButton').disabled,
@@ -73,10 +73,10 @@ def award_state():
 FIRST_EXAMPLE = ("1000000", "12,345", "880253,50")
 FIRST_EXAMPLE_SAFETY_COSTS = "30000"
 FIRST_EXAMPLE_FIGURES = {
-    "discountedBaseEdit": "970.000,00", "contractAmountEdit": "880.253,50",
-    "amountInWordsEdit": "ottocentottantamiladuecentocinquantatré/50", "impliedDiscountEdit": "12,345000 %",
-    "contractorMinusContractEdit": "0,00", "outcomeEdit": "concorde",
-    "guaranteeEdit": "12,345 % dell'importo contrattuale, 108.667,29"}
+    "subjectAmountOutput": "970.000,00", "contractAmountOutput": "880.253,50",
+    "amountInWordsOutput": "ottocentottantamiladuecentocinquantatré/50", "impliedDiscountOutput": "12,345000 %",
+    "contractorMinusContractOutput": "0,00", "outcomeOutput": "concorde",
+    "guaranteeOutput": "12,345 % dell'importo contrattuale, 108.667,29"}
 AWARD_GOLDEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "report", "golden", "award_report.rtf")
 
 
@@ -454,7 +454,7 @@ class Page(unittest.TestCase):
         # section's help.
         element("contractorTotalEdit").send_keys(Keys.CONTROL, "a")
         self.type_into("contractorTotalEdit", "876000")
-        self.assertEqual(award_state()["figures"]["outcomeEdit"], "discordanza")
+        self.assertEqual(award_state()["figures"]["outcomeOutput"], "discordanza")
         alt("r")  # Ripulisci empties a main input: nothing to save, nothing failed
         now = award_state()
         self.assertEqual((now["error"], now["saveEnabled"]), ("", False))
@@ -466,7 +466,7 @@ class Page(unittest.TestCase):
         self.assertEqual(element("safetyCostsEdit").get_attribute("value"), "30000,5")
         self.paste_into("labourCostsEdit", "250000\r\n7")
         self.assertEqual(element("labourCostsEdit").get_attribute("value"), "250000")
-        self.assertEqual(award_state()["figures"]["discountedBaseEdit"], "719.999,50")
+        self.assertEqual(award_state()["figures"]["subjectAmountOutput"], "719.999,50")
         self.assertEqual([element(identifier).get_attribute("title") for identifier in ("safetyCostsEdit", "labourCostsEdit")],
                          [element("safetyCostsHelp").text, element("labourCostsHelp").text])
 
@@ -493,12 +493,12 @@ class Page(unittest.TestCase):
         element("labourCostsEdit").click()
         press(Keys.TAB, Keys.ARROW_UP)  # 3 → 2 decimals, fewer than the discount's
         figures = award_state()["figures"]
-        self.assertEqual(figures["impliedDiscountEdit"], "12,34500 %")  # N + 3 places
-        self.assertIn("noteEdit", figures)
+        self.assertEqual(figures["impliedDiscountOutput"], "12,34500 %")  # N + 3 places
+        self.assertIn("noteOutput", figures)
         element("belowThresholdGuaranteeRadio").click()
-        self.assertEqual(award_state()["figures"]["guaranteeEdit"], "5,000 % dell'importo contrattuale, 44.012,68")
+        self.assertEqual(award_state()["figures"]["guaranteeOutput"], "5,000 % dell'importo contrattuale, 44.012,68")
         press(Keys.ARROW_UP)  # the radio group's keys: back to the ordinary guarantee
-        self.assertEqual(award_state()["figures"]["guaranteeEdit"], FIRST_EXAMPLE_FIGURES["guaranteeEdit"])
+        self.assertEqual(award_state()["figures"]["guaranteeOutput"], FIRST_EXAMPLE_FIGURES["guaranteeOutput"])
 
     def test_award_report_is_every_editions_bytes(self):
         self.open_award_with_first_example()

@@ -14,19 +14,16 @@
 const awardSection = (() => {
   const byId = (id) => document.getElementById(id);
   const section = byId('awardSection');
-  const decimalsSpin = byId('discountDecimalsSpin');
+  const decimalsSelect = byId('discountDecimalsSelect');
   const belowThresholdRadio = byId('belowThresholdGuaranteeRadio');
   const errorLabel = byId('awardErrorLabel');
   const saveButton = byId('awardSaveButton');
-  // Each figure's output, by its name in the texts the form pushes.
-  const results = ['discountedBase', 'contractAmount', 'amountInWords', 'impliedDiscount', 'contractorMinusContract',
-    'outcome', 'guarantee', 'note'].map((name) => [name, byId(name + 'Edit')]);
 
   // The decimals a tender may admit, 0 to the most the award check takes,
   // with the check's own default chosen.
-  const [most, chosen] = [Number(decimalsSpin.dataset.most), Number(decimalsSpin.dataset.default)];
+  const [most, chosen] = [Number(decimalsSelect.dataset.most), Number(decimalsSelect.dataset.default)];
   for (let decimals = 0; decimals <= most; decimals++) {
-    decimalsSpin.add(new Option(String(decimals), String(decimals), decimals === chosen, decimals === chosen));
+    decimalsSelect.add(new Option(String(decimals), String(decimals), decimals === chosen, decimals === chosen));
   }
 
   // Binds the controls to the module; what they hold already (a browser
@@ -34,12 +31,12 @@ const awardSection = (() => {
   function bind(module, actions) {
     const amounts = [['safetyCostsEdit', module.editSafetyCosts], ['labourCostsEdit', module.editLabourCosts]];
     for (const [id, edited] of amounts) fields.guard(byId(id), edited);
-    const decimalsChosen = () => module.setDiscountDecimals(Number(decimalsSpin.value));
-    const guaranteeChosen = () => module.setGuarantee(belowThresholdRadio.checked);
-    decimalsSpin.addEventListener('change', decimalsChosen);
-    for (const radio of section.querySelectorAll('input[type=radio]')) radio.addEventListener('change', guaranteeChosen);
+    const decimalsChosen = () => module.setDiscountDecimals(Number(decimalsSelect.value));
+    const guaranteeKindChosen = () => module.setGuaranteeKind(belowThresholdRadio.checked);
+    decimalsSelect.addEventListener('change', decimalsChosen);
+    for (const radio of section.querySelectorAll('input[type=radio]')) radio.addEventListener('change', guaranteeKindChosen);
     decimalsChosen();
-    guaranteeChosen();
+    guaranteeKindChosen();
     saveButton.addEventListener('click', () => {
       let rtf;
       try {
@@ -52,10 +49,14 @@ const awardSection = (() => {
   }
 
   return {
-    showTexts(texts) {
-      for (const [name, output] of results) output.value = texts[name];
-      const noteShown = texts.note !== '';
-      for (const element of [byId('noteLabel'), byId('noteEdit')]) element.hidden = !noteShown;
+    // The figures as [id, text, shown] rows, in the figures' table's order:
+    // each id names its output and label, which a figure without a line
+    // now (the note without a note) hides.
+    showTexts(figures) {
+      for (const [id, text, shown] of figures) {
+        byId(id + 'Output').value = text;
+        for (const element of [byId(id + 'Label'), byId(id + 'Output')]) element.hidden = !shown;
+      }
     },
     showError(line) {
       errorLabel.textContent = line;
