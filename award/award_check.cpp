@@ -12,29 +12,13 @@
 
 #include "award/amount_in_words.h"
 #include "award/award_error.h"
-#include "award/decimal_text.h"
+#include "award/input_reading.h"
 
 namespace award {
 namespace {
 
-Decimal ReadRequired(std::string_view text, char separator, const char* message) {
-  std::optional<Decimal> decimal = ReadDecimal(text, separator);
-  if (!decimal) throw AwardError(message);
-  return std::move(*decimal);
-}
-
-Decimal ReadOptional(std::string_view text, char separator, const char* message) {
-  if (text.empty()) return {};
-  return ReadRequired(text, separator, message);
-}
-
-// The inputs, exactly as typed.
-struct Exact {
-  Decimal base, discount, contractor, safety, labour;
-};
-
 // Whether every input's units fit 63 bits, where Int64 starts.
-bool FitsInt64(const Exact& exact) {
+bool FitsInt64(const ReadInputs& exact) {
   for (const Decimal* decimal :
        {&exact.base, &exact.discount, &exact.contractor, &exact.safety, &exact.labour}) {
     if (decimal->units > std::numeric_limits<std::int64_t>::max()) return false;
@@ -78,7 +62,7 @@ Int GuaranteeRate(const Int& discount, int places, GuaranteeKind kind) {
 // Every figure but the words, on Int: Int64 raises an exception when an
 // intermediate leaves 64 bits, Integer never does.
 template <class Int>
-AwardResult Compute(const Exact& exact, int decimals, GuaranteeKind guaranteeKind) {
+AwardResult Compute(const ReadInputs& exact, int decimals, GuaranteeKind guaranteeKind) {
   // 1. The amounts as integers at one scale (the most places any of them
   //    has), the discount P at its own places p.
   const int scale =
@@ -143,7 +127,7 @@ AwardResult Compute(const Exact& exact, int decimals, GuaranteeKind guaranteeKin
 
 // Compute on 64 bits where every intermediate fits, else on the unbounded
 // integer; both give the same exact figures.
-AwardResult ComputeOnNarrowest(const Exact& exact, int decimals, GuaranteeKind guaranteeKind) {
+AwardResult ComputeOnNarrowest(const ReadInputs& exact, int decimals, GuaranteeKind guaranteeKind) {
   if (FitsInt64(exact)) {
     try {
       return Compute<Int64>(exact, decimals, guaranteeKind);
@@ -158,23 +142,17 @@ AwardResult ComputeOnNarrowest(const Exact& exact, int decimals, GuaranteeKind g
 
 AwardResult CheckAward(const AwardInputs& inputs, char separator) {
   // 1. The inputs, exactly as typed.
-  const Exact exact{
-      .base = ReadRequired(inputs.baseAmount, separator, "L'importo a base d'asta non contiene cifre."),
-      .discount = ReadRequired(inputs.discount, separator, "La percentuale di ribasso non contiene cifre."),
-      .contractor = ReadRequired(inputs.contractorTotal, separator,
-                                 "L'importo totale dei lavori proposto dall'Impresa non contiene cifre."),
-      .safety =
-          ReadOptional(inputs.safetyCosts, separator, "Gli oneri della sicurezza non contengono cifre."),
-      .labour = ReadOptional(inputs.labourCosts, separator, "I costi della manodopera non contengono cifre."),
-  };
+  ReadInputs exact = ReadAwardInputs(inputs, separator);
   if (inputs.discountDecimals < 0 || inputs.discountDecimals > kMostDiscountDecimals)
     throw AwardError("I decimali ammessi del ribasso vanno da 0 a 9.");
 
   // 2. The figures.
   AwardResult result = ComputeOnNarrowest(exact, inputs.discountDecimals, inputs.guaranteeKind);
 
-  // 3. The contract amount in words.
+  // 3. The contract amount in words, and the amounts read with more than
+  //    two decimals.
   result.amountInWords = AmountInWords(result.contractAmount);
+  result.overPrecise = std::move(exact.overPrecise);
   return result;
 }
 

@@ -24,9 +24,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "award/award_inputs.h"
 #include "award/decimal.h"
+#include "award/input_reading.h"
 
 namespace award {
 
@@ -43,16 +45,16 @@ struct AwardResult {
   Decimal impliedDiscount;          // P*, N + 3 places
   Decimal contractorMinusContract;  // C − I, to the cent
   Outcome outcome = Outcome::Discrepancy;
-  int discountDecimals = 3;                  // N
-  bool discountHasMoreDecimals = false;      // P is not a multiple of 10^-N
-  Decimal guaranteeRate;                     // g, with the places P was typed with
-  Decimal guaranteeAmount;                   // to the cent
-  std::optional<std::string> amountInWords;  // I in words; nothing above 999.999.999.999,99
+  int discountDecimals = 3;                    // N
+  bool discountHasMoreDecimals = false;        // P is not a multiple of 10^-N
+  Decimal guaranteeRate;                       // g, with the places P was typed with
+  Decimal guaranteeAmount;                     // to the cent
+  std::optional<std::string> amountInWords;    // I in words; nothing above 999.999.999.999,99
+  std::vector<OverPreciseAmount> overPrecise;  // the amounts read with more than two decimals
 };
 
-// Raises AwardError when A, P or C keeps no digit, S or L is not empty and
-// keeps none, N is outside 0..kMostDiscountDecimals, P exceeds 100, or X is
-// not above zero.
+// Raises AwardError when an input is refused (ReadAwardInputs), N is outside
+// 0..kMostDiscountDecimals, P exceeds 100, or X is not above zero.
 AwardResult CheckAward(const AwardInputs& inputs, char separator);
 
 }  // namespace award

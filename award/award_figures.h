@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace award {
 
@@ -97,6 +98,11 @@ constexpr bool IsColumn(const FigureRow& row) { return row.shown != Shown::AsLin
 // they were made: "970.000,00" for a person, "970000,00" for a program.
 struct AwardTexts {
   std::array<std::string, kFigures.size()> figures{};
+  // One sentence for each amount read with more than two decimals, which
+  // the user most likely meant otherwise: every edition shows them above
+  // the figures, and the report prints them.
+  //   "Importo a base d'asta letto come 250,000: per le migliaia non si digita il punto"
+  std::vector<std::string> warnings{};
 
   const std::string& operator[](Figure figure) const { return figures[IndexOf(figure)]; }
   std::string& operator[](Figure figure) { return figures[IndexOf(figure)]; }

@@ -24,8 +24,10 @@ inline constexpr GuaranteeKind kGuaranteeKinds[] = {GuaranteeKind::Ordinary, Gua
 // The discount's decimals that a tender may admit: 0 to 9.
 inline constexpr int kMostDiscountDecimals = 9;
 
-// A, P and C are the main form's three texts; S and L the award check's own,
-// empty reading as 0. Amounts are read as award/decimal_text.h says.
+// A, P and C are the main form's three texts, read by its lenient rule (the
+// digits and the first decimal separator); S and L the award check's own,
+// read as written, thousands marks and all (award/decimal_text.h), empty
+// reading as 0. A "-" in any of them is an error, never a dropped sign.
 struct AwardInputs {
   std::string baseAmount{};       // A
   std::string discount{};         // P, per cent
@@ -40,10 +42,11 @@ struct AwardInputs {
 // The check's title: its window's, its page section's and its report's.
 inline constexpr std::string_view kAwardTitle = "Verifica dell'aggiudicazione";
 
-// The inputs' labels. A and P are labelled as in the main form, which takes
-// them from here; the report names C more briefly than the main form does.
+// The inputs' labels. A, P and C are labelled as in the main form, which
+// takes them from here; the report names C more briefly.
 inline constexpr std::string_view kBaseAmountLabel = "Importo a base d'asta";
 inline constexpr std::string_view kDiscountLabel = "Percentuale di ribasso aggiudicatrice";
+inline constexpr std::string_view kContractorTotalLabel = "Importo totale dei lavori proposto dall'Impresa";
 inline constexpr std::string_view kContractorTotalReportLabel = "Importo totale dei lavori (Impresa)";
 inline constexpr std::string_view kSafetyCostsLabel = "Oneri della sicurezza non soggetti a ribasso";
 inline constexpr std::string_view kLabourCostsLabel = "Costi della manodopera non soggetti a ribasso";

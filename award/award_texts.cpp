@@ -25,6 +25,18 @@ std::string OutcomeText(Outcome outcome, int decimals) {
   return "discordanza";
 }
 
+// "Importo a base d'asta letto come 250,000: per le migliaia non si digita
+// il punto". A main field turns a typed point into the separator, so there
+// the point is the mistake; in S and L a mark must be typed as such.
+std::string Warning(const OverPreciseAmount& amount, char separator, bool grouped) {
+  const bool comma = separator == ',';
+  const char* advice = amount.typedPointIsDecimal && comma ? "per le migliaia non si digita il punto"
+                       : comma                             ? "per le migliaia si digita il punto"
+                                                           : "per le migliaia si digita la virgola";
+  return std::string(amount.label) + " " + std::string(amount.readAs) + " " +
+         DecimalText(amount.amount, separator, grouped) + ": " + advice;
+}
+
 }  // namespace
 
 std::string TextWithUnit(const AwardTexts& texts, const FigureRow& row) {
@@ -58,6 +70,8 @@ AwardTexts AwardTextsOf(AwardResult result, char separator, Digits digits) {
   texts[Figure::GuaranteeAmount] = text(result.guaranteeAmount);
   texts[Figure::Guarantee] =
       texts[Figure::GuaranteeRate] + " % dell'importo contrattuale, " + texts[Figure::GuaranteeAmount];
+  for (const OverPreciseAmount& amount : result.overPrecise)
+    texts.warnings.push_back(Warning(amount, separator, grouped));
   return texts;
 }
 

@@ -4,6 +4,7 @@
 
 #include "award/decimal_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -58,6 +59,43 @@ std::optional<Decimal> ReadDecimal(std::string_view text, char separator) {
   const std::size_t first = digits.find_first_not_of('0');
   if (first == std::string::npos) return Decimal{.units = 0, .places = places};
   return Decimal{.units = Integer(std::string_view(digits).substr(first)), .places = places};
+}
+
+WrittenDecimal ReadWrittenDecimal(std::string_view text, char separator) {
+  using Fault = WrittenDecimal::Fault;
+  const char mark = ThousandsMark(separator);
+  // 1. What counts: the digits, the marks and the separators.
+  std::string kept;
+  for (const char c : text) {
+    if ((c >= '0' && c <= '9') || c == mark || c == separator) kept += c;
+  }
+  if (kept.empty()) return {.fault = Fault::NoDigits, .decimal = {}};
+
+  // 2. The places: digits alone after the one separator.
+  const std::size_t at = std::min(kept.find(separator), kept.size());
+  const std::string_view whole = std::string_view(kept).substr(0, at);
+  const std::string_view places = std::string_view(kept).substr(std::min(at + 1, kept.size()));
+  if (places.find_first_not_of("0123456789") != std::string_view::npos)
+    return {.fault = Fault::Misgrouped, .decimal = {}};
+
+  // 3. The whole part: groups of three after each mark, one to three
+  //    digits before the first.
+  std::string digits;
+  const std::size_t firstMark = whole.find(mark);
+  if (firstMark == 0 || (firstMark != std::string_view::npos && firstMark > 3))
+    return {.fault = Fault::Misgrouped, .decimal = {}};
+  for (std::size_t start = 0;;) {
+    const std::size_t end = std::min(whole.find(mark, start), whole.size());
+    if (start > 0 && end - start != 3) return {.fault = Fault::Misgrouped, .decimal = {}};
+    digits.append(whole.substr(start, end - start));
+    if (end == whole.size()) break;
+    start = end + 1;
+  }
+  digits += places;
+
+  // 4. The number, through the lenient reading of the plain digits.
+  digits.insert(digits.size() - places.size(), 1, separator);
+  return {.fault = Fault::None, .decimal = *ReadDecimal(digits, separator)};
 }
 
 std::string DecimalText(const Decimal& decimal, char separator, bool grouped) {

@@ -119,6 +119,10 @@ class Batch {
         options_.award ? award::AnswerAward(AwardInputsOfRow(f), options_.separator, award::Digits::Plain)
                        : award::AwardAnswer{};
     const std::array<std::string_view, kAwardColumns> awardCells = AwardCells(award);
+    if (award.texts) {
+      for (const std::string& warning : award.texts->warnings)
+        options_.warn(LinePrefix(row.line) + "avviso: " + warning);
+    }
     ++summary_.rows;
     if (!message.empty() || !award.error.empty()) ++summary_.failedRows;
     Write(row, {f[0], f[1], f[2], texts.computedTotal, texts.difference, texts.discrepancy, message},

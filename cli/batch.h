@@ -20,6 +20,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -33,6 +34,9 @@ struct BatchOptions {
   char separator = ',';               // decimal separator of the amount and result texts
   bool header = false;                // the first row holds column titles, copied and extended
   std::optional<AwardOptions> award;  // the award check's columns too, for these options
+  // Told each warning of the award check, "riga 3: avviso: Importo a base
+  // d'asta letto come 250,000: ..."; the row is written all the same.
+  std::function<void(const std::string& message)> warn = [](const std::string&) {};
 };
 
 // What a batch that ran to its end did.

@@ -103,6 +103,7 @@ int RunAwardDirect(const Arguments& arguments, std::FILE* output, std::FILE* err
     std::fprintf(errors, "%s\n", answer.error.c_str());
     return kExitFailure;
   }
+  for (const std::string& warning : answer.texts->warnings) Report(errors, "avviso: " + warning);
   if (arguments.rtfFile) {
     const auto makeRtf = [&inputs, separator] { return report::AwardReportRtf(inputs, separator); };
     if (int status = WriteReport(*arguments.rtfFile, makeRtf, output, errors); status != kExitSuccess)
@@ -155,7 +156,10 @@ int RunCsv(const Arguments& arguments, std::FILE* input, std::FILE* output, std:
   const BatchOptions options{.delimiter = arguments.delimiter,
                              .separator = ChosenSeparator(arguments, errors),
                              .header = arguments.header,
-                             .award = arguments.award};
+                             .award = arguments.award,
+                             .warn = [errors, &inputName](const std::string& message) {
+                               Report(errors, inputName + ", " + message);
+                             }};
   BatchSummary summary;
   try {
     summary = RunBatch(input, output, options);

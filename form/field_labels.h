@@ -14,12 +14,11 @@
 
 namespace form {
 
-// The base amount and the discount are labelled as the award check labels
-// them in its report.
+// The inputs are labelled as the award check labels them.
 inline constexpr std::string_view kInputLabels[] = {
     award::kBaseAmountLabel,
     award::kDiscountLabel,
-    "Importo totale dei lavori proposto dall'Impresa",
+    award::kContractorTotalLabel,
 };
 
 inline constexpr std::string_view kResultLabels[] = {

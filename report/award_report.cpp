@@ -39,8 +39,12 @@ void BuildAwardReport(ReportBuffer& buffer, const award::AwardInputs& inputs, ch
   if (!answer.texts) throw award::AwardError(answer.error);
   const award::AwardTexts& texts = *answer.texts;
 
-  // 2. Arial 12, the title in bold navy, two empty lines.
+  // 2. Arial 12, the title in bold navy, two empty lines; then what the
+  //    check warns of, so that an amount the user did not mean is never
+  //    printed without it.
   StartReport(buffer, std::string(award::kAwardTitle) + ".");
+  for (const std::string& warning : texts.warnings) buffer.AppendLine("Avviso: " + warning + ".");
+  if (!texts.warnings.empty()) buffer.AppendLine("");
 
   // 3. The inputs.
   Append(buffer, award::kBaseAmountLabel, ShownInput(inputs.baseAmount, separator));

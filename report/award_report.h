@@ -21,7 +21,8 @@ namespace report {
 
 // Writes the report afresh, in BuildReport's format: Arial 12 pt, a bold navy
 // title, then plain text in the automatic colour, a label and its value on
-// each line. Raises award::AwardError when the inputs give no figures, and
+// each line, after a line "Avviso: ..." for each warning of the check.
+// Raises award::AwardError when the inputs give no figures, and
 // ExportError::LineInsertion() when the buffer does not take a line whole.
 void BuildAwardReport(ReportBuffer& buffer, const award::AwardInputs& inputs, char separator);
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "award/award_error.h"
 #include "award/award_texts.h"
@@ -202,6 +203,45 @@ TEST(CheckAward, AmountBeyondWordsIsSaidSo) {
   EXPECT_EQ(Check(beyond)[Figure::ContractAmount], "1.000.000.000.000,00");
 }
 
+// An amount read with more than two decimals is warned of, with what it was
+// read as and the advice that fits how its field takes a typed point.
+TEST(CheckAward, AmountsWithMoreThanTwoDecimalsAreWarnedOf) {
+  const struct {
+    std::string name;
+    AwardInputs inputs;
+    char separator;
+    std::vector<std::string> warnings;
+  } rows[] = {
+      {"BaseTypedWithAPoint",
+       {.baseAmount = "250,000", .discount = "12,5", .contractorTotal = "218,75"},
+       ',',
+       {"Importo a base d'asta letto come 250,000: per le migliaia non si digita il punto"}},
+      {"SafetyCostsWithACommaAndTheContractorsTotal",
+       {.baseAmount = "1000000", .discount = "10", .contractorTotal = "900.000,125", .safetyCosts = "30,000"},
+       ',',
+       {"Importo totale dei lavori proposto dall'Impresa letto come 900.000,125: per le migliaia non si "
+        "digita il punto",
+        "Oneri della sicurezza non soggetti a ribasso letti come 30,000: per le migliaia si digita il "
+        "punto"}},
+      {"PointSeparator",
+       {.baseAmount = "1000.5", .discount = "1.25", .contractorTotal = "1000", .labourCosts = "1.000"},
+       '.',
+       {"Costi della manodopera non soggetti a ribasso letti come 1.000: per le migliaia si digita la "
+        "virgola"}},
+      {"DiscountIsNoAmount",
+       {.baseAmount = "1000", .discount = "12,3456", .contractorTotal = "900"},
+       ',',
+       {}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(award::AwardTextsOf(award::CheckAward(row.inputs, row.separator), row.separator,
+                                  award::Digits::Grouped)
+                  .warnings,
+              row.warnings)
+        << row.name;
+  }
+}
+
 struct FailingRow {
   std::string name;
   AwardInputs inputs;
@@ -220,8 +260,27 @@ TEST(CheckAward, InputsThatGiveNoFigures) {
        {.baseAmount = "1", .discount = "", .contractorTotal = "1"},
        "La percentuale di ribasso non contiene cifre."},
       {"ContractorTotalWithoutDigits",
-       {.baseAmount = "1", .discount = "1", .contractorTotal = "-"},
+       {.baseAmount = "1", .discount = "1", .contractorTotal = "+"},
        "L'importo totale dei lavori proposto dall'Impresa non contiene cifre."},
+      // A sign is an error, never a dropped character.
+      {"NegativeBase",
+       {.baseAmount = "-1000", .discount = "1", .contractorTotal = "1"},
+       "L'importo a base d'asta non può essere negativo."},
+      {"NegativeDiscount",
+       {.baseAmount = "1000", .discount = "1-", .contractorTotal = "1"},
+       "La percentuale di ribasso non può essere negativa."},
+      {"NegativeSafetyCosts",
+       {.baseAmount = "1000", .discount = "1", .contractorTotal = "1", .safetyCosts = "-30.000"},
+       "Gli oneri della sicurezza non possono essere negativi."},
+      // The award's own amounts are read as written: a mark groups three digits.
+      {"SafetyCostsMarkNotOfThousands",
+       {.baseAmount = "1000", .discount = "1", .contractorTotal = "1", .safetyCosts = "30.5"},
+       "Gli oneri della sicurezza vanno scritti come 30.000,00: il punto separa le migliaia, a gruppi di tre "
+       "cifre."},
+      {"LabourCostsMarkAmongThePlaces",
+       {.baseAmount = "1000", .discount = "1", .contractorTotal = "1", .labourCosts = "1,000.000"},
+       "I costi della manodopera vanno scritti come 30.000,00: il punto separa le migliaia, a gruppi di tre "
+       "cifre."},
       {"SafetyCostsWithoutDigits",
        {.baseAmount = "1", .discount = "1", .contractorTotal = "1", .safetyCosts = "abc"},
        "Gli oneri della sicurezza non contengono cifre."},
@@ -289,8 +348,9 @@ TEST(CheckAward, EveryArithmeticGivesTheSameFigures) {
     const std::string row = inputs.baseAmount + " " + inputs.discount + " " + inputs.contractorTotal;
     try {
       const AwardTexts narrow = Check(inputs);
-      EXPECT_EQ(narrow, Check(padded(inputs, 6))) << row;
-      EXPECT_EQ(narrow, Check(padded(inputs, 20))) << row;
+      // The padded amounts also bring warnings of their many decimals.
+      EXPECT_EQ(narrow.figures, Check(padded(inputs, 6)).figures) << row;
+      EXPECT_EQ(narrow.figures, Check(padded(inputs, 20)).figures) << row;
     } catch (const award::AwardError& error) {
       EXPECT_THROW(Check(padded(inputs, 20)), award::AwardError) << row << ": " << error.what();
     }

@@ -97,6 +97,42 @@ TEST(ReadDecimal, KeepsEveryDigitAndTheFirstSeparator) {
   }
 }
 
+// As written: a typed and a pasted text read the same, and a mark that does
+// not group three digits of the whole part is refused, not dropped.
+TEST(ReadWrittenDecimal, MarksGroupThreeDigitsOfTheWholePart) {
+  using Fault = award::WrittenDecimal::Fault;
+  const struct {
+    std::string name;
+    std::string text;
+    char separator;
+    Fault fault;
+    std::string units;  // when read
+    int places;
+  } rows[] = {
+      {"Grouped", "30.000,00", ',', Fault::None, "3000000", 2},
+      {"Plain", "30000", ',', Fault::None, "30000", 0},
+      {"Millions", "1.234.567", ',', Fault::None, "1234567", 0},
+      {"PointSeparatorCommaMarks", "30,000.5", '.', Fault::None, "300005", 1},
+      {"SpacesAndEuroDropped", " € 30.000 ", ',', Fault::None, "30000", 0},
+      {"SeparatorAloneIsZero", ",", ',', Fault::None, "0", 0},
+      {"ShortGroup", "30.5", ',', Fault::Misgrouped, "", 0},
+      {"LongGroup", "30.0000", ',', Fault::Misgrouped, "", 0},
+      {"LongFirstGroup", "3000.000", ',', Fault::Misgrouped, "", 0},
+      {"MarkFirst", ".500", ',', Fault::Misgrouped, "", 0},
+      {"MarkLast", "30.", ',', Fault::Misgrouped, "", 0},
+      {"MarkAmongThePlaces", "1,000.000", ',', Fault::Misgrouped, "", 0},
+      {"SecondSeparator", "1,5,5", ',', Fault::Misgrouped, "", 0},
+      {"LettersOnly", "abc", ',', Fault::NoDigits, "", 0},
+  };
+  for (const auto& row : rows) {
+    const award::WrittenDecimal read = award::ReadWrittenDecimal(row.text, row.separator);
+    EXPECT_EQ(read.fault, row.fault) << row.name;
+    if (read.fault != Fault::None || row.fault != Fault::None) continue;
+    EXPECT_EQ(read.decimal.units, Integer(row.units)) << row.name;
+    EXPECT_EQ(read.decimal.places, row.places) << row.name;
+  }
+}
+
 struct ShowRow {
   std::string name;
   Decimal decimal;
