@@ -29,8 +29,10 @@ void AwardForm::EditLabourCosts(std::string text) {
   if (Replace(inputs_.labourCosts, std::move(text))) Compute();
 }
 
-void AwardForm::SetDiscountDecimals(int decimals) {
-  if (Replace(inputs_.discountDecimals, decimals)) Compute();
+void AwardForm::SetDiscountDecimals(std::optional<int> decimals) {
+  bool changed = Replace(discountDecimalsMissing_, !decimals.has_value());
+  if (decimals) changed |= Replace(inputs_.discountDecimals, *decimals);
+  if (changed) Compute();
 }
 
 void AwardForm::SetGuaranteeKind(award::GuaranteeKind kind) {
@@ -44,7 +46,9 @@ std::optional<std::string> AwardForm::ReportRtf() const {
 
 void AwardForm::Compute() {
   const char separator = calc::DecimalSeparator();
-  award::AwardAnswer answer = award::AnswerAward(inputs_, separator, award::Digits::Grouped);
+  award::AwardAnswer answer = discountDecimalsMissing_
+                                  ? award::AwardAnswer{}
+                                  : award::AnswerAward(inputs_, separator, award::Digits::Grouped);
   if (!answer.texts) {
     // The figures shown, if any, belong to earlier inputs: they stay in view
     // but cannot be saved until the check succeeds again.

@@ -41,7 +41,9 @@ class AwardForm : public MainInputsFollower {
   // held. N outside 0..9 fails as the check says.
   void EditSafetyCosts(std::string text);
   void EditLabourCosts(std::string text);
-  void SetDiscountDecimals(int decimals);
+  // Nothing: the decimals' box is empty, an input still missing (as an
+  // empty main input: the figures kept, saving disabled, no error).
+  void SetDiscountDecimals(std::optional<int> decimals);
   void SetGuaranteeKind(award::GuaranteeKind kind);
 
   const award::AwardInputs& Inputs() const { return inputs_; }
@@ -69,6 +71,7 @@ class AwardForm : public MainInputsFollower {
   award::AwardTexts texts_;
   std::string errorLine_;
   bool saveEnabled_ = false;
+  bool discountDecimalsMissing_ = false;
   award::AwardInputs shownInputs_;  // what texts_ was computed from
   char shownSeparator_ = '.';
 };

@@ -4,21 +4,23 @@
 
 namespace form {
 
-std::optional<char> KeptTypedCharacter(char32_t typed, char separator) {
-  if (typed == U'.') return separator;
-  const bool kept = (typed >= U'0' && typed <= U'9') || typed == U',' || typed == 8 || typed == 127;
+std::optional<char> KeptTypedCharacter(char32_t typed, char separator, TypingRule rule) {
+  const bool asWritten = rule == TypingRule::AsWritten;
+  if (typed == U'.' && !asWritten) return separator;
+  const bool kept = (typed >= U'0' && typed <= U'9') || typed == U',' || typed == 8 || typed == 127 ||
+                    (asWritten && (typed == U'.' || typed == U'-'));
   if (!kept) return std::nullopt;
   return static_cast<char>(typed);
 }
 
-std::string KeptTypedText(std::string_view typed, char separator) {
+std::string KeptTypedText(std::string_view typed, char separator, TypingRule rule) {
   // Every kept character is ASCII, and every byte of a UTF-8 sequence beyond
   // ASCII is 0x80 or above, so going byte by byte drops those characters whole.
   std::string kept;
   for (const char byte : typed) {
     const auto code = static_cast<unsigned char>(byte);
     if (code >= 0x80) continue;
-    if (const std::optional<char> character = KeptTypedCharacter(code, separator)) kept += *character;
+    if (const std::optional<char> character = KeptTypedCharacter(code, separator, rule)) kept += *character;
   }
   return kept;
 }

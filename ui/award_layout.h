@@ -40,6 +40,7 @@ inline constexpr std::string_view kFigureSample =
     "discordanza dovuta all'arrotondamento del ribasso a 9 decimali";
 
 inline constexpr const char* kErrorLabelName = "awardErrorLabel";
+inline constexpr const char* kWarningLabelName = "awardWarningLabel";
 inline constexpr const char* kSaveButtonName = "awardSaveButton";
 inline constexpr const char* kSaveButtonText = "&Salva";
 inline constexpr const char* kCloseButtonName = "closeButton";

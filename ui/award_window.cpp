@@ -18,6 +18,7 @@
 #include "form/report_file_name.h"
 #include "report/export_report.h"
 #include "ui/award_layout.h"
+#include "ui/figure_field.h"
 #include "ui/key_filter.h"
 #include "ui/line_fields.h"
 #include "ui/look.h"
@@ -42,10 +43,15 @@ Widget* addRow(QFormLayout& rows, QWidget* parent, const QString& name, std::str
   return widget;
 }
 
-void setFieldTextColour(QLineEdit& field, const QColor& colour) {
-  QPalette palette = field.palette();
-  palette.setColor(QPalette::Text, colour);
-  field.setPalette(palette);
+// A sentence of the dialog, word-wrapped and selectable, read by assistive
+// technology like any other text.
+QLabel* makeSentence(QWidget* parent, const char* name, const QColor& colour) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  setTextColour(*label, colour);
+  return label;
 }
 
 }  // namespace
@@ -54,8 +60,8 @@ AwardWindow::AwardWindow(SaveDialog& saveDialog, QWidget* parent)
     : QDialog(parent), saveDialog(saveDialog), keyFilter(new KeyFilter(this)), rows(new QFormLayout(this)) {
   setUpWindow();
   createInputBand();
+  createMessageLines();
   createFigureBand();
-  createErrorLine();
   createButtonBox();
   safetyCostsEdit->setFocus(Qt::OtherFocusReason);  // taken when the dialog is first activated
 }
@@ -64,6 +70,7 @@ void AwardWindow::setUpWindow() {
   setObjectName(QStringLiteral("awardWindow"));
   setWindowTitle(fromUtf8(award::kAwardTitle));
   setModal(false);
+  setAttribute(Qt::WA_WindowPropagation);          // the main window's font and palette
   rows->setSizeConstraint(QLayout::SetFixedSize);  // as large as its content, and no larger
   rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
 }
@@ -76,7 +83,7 @@ void AwardWindow::createInputBand() {
     auto* field = addRow<QLineEdit>(*rows, this, QString::fromLatin1(row.name), row.label);
     makeAmountField(*field);
     field->setToolTip(fromUtf8(help));
-    keyFilter->watchInput(field);
+    keyFilter->watchInput(field, form::TypingRule::AsWritten);
     return field;
   };
   safetyCostsEdit = addCosts(award_layout::kSafetyCostsRow, award::kSafetyCostsHelp);
@@ -88,43 +95,43 @@ void AwardWindow::createInputBand() {
   discountDecimalsSpin = addRow<QSpinBox>(*rows, this, QString::fromLatin1(decimals.name), decimals.label);
   discountDecimalsSpin->setRange(0, award::kMostDiscountDecimals);
   discountDecimalsSpin->setValue(awardForm.Inputs().discountDecimals);
-  discountDecimalsSpin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  // A step tells its value; the spin box's own line edit tells what is
+  // typed, the box emptied included, which the spin box keeps to itself.
   connect(discountDecimalsSpin, &QSpinBox::valueChanged, this,
           app::Guarded(this, &AwardWindow::chooseDiscountDecimals));
+  connect(discountDecimalsSpin->findChild<QLineEdit*>(), &QLineEdit::textEdited, this,
+          app::Guarded(this, &AwardWindow::editDiscountDecimals));
 
   const LabelledRow& kind = award_layout::kGuaranteeKindRow;
   guaranteeKindCombo = addRow<QComboBox>(*rows, this, QString::fromLatin1(kind.name), kind.label);
   for (award::GuaranteeKind each : award::kGuaranteeKinds)
     guaranteeKindCombo->addItem(fromUtf8(award::GuaranteeKindText(each)));
-  guaranteeKindCombo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   connect(guaranteeKindCombo, &QComboBox::currentIndexChanged, this,
           app::Guarded(this, &AwardWindow::chooseGuaranteeKind));
 }
 
-// A read-only field for each figure a row shows, in the table's order; the
-// note's row only while there is a note.
+// Why the inputs give no figures, and what the check warns of, between the
+// inputs and the figures; each line only while it says something.
+void AwardWindow::createMessageLines() {
+  awardErrorLabel = makeSentence(this, award_layout::kErrorLabelName, kMaroon);
+  awardWarningLabel = makeSentence(this, award_layout::kWarningLabelName, kMaroon);
+  for (QLabel* line : {awardErrorLabel, awardWarningLabel}) {
+    rows->addRow(line);
+    rows->setRowVisible(line, false);
+  }
+}
+
+// A field for each figure a row shows, in the table's order, as wide as the
+// longest outcome; the note's row only while there is a note.
 void AwardWindow::createFigureBand() {
   const int width = fontMetrics().horizontalAdvance(fromUtf8(award_layout::kFigureSample)) + 16;
   for (const award::FigureRow& row : award::kFigures) {
     if (!award::IsLine(row)) continue;
-    QLineEdit* field = addRow<QLineEdit>(*rows, this, award_layout::figureFieldName(row), row.label);
-    makeAmountField(*field);
-    makeResultField(*field);
+    auto* field = addRow<FigureField>(*rows, this, award_layout::figureFieldName(row), row.label);
     field->setMinimumWidth(width);
     if (row.omittedWhenEmpty) rows->setRowVisible(field, false);
     figureEdits[award::IndexOf(row.figure)] = field;
   }
-}
-
-// The reason the inputs give no figures, in the dialog itself: a line that
-// assistive technology reads like any other text.
-void AwardWindow::createErrorLine() {
-  awardErrorLabel = new QLabel(this);
-  awardErrorLabel->setObjectName(QString::fromLatin1(award_layout::kErrorLabelName));
-  awardErrorLabel->setWordWrap(true);
-  awardErrorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  setTextColour(*awardErrorLabel, kMaroon);
-  rows->addRow(awardErrorLabel);
 }
 
 // Salva saves and stays; Chiudi, like Escape, rejects, which hides the
@@ -153,6 +160,14 @@ void AwardWindow::editLabourCosts(const QString& text) { awardForm.EditLabourCos
 
 void AwardWindow::chooseDiscountDecimals(int decimals) { awardForm.SetDiscountDecimals(decimals); }
 
+// An emptied box is a missing input: the figures go stale until it has a
+// number again.
+void AwardWindow::editDiscountDecimals(const QString& text) {
+  bool number = false;
+  const int decimals = text.toInt(&number);
+  awardForm.SetDiscountDecimals(number ? std::optional<int>(decimals) : std::nullopt);
+}
+
 void AwardWindow::chooseGuaranteeKind(int index) {
   awardForm.SetGuaranteeKind(award::kGuaranteeKinds[static_cast<std::size_t>(index)]);
 }
@@ -165,24 +180,31 @@ void AwardWindow::saveReport() {
 
 void AwardWindow::showTexts(const award::AwardTexts& texts) {
   for (const award::FigureRow& row : award::kFigures) {
-    QLineEdit* field = figureEdits[award::IndexOf(row.figure)];
+    FigureField* field = figureEdits[award::IndexOf(row.figure)];
     if (field == nullptr) continue;
-    showResultText(*field, QString::fromStdString(award::TextWithUnit(texts, row)));
+    field->showFigure(QString::fromStdString(award::TextWithUnit(texts, row)));
     if (row.omittedWhenEmpty) rows->setRowVisible(field, award::HasLine(texts, row));
   }
+  QStringList warnings;
+  for (const std::string& warning : texts.warnings) warnings.append(QString::fromStdString(warning) + u'.');
+  awardWarningLabel->setText(warnings.join(u'\n'));
+  rows->setRowVisible(awardWarningLabel, !warnings.isEmpty());
 }
 
 void AwardWindow::showError(const std::string& line) {
   awardErrorLabel->setText(QString::fromStdString(line));
+  rows->setRowVisible(awardErrorLabel, !line.empty());
 }
 
 // Saving is enabled exactly while the figures are those of the inputs; the
-// figures of earlier inputs stay in view, in grey, as the form keeps them.
+// figures of earlier inputs stay in view, in grey, as the form keeps them,
+// and so do their warnings.
 void AwardWindow::showSaveEnabled(bool enabled) {
   awardSaveButton->setEnabled(enabled);
-  for (QLineEdit* field : figureEdits) {
-    if (field != nullptr) setFieldTextColour(*field, enabled ? kNavy : kGrey);
+  for (FigureField* field : figureEdits) {
+    if (field != nullptr) field->showCurrent(enabled);
   }
+  setTextColour(*awardWarningLabel, enabled ? kMaroon : kGrey);
 }
 
 }  // namespace ui

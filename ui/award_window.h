@@ -9,11 +9,12 @@
 // hands itself to the award form after every change there) and has its own:
 // the safety and labour costs, typed through the same key filter as the
 // main window's amount fields, the discount's admitted decimals and the
-// guarantee's kind. Its figures, its Italian error line and the state of its
-// "&Salva" show what the award form tells, and showing a text never goes back
-// to the form; "&Salva" writes the award report through the export the main
-// window's "&Salva" uses, "&Chiudi" and Escape hide the dialog. The widgets
-// are private; each has the objectName of its row in award_layout.h.
+// guarantee's kind. Its figures, its Italian error line, its warnings (above
+// the figures, where the eye is) and the state of its "&Salva" show what the
+// award form tells, and showing a text never goes back to the form; an
+// emptied decimals box is an input still missing; "&Salva" writes the award report through the export the
+// main window's "&Salva" uses, "&Chiudi" and Escape hide the dialog. The widgets are private; each has the
+// objectName of its row in award_layout.h.
 
 #include <QDialog>
 #include <array>
@@ -33,6 +34,7 @@ class QSpinBox;
 
 namespace ui {
 
+class FigureField;
 class KeyFilter;
 
 class AwardWindow : public QDialog {
@@ -61,13 +63,14 @@ class AwardWindow : public QDialog {
 
   void setUpWindow();
   void createInputBand();
+  void createMessageLines();
   void createFigureBand();
-  void createErrorLine();
   void createButtonBox();
 
   void editSafetyCosts(const QString& text);
   void editLabourCosts(const QString& text);
   void chooseDiscountDecimals(int decimals);
+  void editDiscountDecimals(const QString& text);
   void chooseGuaranteeKind(int index);
   void saveReport();
   void showTexts(const award::AwardTexts& texts);
@@ -81,8 +84,9 @@ class AwardWindow : public QDialog {
   QLineEdit* labourCostsEdit = nullptr;
   QSpinBox* discountDecimalsSpin = nullptr;
   QComboBox* guaranteeKindCombo = nullptr;
-  std::array<QLineEdit*, award::kFigures.size()> figureEdits{};  // none for a figure only the CSV shows
+  std::array<FigureField*, award::kFigures.size()> figureEdits{};  // none for a figure only the CSV shows
   QLabel* awardErrorLabel = nullptr;
+  QLabel* awardWarningLabel = nullptr;
   QPushButton* awardSaveButton = nullptr;
   QPushButton* closeButton = nullptr;
   AwardDisplay awardDisplay{*this};

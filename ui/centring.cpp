@@ -22,6 +22,9 @@ QPoint centredPosition(const QRect& screen, const QSize& outer) {
                                    std::max(0, (screen.height() - outer.height()) / 2));
 }
 
+// Room left between a window and the one it is placed beside.
+constexpr int kGap = 8;
+
 }  // namespace
 
 void centreOnScreen(QWidget& window) {
@@ -37,6 +40,28 @@ void centreOnScreen(QWidget& window) {
   // client area is centred.
   const QMargins decoration = askDecorationExtents(window).value_or(QMargins());
   const QPoint corner = centredPosition(screen->geometry(), window.size().grownBy(decoration));
+  window.setGeometry(QRect(corner + QPoint(decoration.left(), decoration.top()), window.size()));
+}
+
+void placeBeside(QWidget& window, const QWidget& anchor) {
+  const QScreen* screen = anchor.screen();
+  if (screen == nullptr) return;
+  const QRect free = screen->availableGeometry();
+  const QRect beside = anchor.frameGeometry();
+  window.adjustSize();
+  const QMargins decoration = askDecorationExtents(window).value_or(QMargins());
+  const QSize outer = window.size().grownBy(decoration);
+  // 1. The first place that fits the screen: right, left, or centred.
+  QPoint corner(beside.right() + 1 + kGap, beside.top());
+  if (corner.x() + outer.width() > free.right() + 1) corner.setX(beside.left() - kGap - outer.width());
+  if (corner.x() < free.left()) {
+    corner = beside.center() + QPoint(1, 1) - QPoint(outer.width() / 2, outer.height() / 2);
+  }
+  // 2. Kept on the screen, its top-left corner first where it is larger.
+  corner.setX(std::max(free.left(), std::min(corner.x(), free.right() + 1 - outer.width())));
+  corner.setY(std::max(free.top(), std::min(corner.y(), free.bottom() + 1 - outer.height())));
+  // The client area goes where that decorated window is placed, as
+  // centreOnScreen does.
   window.setGeometry(QRect(corner + QPoint(decoration.left(), decoration.top()), window.size()));
 }
 

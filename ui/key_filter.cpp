@@ -58,8 +58,8 @@ std::optional<char32_t> controlCharacter(const QKeyEvent& event) {
 }
 
 // What the typed-character rule keeps of a key's or a composition's text.
-QString keptText(const QString& typed) {
-  return QString::fromStdString(form::KeptTypedText(typed.toStdString(), calc::DecimalSeparator()));
+QString keptText(const QString& typed, form::TypingRule rule) {
+  return QString::fromStdString(form::KeptTypedText(typed.toStdString(), calc::DecimalSeparator(), rule));
 }
 
 // The letter after the "&" of a caption, or a null QChar.
@@ -80,8 +80,8 @@ Widget* watchedOf(const QList<Widget*>& widgets, QObject* watched) {
 
 KeyFilter::KeyFilter(QObject* parent) : QObject(parent) {}
 
-void KeyFilter::watchInput(QLineEdit* field) {
-  inputs.append(field);
+void KeyFilter::watchInput(QLineEdit* field, form::TypingRule rule) {
+  inputs.insert(field, rule);
   field->installEventFilter(this);
 }
 
@@ -91,7 +91,8 @@ void KeyFilter::watchButton(QPushButton* button) {
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
-  QLineEdit* input = watchedOf(inputs, watched);
+  QLineEdit* input = qobject_cast<QLineEdit*>(watched);
+  if (!inputs.contains(input)) input = nullptr;
   QPushButton* button = watchedOf(buttons, watched);
   switch (event->type()) {
     case QEvent::KeyPress:
@@ -129,11 +130,11 @@ bool KeyFilter::filterInputKey(QLineEdit& field, const QKeyEvent& event) {
   }
   if (const std::optional<char32_t> control = controlCharacter(event)) {
     // Kept only as the field's own editing key (Ctrl+H is backspace).
-    return !form::KeptTypedCharacter(*control, calc::DecimalSeparator()).has_value();
+    return !form::KeptTypedCharacter(*control, calc::DecimalSeparator(), inputs.value(&field)).has_value();
   }
   const QString typed = event.text();
   if (typed.isEmpty()) return false;  // arrows, Home, End, Delete...
-  const QString kept = keptText(typed);
+  const QString kept = keptText(typed, inputs.value(&field));
   if (kept == typed) return false;
   if (kept.isEmpty()) return true;  // discarded, silently
 
@@ -147,7 +148,7 @@ bool KeyFilter::filterInputKey(QLineEdit& field, const QKeyEvent& event) {
 bool KeyFilter::inputComposed(QLineEdit& field, const QInputMethodEvent& event) {
   // Characters composed by an input method (dead keys, compose sequences)
   // are typed characters too.
-  const QString kept = keptText(event.commitString());
+  const QString kept = keptText(event.commitString(), inputs.value(&field));
   if (kept == event.commitString()) return false;
   QInputMethodEvent replaced(event.preeditString(), event.attributes());
   replaced.setCommitString(kept, event.replacementStart(), event.replacementLength());

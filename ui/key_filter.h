@@ -16,8 +16,11 @@
 // while a button has the focus, Enter clicks the focused button, and the
 // arrow keys move the focus along the tab order.
 
+#include <QHash>
 #include <QList>
 #include <QObject>
+
+#include "form/typed_character.h"
 
 class QInputMethodEvent;
 class QKeyEvent;
@@ -33,7 +36,8 @@ class KeyFilter : public QObject {
  public:
   explicit KeyFilter(QObject* parent);
 
-  void watchInput(QLineEdit* field);
+  // Typed characters reach the field through `rule`.
+  void watchInput(QLineEdit* field, form::TypingRule rule);
   void watchButton(QPushButton* button);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,7 +48,7 @@ class KeyFilter : public QObject {
   bool handleButtonKey(QPushButton& button, const QKeyEvent& event);
   bool clickButtonWithLetter(QChar letter);
 
-  QList<QLineEdit*> inputs;
+  QHash<QLineEdit*, form::TypingRule> inputs;
   QList<QPushButton*> buttons;
 };
 

@@ -133,7 +133,7 @@ void MainWindow::createInputBand() {
     QLineEdit* edit =
         placeField(this, main_layout::kInputRows[form::IndexOf(input)], form::InputLabel(input));
     inputEdits[form::IndexOf(input)] = edit;
-    keyFilter->watchInput(edit);
+    keyFilter->watchInput(edit, form::TypingRule::PointIsSeparator);
     connect(edit, &QLineEdit::textEdited, this, app::Guarded([this, input] { editInput(input); }));
   }
   QLabel* percentSign = placeAutoSizedLabel(this, main_layout::kDiscountPercentSign, font());
@@ -211,6 +211,7 @@ void MainWindow::showAward() {
   if (awardWindow == nullptr) {
     awardWindow = new AwardWindow(*saveDialog, this);
     formModel.SetFollower(&awardWindow->mainInputsFollower());
+    placeBeside(*awardWindow, *this);
   }
   awardWindow->show();
   awardWindow->raise();

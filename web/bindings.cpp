@@ -19,7 +19,8 @@
 // and the rules the page's script applies itself:
 //   setDecimalSeparator(point)    the process-wide separator from the
 //                                 browser's decimal point, by the one-byte rule
-//   keptTypedText(text)           what the fields keep of typed text
+//   keptTypedText(text, asWritten) what a field keeps of typed text: a main
+//                                 input's, or (asWritten) an award amount's
 //   firstLine(text)               what the fields keep of a paste
 //   withFullStop(message)         an error message as the error box shows it
 //   titleFromPath(path)           the error box's caption from the page's
@@ -72,8 +73,9 @@ void SetDecimalSeparator(const std::string& decimalPoint) {
   calc::SetDecimalSeparator(calc::SeparatorFromDecimalPoint(decimalPoint));
 }
 
-std::string KeptTypedText(const std::string& typed) {
-  return form::KeptTypedText(typed, calc::DecimalSeparator());
+std::string KeptTypedText(const std::string& typed, bool asWritten) {
+  return form::KeptTypedText(typed, calc::DecimalSeparator(),
+                             asWritten ? form::TypingRule::AsWritten : form::TypingRule::PointIsSeparator);
 }
 
 std::string FirstLine(const std::string& pasted) { return std::string(form::FirstLine(pasted)); }

@@ -12,6 +12,8 @@ namespace web {
 PageAwardView::PageAwardView(emscripten::val view) : view_(std::move(view)) {}
 
 void PageAwardView::ShowAwardTexts(const award::AwardTexts& texts) {
+  emscripten::val warnings = emscripten::val::array();
+  for (const std::string& warning : texts.warnings) warnings.call<void>("push", warning);
   emscripten::val figures = emscripten::val::array();
   for (const award::FigureRow& row : award::kFigures) {
     if (!award::IsLine(row)) continue;
@@ -20,7 +22,10 @@ void PageAwardView::ShowAwardTexts(const award::AwardTexts& texts) {
                       award::HasLine(texts, row));
     figures.call<void>("push", figure);
   }
-  view_.call<void>("showAwardTexts", figures);
+  emscripten::val shown = emscripten::val::object();
+  shown.set("figures", figures);
+  shown.set("warnings", warnings);
+  view_.call<void>("showAwardTexts", shown);
 }
 
 void PageAwardView::ShowAwardError(const std::string& line) { view_.call<void>("showAwardError", line); }

@@ -4,10 +4,12 @@
 // PageAwardView: the page's award section as the award form's view. It hands
 // every change to the page's JavaScript drawing object, the same one as the
 // main form's view, through four more methods:
-//   showAwardTexts(figures)     the figures a row shows, in the figures'
+//   showAwardTexts({figures, warnings})
+//                               the figures a row shows, in the figures'
 //                               table's order (award/award_figures.h): an
 //                               [id, text with its unit, shown] array each,
-//                               grouped by thousands;
+//                               grouped by thousands; and the check's
+//                               warnings, a sentence each;
 //   showAwardError(line)        the Italian line on why there are no figures,
 //                               or "" to clear it;
 //   showAwardSaveEnabled(enabled)

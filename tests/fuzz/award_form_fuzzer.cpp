@@ -154,7 +154,9 @@ bool NextEvent(FuzzBytes& bytes, Session& session) {
   switch (*head & 7) {
     case 0:
     case 1: {  // a typed character at the caret
-      const TypedEdit typed = TypeAtCaret(bytes, text);
+      const TypedEdit typed = TypeAtCaret(
+          bytes, text,
+          field < form::kInputs.size() ? form::TypingRule::PointIsSeparator : form::TypingRule::AsWritten);
       if (typed != TypedEdit::Changed) return typed == TypedEdit::Unchanged;
       break;
     }

@@ -134,7 +134,7 @@ bool NextEvent(FuzzBytes& bytes, form::Form& form, MirrorView& view) {
     case 0:
     case 1:
     case 2: {  // a typed character at the caret
-      const TypedEdit typed = TypeAtCaret(bytes, text);
+      const TypedEdit typed = TypeAtCaret(bytes, text, form::TypingRule::PointIsSeparator);
       if (typed != TypedEdit::Changed) return typed == TypedEdit::Unchanged;
       break;
     }

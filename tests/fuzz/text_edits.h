@@ -23,14 +23,15 @@ enum class TypedEdit {
   Changed,
 };
 
-// A key typed at the caret: a kept character is inserted, backspace (8) and
-// delete (127) remove the character before or after the caret.
-inline TypedEdit TypeAtCaret(FuzzBytes& bytes, std::string& text) {
+// A key typed at the caret, through the field's rule: a kept character is
+// inserted, backspace (8) and delete (127) remove the character before or
+// after the caret.
+inline TypedEdit TypeAtCaret(FuzzBytes& bytes, std::string& text, form::TypingRule rule) {
   const std::optional<std::uint8_t> typed = bytes.Next();
   const std::optional<std::uint8_t> caret = bytes.Next();
   if (!typed || !caret) return TypedEdit::InputUsedUp;
   const std::size_t at = *caret % (text.size() + 1);
-  const std::optional<char> kept = form::KeptTypedCharacter(*typed, calc::DecimalSeparator());
+  const std::optional<char> kept = form::KeptTypedCharacter(*typed, calc::DecimalSeparator(), rule);
   if (!kept) return TypedEdit::Unchanged;
   if (*kept == 8) {
     if (at == 0) return TypedEdit::Unchanged;

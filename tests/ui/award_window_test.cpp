@@ -17,12 +17,15 @@
 
 #include "form/report_file_name.h"
 #include "tests/ui/main_window_fixture.h"
+#include "ui/figure_field.h"
 
 namespace {
 
 class AwardWindowTest : public MainWindowTest {
  protected:
   QWidget* Award() const { return window->findChild<QWidget*>(QStringLiteral("awardWindow")); }
+  ui::FigureField* Figure(const char* name) const { return Find<ui::FigureField>(name); }
+  std::string FigureText(const char* name) const { return Figure(name)->toPlainText().toStdString(); }
 
   // Waits until the window system has made that window the active one (a
   // transient window counts as active while its parent is, so the window's
@@ -63,12 +66,13 @@ TEST_F(AwardWindowTest, AltVOpensItOverTheFiguresAlreadyTyped) {
   OpenByAltV();
   EXPECT_EQ(Award()->windowTitle().toStdString(), "Verifica dell'aggiudicazione");
   EXPECT_EQ(Focus(), Edit("safetyCostsEdit"));
-  EXPECT_EQ(Text(Edit("contractAmountEdit")), "876.550,00") << "no safety costs yet";
+  EXPECT_EQ(FigureText("contractAmountEdit"), "876.550,00") << "no safety costs yet";
   Type("30000");
-  EXPECT_EQ(Text(Edit("contractAmountEdit")), "880.253,50");
-  EXPECT_EQ(Text(Edit("outcomeEdit")), "concorde");
-  EXPECT_EQ(Text(Edit("impliedDiscountEdit")), "12,345000 %");
-  EXPECT_EQ(Edit("amountInWordsEdit")->toolTip().toStdString(), "ottocentottantamiladuecentocinquantatré/50");
+  EXPECT_EQ(FigureText("contractAmountEdit"), "880.253,50");
+  EXPECT_EQ(FigureText("outcomeEdit"), "concorde");
+  EXPECT_EQ(FigureText("impliedDiscountEdit"), "12,345000 %");
+  EXPECT_EQ(Figure("amountInWordsEdit")->toolTip().toStdString(),
+            "ottocentottantamiladuecentocinquantatré/50");
 }
 
 TEST_F(AwardWindowTest, FollowsTheMainInputsLiveAndAfterClear) {
@@ -78,8 +82,8 @@ TEST_F(AwardWindowTest, FollowsTheMainInputsLiveAndAfterClear) {
   EXPECT_FALSE(Button("awardSaveButton")->isEnabled()) << "no main inputs yet";
   BackToMainWindow();
   TypeFirstExample();
-  EXPECT_EQ(Text(Edit("contractAmountEdit")), "880.253,50");
-  EXPECT_EQ(Text(Edit("outcomeEdit")), "concorde");
+  EXPECT_EQ(FigureText("contractAmountEdit"), "880.253,50");
+  EXPECT_EQ(FigureText("outcomeEdit"), "concorde");
   EXPECT_TRUE(Button("awardSaveButton")->isEnabled());
   Key(Qt::Key_R, Qt::AltModifier);
   EXPECT_FALSE(Button("awardSaveButton")->isEnabled()) << "cleared inputs give no report";
@@ -103,13 +107,13 @@ TEST_F(AwardWindowTest, CloseAltCAndEscapeHideItAndItComesBackAsItWas) {
   EXPECT_FALSE(Award()->isVisible());
 }
 
-// The costs fields take keys through the main window's rule: a typed point
-// is the separator, a letter is discarded, a paste keeps its first line, the
+// The costs fields take an amount as written: a typed point stays a
+// thousands mark, a letter is discarded, a paste keeps its first line, the
 // editing keys work.
-TEST_F(AwardWindowTest, TheCostsFieldsTakeKeysAsTheMainFieldsDo) {
+TEST_F(AwardWindowTest, TheCostsFieldsTakeAnAmountAsWritten) {
   OpenByAltV();
-  Type("1.5a");
-  EXPECT_EQ(Text(Edit("safetyCostsEdit")), "1,5");
+  Type("30.000,5a");
+  EXPECT_EQ(Text(Edit("safetyCostsEdit")), "30.000,5");
   Key(Qt::Key_Tab);
   ASSERT_EQ(Focus(), Edit("labourCostsEdit"));
   QApplication::clipboard()->setText(QStringLiteral("2500\r\n9"));
@@ -130,15 +134,15 @@ TEST_F(AwardWindowTest, AnErrorShowsInTheWindowAndDisablesSaveUntilFixed) {
             "L'importo soggetto a ribasso (base d'asta meno oneri della sicurezza e costi della manodopera) "
             "non è maggiore di zero.");
   EXPECT_FALSE(Button("awardSaveButton")->isEnabled());
-  EXPECT_EQ(Edit("contractAmountEdit")->palette().color(QPalette::Text), QColor(128, 128, 128))
+  EXPECT_EQ(Figure("contractAmountEdit")->palette().color(QPalette::Text), QColor(128, 128, 128))
       << "the earlier figures stay, in grey";
   EXPECT_TRUE(errors.box.texts.isEmpty()) << "no error box";
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("30000");
   EXPECT_TRUE(Label("awardErrorLabel")->text().isEmpty());
   EXPECT_TRUE(Button("awardSaveButton")->isEnabled());
-  EXPECT_EQ(Text(Edit("outcomeEdit")), "concorde");
-  EXPECT_EQ(Edit("contractAmountEdit")->palette().color(QPalette::Text), QColor(0, 0, 128));
+  EXPECT_EQ(FigureText("outcomeEdit"), "concorde");
+  EXPECT_EQ(Figure("contractAmountEdit")->palette().color(QPalette::Text), QColor(0, 0, 128));
 }
 
 // One visible effect each: fewer admitted decimals than the discount has
@@ -146,20 +150,49 @@ TEST_F(AwardWindowTest, AnErrorShowsInTheWindowAndDisablesSaveUntilFixed) {
 TEST_F(AwardWindowTest, DecimalsAndGuaranteeReachTheCheck) {
   TypeInputs("1000000", "12,345", "876546");
   OpenByAltV();
-  EXPECT_EQ(Text(Edit("outcomeEdit")), "discordanza dovuta all'arrotondamento del ribasso a 3 decimali");
-  EXPECT_FALSE(Edit("noteEdit")->isVisible());
+  EXPECT_EQ(FigureText("outcomeEdit"), "discordanza dovuta all'arrotondamento del ribasso a 3 decimali");
+  EXPECT_FALSE(Figure("noteEdit")->isVisible());
   Key(Qt::Key_Tab);
   Key(Qt::Key_Tab);
   ASSERT_EQ(Focus(), Find<QSpinBox>("discountDecimalsSpin"));
   Key(Qt::Key_Down);
-  EXPECT_EQ(Text(Edit("outcomeEdit")), "discordanza");
-  EXPECT_TRUE(Edit("noteEdit")->isVisible());
-  EXPECT_FALSE(Edit("noteEdit")->text().isEmpty());
+  EXPECT_EQ(FigureText("outcomeEdit"), "discordanza");
+  EXPECT_TRUE(Figure("noteEdit")->isVisible());
+  EXPECT_FALSE(Figure("noteEdit")->toPlainText().isEmpty());
   Key(Qt::Key_Tab);
   ASSERT_EQ(Focus(), Find<QComboBox>("guaranteeKindCombo"));
-  EXPECT_EQ(Text(Edit("guaranteeEdit")).substr(0, 8), "12,345 %");
+  EXPECT_EQ(FigureText("guaranteeEdit").substr(0, 8), "12,345 %");
   Key(Qt::Key_Down);
-  EXPECT_EQ(Text(Edit("guaranteeEdit")).substr(0, 7), "5,000 %");
+  EXPECT_EQ(FigureText("guaranteeEdit").substr(0, 7), "5,000 %");
+}
+
+// An emptied decimals box is an input still missing: the figures go grey and
+// Salva waits, with no error, until it holds a number again.
+TEST_F(AwardWindowTest, AnEmptiedDecimalsBoxLeavesTheFiguresStale) {
+  TypeFirstExample();
+  OpenByAltV();
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), Find<QSpinBox>("discountDecimalsSpin"));
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Key(Qt::Key_Backspace);
+  EXPECT_FALSE(Button("awardSaveButton")->isEnabled());
+  EXPECT_EQ(Figure("contractAmountEdit")->palette().color(QPalette::Text), QColor(128, 128, 128));
+  EXPECT_TRUE(Label("awardErrorLabel")->text().isEmpty());
+  Type("3");
+  EXPECT_TRUE(Button("awardSaveButton")->isEnabled());
+  EXPECT_EQ(Figure("contractAmountEdit")->palette().color(QPalette::Text), QColor(0, 0, 128));
+}
+
+// A base amount typed with a thousands point reads a thousand times smaller:
+// the dialog says so above the figures.
+TEST_F(AwardWindowTest, AnAmountWithMoreThanTwoDecimalsIsWarnedOf) {
+  TypeInputs("250.000", "12,5", "218750");
+  OpenByAltV();
+  EXPECT_TRUE(Label("awardWarningLabel")->isVisible());
+  EXPECT_EQ(Label("awardWarningLabel")->text().toStdString(),
+            "Importo a base d'asta letto come 250,000: per le migliaia non si digita il punto.");
+  EXPECT_TRUE(Button("awardSaveButton")->isEnabled()) << "the report prints the warning";
 }
 
 // The first worked example saved from the window is the golden file, byte

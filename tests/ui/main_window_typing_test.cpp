@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, RandomTypingFollowsTheFilterModel) {
     if (key == '\b') {
       if (!model.empty()) model.pop_back();
     } else {
-      model += form::KeptTypedText(std::string(1, key), ',');
+      model += form::KeptTypedText(std::string(1, key), ',', form::TypingRule::PointIsSeparator);
     }
     ASSERT_EQ(Text(Edit("baseAmountEdit")), model) << "after key " << code << " (step " << i << ")";
   }

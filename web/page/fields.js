@@ -5,7 +5,9 @@
 'use strict';
 // The six fields of the main window, and the rules of every input field of
 // the page (the award section's two amounts take them too, through guard).
-// Typed text reaches an input through the form's typing rule, a paste
+// Typed text reaches an input through the form's typing rule (the main
+// inputs turn a typed point into the decimal separator, the award's amounts
+// keep an amount as written), a paste
 // through its first-line rule, a composition (dead keys, an input method)
 // through the typing rule once committed; every change of an input's text is
 // handed on, whatever made it. The editing commands (cut, undo, redo,
@@ -21,6 +23,8 @@ const fields = (() => {
   let rules = null;  // the module's keptTypedText and firstLine, once ready
   let mainEdited = null;  // mainEdited(input, text), once ready
   const onEdited = new Map();  // each guarded field: edited(text)
+  const asWritten = new Set();  // the guarded fields that keep an amount as written
+  const keptTyped = (edit, text) => rules.keptTypedText(text, asWritten.has(edit));
   const pendingTyping = [];
 
   // The first edit is marked on the page's clock for the start-up benchmark.
@@ -52,8 +56,9 @@ const fields = (() => {
 
   // Gives an input field the rules; edited(text) takes every change of its
   // text once the module is ready.
-  function guard(edit, edited) {
+  function guard(edit, edited, keepsAsWritten) {
     onEdited.set(edit, edited);
+    if (keepsAsWritten) asWritten.add(edit);
     // Nothing runs while a composition is open.
     let beforeComposition = null;
     edit.addEventListener('compositionstart', () => {
@@ -63,7 +68,7 @@ const fields = (() => {
       if (beforeComposition === null) return;
       const {text, start, end} = beforeComposition;
       beforeComposition = null;
-      const kept = rules ? rules.keptTypedText(event.data) : '';
+      const kept = rules ? keptTyped(edit, event.data) : '';
       edit.value = text.slice(0, start) + kept + text.slice(end);
       edit.setSelectionRange(start + kept.length, start + kept.length);
       if (rules && edit.value !== text) inputEdited(edit);
@@ -82,7 +87,7 @@ const fields = (() => {
         return;
       }
       if (!typed) return;
-      const kept = rules.keptTypedText(event.data);
+      const kept = keptTyped(edit, event.data);
       if (kept === event.data) return;
       event.preventDefault();
       insert(edit, kept);
@@ -98,7 +103,7 @@ const fields = (() => {
       insert(edit, kept);
     });
   }
-  inputEdits.forEach((edit, input) => guard(edit, (text) => mainEdited(input, text)));
+  inputEdits.forEach((edit, input) => guard(edit, (text) => mainEdited(input, text), false));
 
   return {
     showInput(input, text) {
@@ -119,15 +124,16 @@ const fields = (() => {
     start(module, edited) {
       rules = module;
       mainEdited = edited;
-      for (const edit of inputEdits) edit.value = rules.keptTypedText(edit.value);
-      for (const {edit, text} of pendingTyping.splice(0)) insert(edit, rules.keptTypedText(text));
+      for (const edit of inputEdits) edit.value = keptTyped(edit, edit.value);
+      for (const {edit, text} of pendingTyping.splice(0)) insert(edit, keptTyped(edit, text));
       for (const edit of inputEdits.filter((edit) => edit.value !== '')) inputEdited(edit);
     },
-    // Another input field of the page, once the module is ready: it takes
-    // the rules, and any text it already holds is taken as typed.
-    guard(edit, edited) {
-      guard(edit, edited);
-      edit.value = rules.keptTypedText(edit.value);
+    // An award amount of the page, once the module is ready: it takes the
+    // rules, an amount as written, and any text it already holds is taken
+    // as typed.
+    guardAmount(edit, edited) {
+      guard(edit, edited, true);
+      edit.value = keptTyped(edit, edit.value);
       if (edit.value !== '') inputEdited(edit);
     },
   };
