@@ -56,6 +56,9 @@ return {
   figures: Object.fromEntries([...document.querySelectorAll('#awardFigures output')]
                               .filter((output) => shown(output.id)).map((output) => [output.id, output.value])),
   error: byId('awardErrorLabel').textContent,
+  warning: byId('awardWarningLabel').textContent,
+  stale: [...document.querySelectorAll('#awardFigures output')].filter((output) => shown(output.id))
+      .map((output) => [getComputedStyle(output).color, output.getAttribute('aria-describedby')]),
   saveEnabled: !byId('awardSaveButton').disabled,
   errorBoxOpen: byId('errorBox').open,
 };
@@ -97,10 +100,10 @@ def ctrl(letter):
 
 
 RULES_SCRIPT = """
-const [rule, texts, done] = arguments;
+const [rule, texts, more, done] = arguments;
 createDiscordanza({instantiateWasm}).then((module) => {
   module.setDecimalSeparator(',');
-  done(texts.map((text) => module[rule](text)));
+  done(texts.map((text) => module[rule](text, ...more)));
 });
 """
 
@@ -110,7 +113,8 @@ def form_rule(rule, texts):
     page's module with "," as the separator: keptTypedText for what typing
     keeps, withFullStop for what the error box shows."""
     texts = list(texts)
-    return dict(zip(texts, DRIVER.execute_async_script(RULES_SCRIPT, rule, texts)))
+    more = [False] if rule == "keptTypedText" else []  # a main input's typing rule
+    return dict(zip(texts, DRIVER.execute_async_script(RULES_SCRIPT, rule, texts, more)))
 
 
 def companion_rows(rows):
@@ -458,12 +462,14 @@ class Page(unittest.TestCase):
         alt("r")  # Ripulisci empties a main input: nothing to save, nothing failed
         now = award_state()
         self.assertEqual((now["error"], now["saveEnabled"]), ("", False))
+        # The figures stay in view, grey and described as stale, as in the window.
+        self.assertEqual({tuple(figure) for figure in now["stale"]}, {("rgb(89, 89, 89)", "staleFigureNote")})
 
     def test_award_amounts_take_the_fields_rules(self):
         self.fill(*FIRST_EXAMPLE)
         element("awardSummary").click()
-        self.type_into("safetyCostsEdit", "3a0 000.5")  # "." is the separator, letters and spaces go
-        self.assertEqual(element("safetyCostsEdit").get_attribute("value"), "30000,5")
+        self.type_into("safetyCostsEdit", "3a0.000,5")  # a typed "." stays a thousands mark, letters go
+        self.assertEqual(element("safetyCostsEdit").get_attribute("value"), "30.000,5")
         self.paste_into("labourCostsEdit", "250000\r\n7")
         self.assertEqual(element("labourCostsEdit").get_attribute("value"), "250000")
         self.assertEqual(award_state()["figures"]["subjectAmountOutput"], "719.999,50")
@@ -499,6 +505,28 @@ class Page(unittest.TestCase):
         self.assertEqual(award_state()["figures"]["guaranteeOutput"], "5,000 % dell'importo contrattuale, 44.012,68")
         press(Keys.ARROW_UP)  # the radio group's keys: back to the ordinary guarantee
         self.assertEqual(award_state()["figures"]["guaranteeOutput"], FIRST_EXAMPLE_FIGURES["guaranteeOutput"])
+
+    def test_award_amounts_are_read_as_typed(self):
+        """A thousands point in the award's own amount is read as one; in the
+        main window's base it is the decimal point, and the section says so."""
+        self.fill("250.000", "12,5", "218750")
+        element("awardSummary").click()
+        self.assertEqual(award_state()["warning"],
+                         "Importo a base d'asta letto come 250,000: per le migliaia non si digita il punto.")
+        self.type_into("safetyCostsEdit", "30.5")
+        now = award_state()
+        self.assertIn("30.000,00", now["error"])
+        self.assertFalse(now["saveEnabled"])
+
+    def test_alt_s_in_the_section_saves_the_award_report(self):
+        self.open_award_with_first_example()
+        alt("s")
+        wait_for_download("Verifica dell'aggiudicazione.rtf")
+        self.assertEqual(state()["focus"], "safetyCostsEdit")  # the focus stays where it was
+        forget_downloads()
+        element("baseAmountEdit").click()
+        alt("s")  # outside the section, the main window's report
+        wait_for_download("Percentuale di discordanza.rtf")
 
     def test_award_report_is_every_editions_bytes(self):
         self.open_award_with_first_example()
