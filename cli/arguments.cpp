@@ -195,8 +195,10 @@ class Parser {
   }
 
   Arguments FinishDirect() {
-    if (delimiter_ || header_) {
-      throw UsageError(std::string(delimiter_ ? "--delimiter" : "--header") + " vale solo con --csv");
+    const std::pair<bool, const char*> csvOnly[] = {
+        {delimiter_, "--delimiter"}, {header_, "--header"}, {strict_, "--strict"}};
+    for (const auto& [seen, name] : csvOnly) {
+      if (seen) throw UsageError(std::string(name) + " vale solo con --csv");
     }
     if (operands_.size() != result_.amounts.size()) {
       throw UsageError(

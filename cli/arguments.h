@@ -41,7 +41,7 @@ struct Arguments {
   std::optional<std::string> csvFile;  // Csv: standard input when absent
   char delimiter = ';';                // Csv: between fields, in and out
   bool header = false;                 // Csv: the first row holds titles
-  bool strict = false;                 // Csv: a row that failed to compute fails the run
+  bool strict = false;                 // Csv: a failed row, or one with an empty amount, fails the run
   std::optional<char> separator;       // decimal separator; the locale's when absent
   std::optional<AwardOptions> award;   // --award, in either mode
 };

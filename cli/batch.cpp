@@ -36,6 +36,19 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string LinePrefix(std::size_t line) { return "riga " + std::to_string(line) + ": "; }
 
+// The error of a row whose amounts are not all given, naming the empty cells
+// by their fields' labels; empty when none is.
+std::string EmptyCellsMessage(const std::vector<std::string>& fields) {
+  static_assert(std::size(form::kInputLabels) == kInputFields);
+  std::string names;
+  std::size_t empty = 0;
+  for (std::size_t i = 0; i < kInputFields; ++i) {
+    if (fields[i].empty()) names.append(empty++ == 0 ? "" : ", ").append(form::kInputLabels[i]);
+  }
+  if (empty == 0) return names;
+  return (empty == 1 ? "cella vuota: " : "celle vuote: ") + names;
+}
+
 class Batch {
  public:
   // A failed flush before waiting is not reported there: the writer stays
@@ -104,13 +117,15 @@ class Batch {
           options_.award ? std::span(kAwardColumnTitles) : std::span<const std::string_view>());
   }
 
-  // A row with an empty field gets no results, as the window shows none.
+  // A row with an empty field gets no results, as the window shows none;
+  // under strict it fails, its message naming the empty cells.
   void WriteResults(const CsvRow& row) {
     const auto& f = row.fields;
     calc::DiscrepancyTexts texts;
-    std::string message;
+    std::string message = options_.strict ? EmptyCellsMessage(f) : std::string();
     try {
-      texts = form::ComputeResults(f[0], f[1], f[2], options_.separator).value_or(calc::DiscrepancyTexts{});
+      if (message.empty())
+        texts = form::ComputeResults(f[0], f[1], f[2], options_.separator).value_or(calc::DiscrepancyTexts{});
     } catch (const calc::CalcError& error) {
       message = error.what();
     }

@@ -8,12 +8,14 @@
 // then the computed total, the difference, the discrepancy percentage and the
 // error message. A row whose computation fails is data (its message goes in
 // the last column); a row with an empty field is not computed, as in the main
-// window, and gets four empty columns. A row may end with empty fields after
-// the third (a trailing delimiter, as spreadsheets export an empty column):
-// they are dropped, so every output row has seven fields. A UTF-8 byte-order
-// mark opening the input opens the output. Rows stream through: memory does
-// not grow with their number, and each answer is flushed before the batch
-// waits for more input, so rows typed or piped in are answered at once.
+// window, and gets four empty columns, or under `strict` three empty ones and
+// a message naming the empty cells, as a failed row. A row may end with empty
+// fields after the third (a trailing delimiter, as spreadsheets export an
+// empty column): they are dropped, so every output row has seven fields. A
+// UTF-8 byte-order mark opening the input opens the output. Rows stream
+// through: memory does not grow with their number, and each answer is flushed
+// before the batch waits for more input, so rows typed or piped in are
+// answered at once.
 // With the award options every row also gets the award check's columns, the
 // tender's costs, decimals and guarantee the same for every row; a row whose
 // check gives no figures counts as failed.
@@ -33,6 +35,7 @@ struct BatchOptions {
   char delimiter = ';';
   char separator = ',';               // decimal separator of the amount and result texts
   bool header = false;                // the first row holds column titles, copied and extended
+  bool strict = false;                // a row with an empty amount fails, its message naming the cell
   std::optional<AwardOptions> award;  // the award check's columns too, for these options
   // Told each warning of the award check, "riga 3: avviso: Importo a base
   // d'asta letto come 250,000: ..."; the row is written all the same.
@@ -42,7 +45,7 @@ struct BatchOptions {
 // What a batch that ran to its end did.
 struct BatchSummary {
   std::size_t rows = 0;        // rows read, the title row apart
-  std::size_t failedRows = 0;  // rows whose computation failed (a message in the last column)
+  std::size_t failedRows = 0;  // rows with a message in an error column
 };
 
 // Input that cannot be read or output that cannot be written. The message

@@ -156,6 +156,7 @@ int RunCsv(const Arguments& arguments, std::FILE* input, std::FILE* output, std:
   const BatchOptions options{.delimiter = arguments.delimiter,
                              .separator = ChosenSeparator(arguments, errors),
                              .header = arguments.header,
+                             .strict = arguments.strict,
                              .award = arguments.award,
                              .warn = [errors, &inputName](const std::string& message) {
                                Report(errors, inputName + ", " + message);

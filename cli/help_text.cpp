@@ -52,10 +52,14 @@ Opzioni:
                   ha uno di un solo carattere. Se la localizzazione indicata
                   non è installata, un avviso sullo standard error dice
                   quale separatore è usato.
-  --strict        con --csv, termina con codice 1 se il calcolo di almeno
-                  una riga non è riuscito (le righe sono scritte comunque);
-                  senza --strict quelle righe portano solo il messaggio.
-                  Con i tre importi un calcolo non riuscito dà sempre 1.
+  --strict        con --csv, termina con codice 1 se almeno una riga non è
+                  riuscita (le righe sono scritte comunque): un calcolo non
+                  riuscito, o una cella vuota fra i tre importi, che la
+                  colonna Errore nomina ("cella vuota: Importo a base
+                  d'asta"). Senza --strict le righe con il calcolo non
+                  riuscito portano solo il messaggio, quelle con una cella
+                  vuota né risultati né messaggio. Non vale con i tre
+                  importi, dove un calcolo non riuscito dà sempre 1.
   --rtf FILE      con i tre importi, scrive anche il resoconto in formato
                   RTF, identico a quello che salva il pulsante Salva della
                   finestra; un FILE esistente è sostituito solo a scrittura
@@ -122,7 +126,8 @@ Il CSV:
   - ogni riga riceve la sua risposta appena è completa, anche da una pipe
     o dal terminale;
   - una riga con un campo vuoto non è calcolata, come nella finestra: le
-    quattro colonne aggiunte restano vuote;
+    quattro colonne aggiunte restano vuote; con --strict è una riga non
+    riuscita e la colonna Errore nomina le celle vuote;
   - una riga il cui calcolo non riesce porta il messaggio nell'ultima
     colonna, e la lettura continua;
   - una riga senza tre campi, virgolette non chiuse o fuori posto, un file
@@ -131,9 +136,9 @@ Il CSV:
 
 Codici di uscita:
   0  risultati scritti (con --csv: ogni riga letta e scritta);
-  1  calcolo non riuscito (con --csv solo con --strict); con --csv un file
-     illeggibile o malformato; un errore di scrittura, anche del
-     resoconto RTF;
+  1  calcolo non riuscito (con --csv solo con --strict, che conta anche le
+     righe con una cella vuota); con --csv un file illeggibile o
+     malformato; un errore di scrittura, anche del resoconto RTF;
   2  argomenti sbagliati.
 )";
 }

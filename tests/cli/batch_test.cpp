@@ -86,6 +86,12 @@ const BatchCase kBatchCases[] = {
      {.delimiter = ';', .separator = ',', .header = true, .award = {}}},
     {"lines_of_spaces_skipped", "  \n1000;10;9\n \r\n", "1000;10;9;900;-891;-9900;\n"},
     {"space_before_opening_quote", "1000; \"10\"; \"9\"\n", "1000;10;9;900;-891;-9900;\n"},
+    {"strict_names_the_empty_cells",
+     ";10;9\n1000;\"\";  \n1000;10;9\n",
+     ";10;9;;;;cella vuota: Importo a base d'asta\n"
+     "1000;;;;;;celle vuote: Percentuale di ribasso aggiudicatrice, Importo totale dei lavori proposto "
+     "dall'Impresa\n1000;10;9;900;-891;-9900;\n",
+     {.delimiter = ';', .separator = ',', .header = false, .strict = true, .award = {}}},
 };
 
 class BatchRows : public testing::TestWithParam<BatchCase> {};

@@ -240,8 +240,7 @@ TEST_F(Companion, WarnsOnceWhenTheNamedLocaleIsMissing) {
   }
 }
 
-// --strict turns a row whose computation failed into exit status 1, after
-// every row has been written; rows without one field are not failures.
+// --strict turns a failed row, an empty amount's too, into exit status 1, once every row is written.
 TEST_F(Companion, StrictFailsTheRunOnFailedRows) {
   struct Case {
     const char* name;
@@ -255,7 +254,8 @@ TEST_F(Companion, StrictFailsTheRunOnFailedRows) {
       {"failed_row_strict", "1000;10;0\n1000;10;9\n", true, 1,
        "discordanza-cli: " + input + ": righe con il calcolo non riuscito: 1 su 2 (--strict)\n"},
       {"failed_row_default", "1000;10;0\n1000;10;9\n", false, 0, ""},
-      {"empty_field_strict", ";10;9\n1000;10;9\n", true, 0, ""},
+      {"empty_field_strict", ";10;9\n1000;10;9\n", true, 1,
+       "discordanza-cli: " + input + ": righe con il calcolo non riuscito: 1 su 2 (--strict)\n"},
   };
   for (const Case& c : cases) {
     WriteFile("rows.csv", c.content);
