@@ -102,6 +102,18 @@ TEST(AwardCompanion, NoteLineFollowsTheOutcome) {
       << result.output;
 }
 
+// An amount with more than two decimals is warned of on standard error,
+// the figures still written and the exit status 0.
+TEST(AwardCompanion, WarnsOfAnAmountWithMoreThanTwoDecimals) {
+  const ProcessResult result = RunCompanion({"--separator", ",", "--award", "250,000", "12,5", "218,75"});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_NE(result.output.find("Importo contrattuale: 218,75\n"), std::string::npos) << result.output;
+  EXPECT_EQ(
+      result.errors,
+      "discordanza-cli: avviso: Importo a base d'asta letto come 250,000: per le migliaia non si digita il "
+      "punto\n");
+}
+
 TEST(AwardCompanion, MessageAndExitStatusWhenNothingIsSubjectToTheDiscount) {
   const ProcessResult result =
       RunCompanion({"--separator", ",", "--award", "--safety-costs", "1000", "1000", "10", "900"});

@@ -75,6 +75,21 @@ TEST(AwardReport, NoteOnlyWhenTheDiscountHasMoreDecimals) {
             "la gara");
 }
 
+// An amount the user most likely did not mean is never printed without the
+// check's warning, at the top, before the inputs.
+TEST(AwardReport, WarningsStandBeforeTheInputs) {
+  const award::AwardInputs thousandsTypedAsPoint{
+      .baseAmount = "1000,000", .discount = "12,345", .contractorTotal = "876,55"};
+  ReportBuffer buffer;
+  report::BuildAwardReport(buffer, thousandsTypedAsPoint, ',');
+  const std::vector<std::string> texts = Texts(buffer);
+  ASSERT_GE(texts.size(), 6U);
+  EXPECT_EQ(texts[3],
+            "Avviso: Importo a base d'asta letto come 1.000,000: per le migliaia non si digita il punto.");
+  EXPECT_EQ(texts[4], "");
+  EXPECT_EQ(texts[5], "Importo a base d'asta:\t\t\t\t\t1.000,000");
+}
+
 TEST(AwardReport, PointSeparatorGroupsWithCommas) {
   award::AwardInputs pointInputs = kFirstExample;
   pointInputs.discount = "12.345";
