@@ -2,14 +2,21 @@
 //
 // SPDX-License-Identifier: EUPL-1.2
 
-// The main window's build: caption, window flags, geometry, the widgets' state
-// at start, the clear button, the shadowed credit, the logo, the
-// accessible names, and the focus after a real error box.
+// The main window's build: caption, window flags, size, widgets that neither
+// cover one another nor leave the window, the widgets' state at start, the
+// clear button, the shadowed credit, the logo, the accessible names, and the
+// focus after a real error box.
 
 #include <QBitmap>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegion>
 #include <QSignalSpy>
+#include <QStyle>
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "app/title.h"
 #include "tests/app/modal_guard.h"
@@ -42,26 +49,63 @@ TEST_F(MainWindowTest, StartsEmptyWithSaveDisabled) {
   }
 }
 
-TEST_F(MainWindowTest, ComponentsStandWhereTheTableSays) {
-  struct Placed {
-    QWidget* widget;
-    QRect rect;
-  };
-  const Placed rows[] = {
-      {Edit("baseAmountEdit"), {136, 16, 121, 21}},      {Edit("discountEdit"), {136, 50, 65, 21}},
-      {Edit("contractorTotalEdit"), {136, 85, 121, 21}}, {Edit("computedTotalEdit"), {136, 120, 121, 21}},
-      {Edit("differenceEdit"), {136, 152, 121, 21}},     {Edit("discrepancyEdit"), {136, 186, 105, 21}},
-      {Button("saveButton"), {280, 8, 75, 25}},          {Button("clearButton"), {280, 40, 75, 25}},
-      {Button("aboutButton"), {280, 72, 75, 25}},        {Button("exitButton"), {280, 104, 75, 25}},
-      {Find<QFrame>("fieldsBevel"), {8, 8, 257, 209}},   {Label("logoLabel"), {298, 167, 41, 60}},
-      {Button("verifyButton"), {280, 136, 75, 25}},
-  };
-  for (const Placed& row : rows)
-    EXPECT_EQ(row.widget->geometry(), row.rect) << row.widget->objectName().toStdString();
-  for (QWidget* widget : window->findChildren<QWidget*>()) {
-    EXPECT_TRUE(window->rect().contains(widget->geometry()))
-        << widget->objectName().toStdString() << " is clipped";
+// Where a widget paints, in the window's coordinates: a label that leaves its
+// background clear only its text or its picture, the bare bevel only its
+// frame, any other widget its whole box.
+QRegion PaintedArea(const QWidget& widget) {
+  const QRect box = widget.geometry();
+  if (const auto* label = qobject_cast<const QLabel*>(&widget); label && !label->autoFillBackground()) {
+    const QRect inside = label->contentsRect();
+    const QRect drawn =
+        label->pixmap().isNull()
+            ? label->fontMetrics().boundingRect(
+                  inside, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text())
+            : QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                  label->pixmap().deviceIndependentSize().toSize(), inside);
+    return QRegion(drawn.translated(box.topLeft()).intersected(box));
   }
+  if (widget.metaObject() == &QFrame::staticMetaObject)
+    return QRegion(box).subtracted(
+        QRegion(static_cast<const QFrame&>(widget).contentsRect().translated(box.topLeft())));
+  return QRegion(box);
+}
+
+// What the user sees: no widget paints over another, save where the layout
+// lays one over the other on purpose, and none is cut off by the window's
+// edge.
+TEST_F(MainWindowTest, NoWidgetCoversAnotherOrLeavesTheWindow) {
+  using Pair = std::pair<QString, QString>;  // objectNames, in alphabetical order
+  std::map<Pair, bool> deliberate = {
+      // The grey copy of the credit, opaque, one pixel down and right of the navy one, is its shadow.
+      {{"groupCreditLabel", "groupCreditShadowLabel"}, false},
+      // The logo's picture reaches the top of the credit's two copies: it is raised over them, and its
+      // clear surround lets them show through.
+      {{"groupCreditLabel", "logoLabel"}, false},
+      {{"groupCreditShadowLabel", "logoLabel"}, false},
+  };
+  std::vector<const QWidget*> shown;
+  for (const QWidget* widget : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (widget->isVisible() && !widget->isWindow()) shown.push_back(widget);
+  }
+  ASSERT_GT(shown.size(), 1u);
+  for (const QWidget* widget : shown) {
+    EXPECT_TRUE(window->rect().contains(widget->geometry()))
+        << widget->objectName().toStdString() << " is cut off by the window's edge";
+  }
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    for (std::size_t j = i + 1; j < shown.size(); ++j) {
+      if (!PaintedArea(*shown[i]).intersects(PaintedArea(*shown[j]))) continue;
+      const Pair pair = std::minmax(shown[i]->objectName(), shown[j]->objectName());
+      if (auto exception = deliberate.find(pair); exception != deliberate.end()) {
+        exception->second = true;
+      } else {
+        ADD_FAILURE() << pair.first.toStdString() << " and " << pair.second.toStdString() << " overlap";
+      }
+    }
+  }
+  for (const auto& [pair, met] : deliberate)
+    EXPECT_TRUE(met) << pair.first.toStdString() << " and " << pair.second.toStdString()
+                     << " no longer overlap";
 }
 
 TEST_F(MainWindowTest, GroupCreditHasAOnePixelShadow) {
