@@ -134,8 +134,8 @@ TEST(AwardCompanion, RtfIsTheAwardReport) {
 }
 
 // One tender, many bids: the options hold for every row; a row with an empty
-// field gets empty award columns, a row without figures the message alone,
-// and that row fails --strict.
+// field gets empty award columns (and, under --strict, a failed row naming
+// the cell), a row without figures the message alone, and both fail --strict.
 TEST(AwardCompanion, CsvColumnsForEveryRow) {
   const std::string input = std::string(testing::TempDir()) + "award_rows.csv";
   std::ofstream(input, std::ios::binary) << "A;P;C\n"
@@ -157,7 +157,7 @@ TEST(AwardCompanion, CsvColumnsForEveryRow) {
       "Esito;Nota;Garanzia definitiva (%);Garanzia definitiva;Errore della verifica\n"
       "1000000;12,345;876546;876550;-4;-0,000456336575604703;;970000,00;880253,50;"
       "ottocentottantamiladuecentocinquantatré/50;12,727216;-3707,50;discordanza;;12,345;108667,29;\n"
-      "1000000;12,345;;;;;;;;;;;;;;;\n"
+      "1000000;12,345;;;;;cella vuota: Importo totale dei lavori proposto dall'Impresa;;;;;;;;;;\n"
       "20000;12,345;10000;17531;-7531;-75,31;;;;;;;;;;;" +
           noSubject + "\n");
 }
