@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: EUPL-1.2
 
-// Times calc::ComputeTexts the way bench/web/compute_timing.mjs times the
+// Times calc::ComputeTexts the way bench/web/compute_timing.js times the
 // WebAssembly module: rows "base;discount;total" from standard input, all of
 // them computed in a loop, the loop repeated, and the best pass reported as
 // nanoseconds a computation. One line of output:
