@@ -55,6 +55,7 @@ AWARD_TITLE = "Verifica dell'aggiudicazione"
 SAVE_TITLE = "Esporta i dati"
 ABOUT_TITLE = "Calmora"
 HANG_SECONDS = 10.0
+DOUBLE_CLICK_SECONDS = 0.5  # Qt's double-click interval without a desktop's settings is 400 ms
 RSS_GROWTH_LIMIT_KIB = 1024
 
 # The widgets, by their accessible names: the fields are named by their
@@ -948,6 +949,11 @@ def choose_guarantee(driver, rng):
         items = driver.widgets.find_all(combo, Atspi.Role.LIST_ITEM, rng.choice(GUARANTEE_KINDS))
         if len(items) != 1:
             raise Failure(f"the guarantee's list has {len(items)} such items")
+        # For a double click's time after the click that opened it, the list
+        # takes no click near that one (which would otherwise choose the
+        # item under it as the button comes up): a user's second click
+        # comes later than that.
+        time.sleep(DOUBLE_CLICK_SECONDS)
         driver.click(items[0], rng)
     elif how < 0.9:
         driver.key(rng.choice(["Up", "Down"]))
