@@ -114,8 +114,10 @@ void AwardWindow::createInputBand() {
 // inputs and the figures; each line only while it says something.
 void AwardWindow::createMessageLines() {
   awardErrorLabel = makeSentence(this, award_layout::kErrorLabelName, kMaroon);
-  awardWarningLabel = makeSentence(this, award_layout::kWarningLabelName, kMaroon);
-  for (QLabel* line : {awardErrorLabel, awardWarningLabel}) {
+  awardWarningLabel = new FigureField(this);
+  awardWarningLabel->setObjectName(QString::fromLatin1(award_layout::kWarningLabelName));
+  awardWarningLabel->makeMessageLine(kMaroon);
+  for (QWidget* line : {static_cast<QWidget*>(awardErrorLabel), static_cast<QWidget*>(awardWarningLabel)}) {
     rows->addRow(line);
     rows->setRowVisible(line, false);
   }
@@ -187,7 +189,7 @@ void AwardWindow::showTexts(const award::AwardTexts& texts) {
   }
   QStringList warnings;
   for (const std::string& warning : texts.warnings) warnings.append(QString::fromStdString(warning) + u'.');
-  awardWarningLabel->setText(warnings.join(u'\n'));
+  awardWarningLabel->showFigure(warnings.join(u'\n'));
   rows->setRowVisible(awardWarningLabel, !warnings.isEmpty());
 }
 
@@ -204,7 +206,7 @@ void AwardWindow::showSaveEnabled(bool enabled) {
   for (FigureField* field : figureEdits) {
     if (field != nullptr) field->showCurrent(enabled);
   }
-  setTextColour(*awardWarningLabel, enabled ? kMaroon : kGrey);
+  awardWarningLabel->showCurrent(enabled);
 }
 
 }  // namespace ui

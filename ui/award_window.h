@@ -86,7 +86,7 @@ class AwardWindow : public QDialog {
   QComboBox* guaranteeKindCombo = nullptr;
   std::array<FigureField*, award::kFigures.size()> figureEdits{};  // none for a figure only the CSV shows
   QLabel* awardErrorLabel = nullptr;
-  QLabel* awardWarningLabel = nullptr;
+  FigureField* awardWarningLabel = nullptr;  // a line that quotes amounts, which may be long
   QPushButton* awardSaveButton = nullptr;
   QPushButton* closeButton = nullptr;
   AwardDisplay awardDisplay{*this};

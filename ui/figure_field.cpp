@@ -7,19 +7,27 @@
 #include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
 #include <QTextDocument>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/look.h"
 
 namespace ui {
 
-FigureField::FigureField(QWidget* parent) : QTextEdit(parent) {
+namespace {
+
+// The most lines a field grows to; an amount in words takes two.
+constexpr int kMostLines = 4;
+
+}  // namespace
+
+FigureField::FigureField(QWidget* parent) : QTextEdit(parent), currentColour(kNavy) {
   setReadOnly(true);
   setAcceptRichText(false);
   setTabChangesFocus(true);
   setLineWrapMode(QTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   document()->setDocumentMargin(2);
@@ -32,6 +40,16 @@ FigureField::FigureField(QWidget* parent) : QTextEdit(parent) {
   fitHeight();
 }
 
+void FigureField::makeMessageLine(const QColor& colour) {
+  setFrameShape(QFrame::NoFrame);
+  currentColour = colour;
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  palette.setColor(QPalette::Text, colour);
+  setPalette(palette);
+  fitHeight();
+}
+
 void FigureField::showFigure(const QString& text) {
   if (toPlainText() == text) return;
   setPlainText(text);
@@ -41,7 +59,7 @@ void FigureField::showFigure(const QString& text) {
 
 void FigureField::showCurrent(bool current) {
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Text, current ? kNavy : kGrey);
+  palette.setColor(QPalette::Text, current ? currentColour : kGrey);
   setPalette(palette);
 }
 
@@ -51,8 +69,10 @@ QSize FigureField::sizeHint() const { return {QLineEdit().sizeHint().width(), he
 QSize FigureField::minimumSizeHint() const { return {0, height()}; }
 
 void FigureField::fitHeight() {
-  const int lines = static_cast<int>(std::ceil(document()->size().height()));
-  setFixedHeight(std::max(lines, fontMetrics().height() + 4) + 2 * frameWidth());
+  const int text = static_cast<int>(std::ceil(document()->size().height()));
+  const int margins = 2 * static_cast<int>(std::ceil(document()->documentMargin()));
+  const int line = fontMetrics().lineSpacing();
+  setFixedHeight(std::clamp(text, line + margins, kMostLines * line + margins) + 2 * frameWidth());
 }
 
 }  // namespace ui

@@ -189,8 +189,8 @@ TEST_F(AwardWindowTest, AnEmptiedDecimalsBoxLeavesTheFiguresStale) {
 TEST_F(AwardWindowTest, AnAmountWithMoreThanTwoDecimalsIsWarnedOf) {
   TypeInputs("250.000", "12,5", "218750");
   OpenByAltV();
-  EXPECT_TRUE(Label("awardWarningLabel")->isVisible());
-  EXPECT_EQ(Label("awardWarningLabel")->text().toStdString(),
+  EXPECT_TRUE(Figure("awardWarningLabel")->isVisible());
+  EXPECT_EQ(FigureText("awardWarningLabel"),
             "Importo a base d'asta letto come 250,000: per le migliaia non si digita il punto.");
   EXPECT_TRUE(Button("awardSaveButton")->isEnabled()) << "the report prints the warning";
 }
