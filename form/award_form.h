@@ -4,15 +4,16 @@
 // AwardForm: the award check behind the "Verifica dell'aggiudicazione" window
 // and page section. It follows the main form's three inputs (the main form
 // hands itself over after every edit there, see main_inputs_follower.h;
-// nothing flows back) and holds its own: the safety costs S and labour costs L (texts, typed through the same
-// typed-character rule as the main inputs), the discount's admitted decimals
-// N and the guarantee. Every change runs award::CheckAward:
-//   1. a main input empty (ComputeResults' rule) → nothing computed, the
+// nothing flows back) and holds its own: the safety costs S and labour
+// costs L (texts, typed as written, see form/typed_character.h), the
+// discount's admitted decimals N and the guarantee's kind. Every change runs
+// award::AnswerAward:
+//   1. a main input empty, or the decimals' box → nothing computed, the
 //      error line cleared, saving disabled, the figures kept as they are;
 //   2. the check fails → the figures kept, its Italian line shown, saving
 //      disabled;
-//   3. it succeeds → the figures shown if they changed, the error line
-//      cleared, saving enabled.
+//   3. it succeeds → the figures (and their warnings) shown if they changed,
+//      the error line cleared, saving enabled.
 // So the award report may be saved exactly while the figures shown are those
 // of the inputs held, and the report is written from those very inputs.
 
