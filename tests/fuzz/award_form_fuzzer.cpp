@@ -15,7 +15,9 @@
 //   - a check that fails shows its own line; the line is empty otherwise;
 //   - the view was told exactly the award form's state, and only of changes;
 //   - saving writes report::AwardReportRtf of the inputs held, and nothing
-//     while saving is disabled.
+//     while saving is disabled;
+//   - a character typed into the safety or labour costs is kept as itself,
+//     as it would be pasted.
 // Input: the first byte picks the separator, then events of a few bytes
 // each (see NextEvent); an input that ends mid-event ends the sequence.
 #include <array>
@@ -118,6 +120,17 @@ void CheckState(const Session& session, Expected& expected) {
   if (award.ErrorLine() != expected.errorLine) std::abort();
 }
 
+// The award check's own amounts keep a typed character as itself, so that
+// a typed text reads as the same text pasted: a key that lengthens the text
+// inserts exactly the character typed, "." and "-" included.
+void CheckTypedAsWritten(const std::string& before, const std::string& after, std::uint8_t key) {
+  if (after.size() != before.size() + 1) return;
+  std::size_t at = 0;
+  while (at < before.size() && before[at] == after[at]) ++at;
+  if (after.compare(at + 1, std::string::npos, before, at) != 0) std::abort();
+  if (static_cast<std::uint8_t>(after[at]) != key) std::abort();
+}
+
 // The five fields a user types into: the main three, then S and L.
 constexpr std::size_t kFields = 5;
 
@@ -154,9 +167,12 @@ bool NextEvent(FuzzBytes& bytes, Session& session) {
   switch (*head & 7) {
     case 0:
     case 1: {  // a typed character at the caret
+      const bool ownAmount = field >= form::kInputs.size();
+      const std::string before = text;
+      const std::optional<std::uint8_t> key = FuzzBytes(bytes).Next();
       const TypedEdit typed = TypeAtCaret(
-          bytes, text,
-          field < form::kInputs.size() ? form::TypingRule::PointIsSeparator : form::TypingRule::AsWritten);
+          bytes, text, ownAmount ? form::TypingRule::AsWritten : form::TypingRule::PointIsSeparator);
+      if (ownAmount && key) CheckTypedAsWritten(before, text, *key);
       if (typed != TypedEdit::Changed) return typed == TypedEdit::Unchanged;
       break;
     }
