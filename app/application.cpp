@@ -5,9 +5,11 @@
 #include "app/application.h"
 
 #include <QIcon>
+#include <QStyle>
 #include <QWidget>
 
 #include "app/error_handling.h"
+#include "app/steady_icon_style.h"
 #include "calc/decimal_separator.h"
 
 namespace app {
@@ -15,6 +17,9 @@ namespace app {
 Application::Application(int& argc, char** argv, ErrorBox& errorBox)
     : QApplication(argc, argv), errorBox_(errorBox) {
   setWindowIcon(QIcon(QStringLiteral(":/assets/main_icon.png")));
+  // The style chosen by the desktop or by -style, handing out its standard
+  // icons once each (see steady_icon_style.h).
+  setStyle(new SteadyIconStyle(style()->name()));
   // The main window's close ends the loop explicitly (see notify).
   setQuitOnLastWindowClosed(false);
 }
@@ -39,6 +44,9 @@ bool Application::event(QEvent* event) {
   // reloaded; texts already shown keep theirs until they are next written.
   if (event->type() == QEvent::LocaleChange || event->type() == QEvent::ThemeChange) {
     calc::LoadDecimalSeparator();
+  }
+  if (event->type() == QEvent::ThemeChange) {
+    if (auto* steady = dynamic_cast<SteadyIconStyle*>(style())) steady->Forget();
   }
   return QApplication::event(event);
 }

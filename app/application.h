@@ -6,7 +6,8 @@
 // Application: the one application object. Besides Qt's own work it is the
 // last-resort error guard (an error escaping an event's dispatch is handled by
 // the frame, never unwound further), ends the event loop when the main window
-// closes, and reloads the decimal separator when Qt announces a locale change.
+// closes, reloads the decimal separator when Qt announces a locale change,
+// and wraps the style so that its standard icons are made once each.
 
 #include <QApplication>
 #include <QPointer>
