@@ -12,6 +12,7 @@
 
 #include "app/dialog_pixmaps.h"
 #include "app/focus_return.h"
+#include "ui/steady_header_icons.h"
 
 namespace ui {
 
@@ -94,6 +95,7 @@ std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner, std::string_view p
   dialog->setDefaultSuffix(QString());
   dialog->selectFile(name);
   dialog->setWindowModality(Qt::ApplicationModal);
+  dialog->setProxyModel(new SteadyHeaderIcons(dialog.get()));
   return dialog;
 }
 

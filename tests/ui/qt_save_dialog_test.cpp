@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractProxyModel>
 #include <QApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPixmapCache>
@@ -154,6 +156,17 @@ TEST(QtSaveDialog, LeavesNoCachedPixmapBehind) {
   EXPECT_EQ(dialog.askFileName(nullptr, form::kReportFileName), std::nullopt);
   QPixmap found;
   EXPECT_FALSE(QPixmapCache::find(probe, &found));
+}
+
+// The file list's header is drawn with one icon, not a new one each paint,
+// whose cached pixmap would leave its name behind.
+TEST(MakeExportDialog, HandsTheHeaderOneIcon) {
+  const std::unique_ptr<QFileDialog> dialog = makeExportDialog(nullptr, form::kReportFileName);
+  ASSERT_NE(dialog->proxyModel(), nullptr);
+  const QVariant first = dialog->proxyModel()->headerData(0, Qt::Horizontal, Qt::DecorationRole);
+  const QVariant again = dialog->proxyModel()->headerData(0, Qt::Horizontal, Qt::DecorationRole);
+  ASSERT_EQ(first.typeId(), QMetaType::QIcon);
+  EXPECT_EQ(first.value<QIcon>().cacheKey(), again.value<QIcon>().cacheKey());
 }
 
 TEST(QtSaveDialog, GivesTheFocusBackToTheWindowThatHadIt) {
