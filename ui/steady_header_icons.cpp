@@ -23,10 +23,11 @@ QIcon iconOf(const QVariant& decoration) {
 }  // namespace
 
 QVariant SteadyHeaderIcons::headerData(int section, Qt::Orientation orientation, int role) const {
-  const QVariant data = QIdentityProxyModel::headerData(section, orientation, role);
-  if (role != Qt::DecorationRole) return data;
+  if (role != Qt::DecorationRole) return QIdentityProxyModel::headerData(section, orientation, role);
   QIcon& icon = icons[{orientation, section}];
-  if (icon.isNull()) icon = iconOf(data);
+  if (!icon.isNull()) return icon;  // the source is not asked to make its image again
+  const QVariant data = QIdentityProxyModel::headerData(section, orientation, role);
+  icon = iconOf(data);
   return icon.isNull() ? data : QVariant(icon);
 }
 
